@@ -1,0 +1,73 @@
+// What the players say: speech labels, voice files and the flor verses.
+#include "calls/FFlor.h"
+#include "calls/rules/Reglas.h"
+#include "game/Form1.h"
+#include "platform/Clock.h"
+#include "platform/Sound.h"
+
+namespace {
+
+const char* const kVersos[4] = {
+    "Por el rio Paraná venía navegando un piojo con un hachazo en el ojo y una flor en el hojal.",
+    "Te vi venir desde lejos, galopando en ese flete, con tus espuelas de plata y una flor en el ojete",
+    "Allá por el horizonte donde relincha el peludo salió una iguana corriendo con una flor en el culo",
+    "Pintor que pintó la luna, pintó la luna y el sol, pinto una mina en pelotas y en cada teta le puso una flor",
+};
+
+const char* const kSonidos[16] = {"quiero", "bleeb", "noquiero", "truco", "retruco", "vale4", "envido", "real",
+                                  "buenas", "olor", "flor", "cflor", "T", "Atrevido", "Falta", "Cosmicl"};
+
+}  // namespace
+
+QString archivoDeSonido(const QString& programFolder, int codigo, int numero, const QString& jugador)
+{
+    if (codigo < 0 || codigo > 15)
+        return QString();
+    QString raiz = QString::fromLatin1(kSonidos[codigo]);
+    if (codigo == 12)
+        raiz += QString::number(numero);
+    const QString carpeta = (jugador == QLatin1String("2") || jugador == QLatin1String("4")) ? QStringLiteral("Mujer/") : QString();
+    return programFolder + QStringLiteral("/Sonidos/") + carpeta + raiz + QStringLiteral(".wav");
+}
+
+QString verso(int i) { return QString::fromUtf8(kVersos[((i % 4) + 4) % 4]); }
+
+void Form1::Sonar(int codigo, int numero, const QString& jugador)
+{
+    if (nosonido->isChecked())
+        return;
+    const QString archivo = archivoDeSonido(s_.programFolder, codigo, numero, jugador);
+    if (archivo.isEmpty())
+        return;
+    s_.clock.yieldEvents();
+    s_.sound.play(archivo);
+    s_.clock.yieldEvents();
+}
+
+void Form1::decir(Etiqueta* quien, const QString& texto)
+{
+    if (quien)
+        quien->setCaption(texto);
+}
+
+void Form1::CantarFlor(bool Atrevido)
+{
+    if (!versoElegido) {
+        versoActual = reglas::primerVerso(s_.clock.uniform());
+        versoElegido = true;
+    } else {
+        versoActual = reglas::siguienteVerso(versoActual);
+    }
+    if (Atrevido) {
+        decir(LC, QStringLiteral("Flor por atrevido"));
+        Sonar(13, 0, QString());
+        FlorCantada = EnvidoCantado = true;
+        Pausa(0.8);
+        DarPuntos(QStringLiteral("M"), 3);
+        return;
+    }
+    decir(LC, QStringLiteral("Flor"));
+    FFlor w(*this, QLatin1Char('"') + verso(versoActual) + QLatin1Char('"'));
+    emit ventanaModal(&w);
+    w.exec();
+}

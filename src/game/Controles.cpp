@@ -1,0 +1,149 @@
+#include "game/Controles.h"
+
+#include "game/rules/Cartas.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QMouseEvent>
+#include <QPainter>
+
+Etiqueta::Etiqueta(const QString& nombre, QWidget* parent) : QLabel(parent)
+{
+    setObjectName(nombre);
+    setAccessibleDescription(nombre);
+}
+
+void Etiqueta::setCaption(const QString& text)
+{
+    setText(text);
+    setAccessibleName(text);
+    if (autoVisible)
+        setVisible(!text.isEmpty());
+}
+
+Naipe::Naipe(const QString& nombre, QWidget* parent) : QLabel(parent)
+{
+    setObjectName(nombre);
+    setAccessibleDescription(nombre);
+}
+
+void Naipe::setPicture(const QPixmap& pm, const QString& spokenName)
+{
+    pix_ = pm;
+    setAccessibleName(spokenName);
+    update();
+}
+
+void Naipe::clearPicture()
+{
+    pix_ = QPixmap();
+    setAccessibleName(QString());
+    update();
+}
+
+void Naipe::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        emit clicked();
+}
+
+void Naipe::paintEvent(QPaintEvent*)
+{
+    if (pix_.isNull())
+        return;
+    QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(rect(), pix_);
+}
+
+Rayas::Rayas(const QString& nombre, bool maquina, QWidget* parent) : QWidget(parent), maquina_(maquina)
+{
+    setObjectName(nombre);
+    setAccessibleDescription(nombre);
+    setAccessibleName(QStringLiteral("0 puntos"));
+}
+
+void Rayas::setVisible(int k, bool v)
+{
+    if (k < 0 || k >= 30 || visible_[k] == v)
+        return;
+    visible_[k] = v;
+    setAccessibleName(QString::number(visibles()) + QStringLiteral(" puntos"));
+    update();
+}
+
+int Rayas::visibles() const
+{
+    int n = 0;
+    for (bool v : visible_)
+        n += v;
+    return n;
+}
+
+void Rayas::ocultarTodas()
+{
+    visible_.fill(false);
+    setAccessibleName(QStringLiteral("0 puntos"));
+    update();
+}
+
+void Rayas::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0, 0, 255), 3, Qt::SolidLine, Qt::RoundCap));
+    for (int k = 0; k < 30; ++k) {
+        if (!visible_[k])
+            continue;
+        const auto t = reglas::trazo(k, maquina_);
+        p.drawLine(t.x1, t.y1, t.x2, t.y2);
+    }
+}
+
+QString nombreDeCarta(const QString& code)
+{
+    if (code.size() < 2)
+        return code;
+    const QChar s = code.back();
+    const QString n = code.left(code.size() - 1);
+    QString palo = s == QLatin1Char('O') ? QStringLiteral("oros")
+                 : s == QLatin1Char('C') ? QStringLiteral("copas")
+                 : s == QLatin1Char('E') ? QStringLiteral("espadas")
+                                         : QStringLiteral("bastos");
+    return n + QStringLiteral(" de ") + palo;
+}
+
+namespace {
+
+// Card pictures are buttons for assistive technologies: role Button and a
+// Press action that clicks them.
+class NaipeAccesible : public QAccessibleWidget {
+public:
+    explicit NaipeAccesible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction())
+            if (auto* n = qobject_cast<Naipe*>(widget()); n && n->isEnabled())
+                n->press();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+QAccessibleInterface* fabrica(const QString& cls, QObject* obj)
+{
+    if (cls == QLatin1String("Naipe") && obj && obj->isWidgetType())
+        return new NaipeAccesible(static_cast<QWidget*>(obj));
+    return nullptr;
+}
+
+}  // namespace
+
+void instalarAccesibilidad()
+{
+    static bool hecho = false;
+    if (!hecho) {
+        QAccessible::installFactory(fabrica);
+        hecho = true;
+    }
+}

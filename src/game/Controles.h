@@ -1,0 +1,78 @@
+#pragma once
+// Small controls of the table: labels with a tag, clickable card pictures,
+// speech labels that show themselves only while they hold text, the tally.
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+
+// Invisible data carrier of a card in hand: code in Caption, value in Tag;
+// the card is still in hand while Visible.
+struct Portador {
+    QString Caption;
+    QString Tag;
+    bool Visible = false;
+};
+
+// A label with the Tag text the table keeps numbers in.
+class Etiqueta : public QLabel {
+    Q_OBJECT
+public:
+    explicit Etiqueta(const QString& nombre, QWidget* parent);
+    QString Tag;
+    // Sets the text and keeps the accessible name in step with it.
+    void setCaption(const QString& text);
+    QString caption() const { return text(); }
+    // Speech and name labels show themselves only while they hold text.
+    bool autoVisible = false;
+};
+
+// A picture of a card (or face) that can be clicked and pressed by
+// assistive technologies.
+class Naipe : public QLabel {
+    Q_OBJECT
+public:
+    Naipe(const QString& nombre, QWidget* parent);
+    void setPicture(const QPixmap& pm, const QString& spokenName);
+    void clearPicture();
+    bool hasPicture() const { return !pix_.isNull(); }
+    const QPixmap& picture() const { return pix_; }
+    void press() { emit clicked(); }
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    QPixmap pix_;
+};
+
+// Panel of 30 tally strokes of one side: six squares of five strokes.
+class Rayas : public QWidget {
+    Q_OBJECT
+public:
+    Rayas(const QString& nombre, bool maquina, QWidget* parent);
+    bool Visible(int k) const { return visible_[k]; }
+    void setVisible(int k, bool v);
+    int visibles() const;
+    void ocultarTodas();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    bool maquina_;
+    std::array<bool, 30> visible_{};
+};
+
+// Spanish name of a card for the screen reader: "4O" -> "4 de oros".
+QString nombreDeCarta(const QString& code);
+
+// Registers the accessible interface that gives card pictures a Press action.
+void instalarAccesibilidad();

@@ -1,0 +1,327 @@
+#include "game/Form1.h"
+
+#include "platform/CardPictures.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+#include "platform/Shortcut.h"
+#include "shell/Fondo.h"
+#include "shell/FrmFOndo.h"
+#include "shell/f2.h"
+#include "shell/rules/Caras.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QShortcut>
+
+namespace {
+
+// The table area: the tiled background and the frame of the table.
+class Mesa : public QWidget {
+public:
+    Mesa(Form1* f, QWidget* parent) : QWidget(parent), f_(f) { setObjectName(QStringLiteral("Picture1")); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        pintarFondo(p, size(), f_->P1);
+    }
+
+private:
+    Form1* f_;
+};
+
+const QColor kFondoVentana(184, 196, 224);
+
+QString fuenteBotones()
+{
+    const QStringList familias = QFontDatabase::families();
+    if (familias.contains(QStringLiteral("Comic Sans MS")))
+        return QStringLiteral("Comic Sans MS");
+    return QStringLiteral("Comic Neue");
+}
+
+}  // namespace
+
+Form1::Form1(Services& services, QWidget* parent) : QMainWindow(parent), s_(services)
+{
+    instalarAccesibilidad();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(tituloPrograma());
+    crearMenu();
+    crearControles();
+    Tmrparche.setInterval(1500);
+    connect(&Tmrparche, &QTimer::timeout, this, &Form1::Tmrparche_Timer);
+}
+
+Form1::~Form1() = default;
+
+f2& Form1::opciones()
+{
+    if (!f2_)
+        f2_ = std::make_unique<f2>(s_, this);
+    return *f2_;
+}
+
+void Form1::crearMenu()
+{
+    QMenu* juego = menuBar()->addMenu(QStringLiteral("&Juego"));
+    juego->setObjectName(QStringLiteral("juego"));
+    nuevo = juego->addAction(QStringLiteral("&Usuario Vs PC"));
+    red = juego->addAction(QStringLiteral("Juego en &red..."));
+    juego->addSeparator();
+    salir = juego->addAction(QStringLiteral("&Salir"));
+    QMenu* opcionesmenu = menuBar()->addMenu(QStringLiteral("&Opciones"));
+    opcionesmenu->setObjectName(QStringLiteral("opcionesmenu"));
+    nosonido = opcionesmenu->addAction(QStringLiteral("Sin &Sonido"));
+    nosonido->setCheckable(true);
+    cambiarfondo = opcionesmenu->addAction(QStringLiteral("Cambiar &Fondo..."));
+    QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
+    ayuda->setObjectName(QStringLiteral("ayuda"));
+    como = ayuda->addAction(QStringLiteral("&Como jugar al Truco"));
+    Descargargratis = ayuda->addAction(QStringLiteral("&Descargar más programas Gratis..."));
+    ayuda->addSeparator();
+    acerca = ayuda->addAction(QStringLiteral("&Acerca de Naipex"));
+    // Items of windows still to come stay visible but disabled.
+    for (QAction* a : {red, como, Descargargratis, acerca})
+        a->setEnabled(false);
+
+    // Windows open once the click has returned, so assistive technologies
+    // are never blocked by a modal window.
+    connect(nuevo, &QAction::triggered, this, [this] { QMetaObject::invokeMethod(this, &Form1::nuevo_Click, Qt::QueuedConnection); });
+    connect(salir, &QAction::triggered, this, &Form1::salir_Click);
+    connect(nosonido, &QAction::triggered, this, [this] { Nosonido_Click(); });
+    connect(cambiarfondo, &QAction::triggered, this, [this] { QMetaObject::invokeMethod(this, &Form1::cambiarfondo_Click, Qt::QueuedConnection); });
+}
+
+void Form1::crearControles()
+{
+    mesa_ = new Mesa(this, this);
+    setCentralWidget(mesa_);
+    mesa_->setFixedSize(660, 512);
+
+    auto etiqueta = [this](const QString& nombre, QRect g, int px, bool bold, Qt::Alignment al) {
+        auto* l = new Etiqueta(nombre, mesa_);
+        l->setGeometry(g);
+        QFont f = font();
+        f.setPixelSize(px);
+        f.setBold(bold);
+        l->setFont(f);
+        l->setAlignment(al);
+        return l;
+    };
+
+    // The machine's seat, at the top.
+    car[2] = new Naipe(QStringLiteral("car(2)"), mesa_);
+    car[2]->setGeometry(30, 6, 64, 64);
+    // The human's seat, at the bottom left.
+    car[0] = new Naipe(QStringLiteral("car(0)"), mesa_);
+    car[0]->setGeometry(30, 330, 64, 64);
+    for (int k : {1, 3}) {
+        car[k] = new Naipe(QStringLiteral("car(%1)").arg(k), mesa_);
+        car[k]->hide();
+    }
+    Command5 = new QPushButton(QStringLiteral("<"), mesa_);
+    Command6 = new QPushButton(QStringLiteral(">"), mesa_);
+    Command5->setGeometry(30, 398, 30, 22);
+    Command6->setGeometry(64, 398, 30, 22);
+    for (auto [b, n, t] : {std::tuple{Command5, "Command5", "Cara anterior"}, std::tuple{Command6, "Command6", "Cara siguiente"}}) {
+        b->setObjectName(QString::fromLatin1(n));
+        b->setAccessibleDescription(QString::fromLatin1(n));
+        b->setAccessibleName(QString::fromUtf8(t));
+        b->setToolTip(QStringLiteral("Cambiar cara"));
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+
+    // Speech lines: the machine's above the table, the human's below his cards.
+    LC = etiqueta(QStringLiteral("LC"), QRect(264, 50, 146, 26), 14, true, Qt::AlignCenter);
+    LH = etiqueta(QStringLiteral("LH"), QRect(140, 420, 290, 24), 14, true, Qt::AlignCenter);
+    for (Etiqueta* l : {LC, LH}) {
+        l->autoVisible = true;
+        l->setStyleSheet(QStringLiteral("background: #fffbe6; color: #202020; border: 1px solid #8a7a50; border-radius: 8px; padding: 1px 6px;"));
+        l->setCaption(QString());
+    }
+    Label1 = etiqueta(QStringLiteral("Label1"), QRect(140, 4, 270, 20), 12, false, Qt::AlignCenter);
+    Label1->autoVisible = true;
+    Label1->setCaption(QString());
+
+    // Played cards: the machine's row at the top of the table, the human's at the bottom.
+    const int xs[3] = {152, 237, 322};
+    for (int t = 0; t < 3; ++t) {
+        IJM[t] = new Naipe(QStringLiteral("IJM(%1)").arg(t), mesa_);
+        IJM[t]->setGeometry(xs[t], 84, 60, 92);
+        JM[t] = etiqueta(QStringLiteral("JM(%1)").arg(t), QRect(xs[t] - 12, 177, 84, 16), 11, false, Qt::AlignCenter);
+        JH[t] = etiqueta(QStringLiteral("JH(%1)").arg(t), QRect(xs[t] - 12, 196, 84, 16), 11, false, Qt::AlignCenter);
+        IJH[t] = new Naipe(QStringLiteral("IJH(%1)").arg(t), mesa_);
+        IJH[t]->setGeometry(xs[t], 214, 60, 92);
+        for (Etiqueta* l : {JM[t], JH[t]}) {
+            l->Tag = QStringLiteral("0");
+            l->setStyleSheet(QStringLiteral("color: #101040;"));
+        }
+        // The human's hand.
+        ICH[t] = new Naipe(QStringLiteral("ICH(%1)").arg(t), mesa_);
+        ICH[t]->setGeometry(152 + 85 * t, 324, 60, 92);
+        ICH[t]->setCursor(Qt::PointingHandCursor);
+        ICH[t]->setToolTip(QStringLiteral("Tecla %1").arg(t + 1));
+        ICH[t]->hide();
+        connect(ICH[t], &Naipe::clicked, this, [this, t] { ICH_Click(t); });
+        // The machine's hand is laid out one pixel high: never seen.
+        ICM[t] = new Naipe(QStringLiteral("ICM(%1)").arg(t), mesa_);
+        ICM[t]->setGeometry(xs[t], 0, 60, 1);
+        ICM[t]->hide();
+    }
+
+    // Scores: names, numbers and the tally of each side.
+    NombreC = etiqueta(QStringLiteral("NombreC"), QRect(430, 4, 104, 20), 13, true, Qt::AlignCenter);
+    Label2 = etiqueta(QStringLiteral("Label2"), QRect(546, 4, 104, 20), 13, true, Qt::AlignCenter);
+    Label2->setCaption(QStringLiteral("Pc"));
+    PuntosH = etiqueta(QStringLiteral("PuntosH"), QRect(430, 24, 104, 30), 24, true, Qt::AlignCenter);
+    PuntosM = etiqueta(QStringLiteral("PuntosM"), QRect(546, 24, 104, 30), 24, true, Qt::AlignCenter);
+    PuntosH->setCaption(QStringLiteral("0"));
+    PuntosM->setCaption(QStringLiteral("0"));
+    PH = new Rayas(QStringLiteral("PH"), false, mesa_);
+    PM = new Rayas(QStringLiteral("PM"), true, mesa_);
+    PH->setGeometry(448, 58, 70, 340);
+    PM->setGeometry(556, 58, 76, 340);
+    for (QWidget* w : {static_cast<QWidget*>(PH), static_cast<QWidget*>(PM)}) {
+        w->setAttribute(Qt::WA_StyledBackground);
+        w->setStyleSheet(QStringLiteral("background: rgba(255,255,255,200); border-radius: 6px;"));
+    }
+    for (Etiqueta* l : {NombreC, Label2, PuntosH, PuntosM})
+        l->setStyleSheet(QStringLiteral("color: #101010; background: rgba(255,255,255,170); border-radius: 4px;"));
+
+    // The call panel: two rows under the human's hand.
+    const char* captions[8] = {"Truco", "Quiero", "Envido", "NO Quiero", "Real Envido", "Quiero retruco", "Falta Envido", "Quiero Vale 4"};
+    const char* teclas[8] = {"T", "Q", "E", "N", "R", "Shift+R", "F", "V"};
+    QFont fb(fuenteBotones());
+    fb.setPixelSize(13);
+    fb.setBold(true);
+    auto boton = [&](const QString& nombre, const QString& caption, const QString& tecla, int x, int y) {
+        auto* b = new QPushButton(caption, mesa_);
+        b->setObjectName(nombre);
+        b->setAccessibleDescription(nombre);
+        b->setAccessibleName(caption);
+        b->setFont(fb);
+        b->setGeometry(x, y, 126, 28);
+        b->setShortcut(QKeySequence(tecla));
+        b->setToolTip(caption + QStringLiteral(" (") + tecla + QLatin1Char(')'));
+        b->setEnabled(false);
+        return b;
+    };
+    const int orden[10] = {0, 5, 7, 1, 3, 2, 4, 6, -1, -2};  // truco ladder and answers, then envido
+    for (int pos = 0; pos < 10; ++pos) {
+        const int x = 4 + 130 * (pos % 5), y = 448 + 32 * (pos / 5);
+        const int i = orden[pos];
+        if (i >= 0) {
+            bt[i] = boton(QStringLiteral("bt(%1)").arg(i), QString::fromUtf8(captions[i]), QString::fromLatin1(teclas[i]), x, y);
+            connect(bt[i], &QPushButton::clicked, this, [this, i] { bt_Click(i); });
+        } else if (i == -1) {
+            Flor = boton(QStringLiteral("Flor"), QStringLiteral("Flor"), QStringLiteral("L"), x, y);
+            connect(Flor, &QPushButton::clicked, this, &Form1::Flor_Click);
+        } else {
+            AlMazo = boton(QStringLiteral("AlMazo"), QStringLiteral("Al Mazo"), QStringLiteral("M"), x, y);
+            connect(AlMazo, &QPushButton::clicked, this, &Form1::AlMazo_Click);
+        }
+    }
+
+    // Keys 1, 2, 3 play the cards in hand.
+    for (int t = 0; t < 3; ++t) {
+        auto* sc = new QShortcut(QKeySequence(Qt::Key_1 + t), this);
+        connect(sc, &QShortcut::activated, this, [this, t] {
+            if (!ICH[t]->isHidden())
+                ICH_Click(t);
+        });
+    }
+    adjustSize();
+}
+
+void Form1::Form_Load()
+{
+    // Top of the screen, centred.
+    if (QScreen* sc = QGuiApplication::primaryScreen()) {
+        const QRect r = sc->availableGeometry();
+        move(r.x() + (r.width() - frameGeometry().width()) / 2, r.y());
+    }
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kFondoVentana);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    show();
+    VarianteJuego = 1;
+    PH->ocultarTodas();
+    PM->ocultarTodas();
+    car[2]->setPicture(QPixmap(QStringLiteral(":/caras/cara00.png")), QStringLiteral("Cara de Pc"));
+    const int cara = s_.settings.get(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), QStringLiteral("0")).toInt();
+    carTag = QString::number(cara >= 0 && cara <= 14 ? cara : 0);
+    car[0]->setPicture(QPixmap(QStringLiteral(":/caras/cara%1.png").arg(carTag.toInt(), 2, 10, QLatin1Char('0'))), QStringLiteral("Tu cara"));
+    nosonido->setChecked(s_.settings.get(QStringLiteral("Truco"), QStringLiteral("Sonido"), QStringLiteral("habilitado"), QStringLiteral("0")).toInt() != 0);
+
+    // The background: the saved picture, or the built-in one when it is
+    // missing or cannot be read.
+    P1 = QPixmap(QStringLiteral(":/fondo/fondo.bmp"));
+    const QString fondo = s_.settings.get(QStringLiteral("Truco"), QStringLiteral("Imagen"), QStringLiteral("Fondo"));
+    if (!fondo.isEmpty()) {
+        QPixmap pm(fondo);
+        if (!pm.isNull())
+            P1 = pm;
+    }
+    PintarFondo();
+
+    if (s_.settings.get(QStringLiteral("Truco"), QStringLiteral("Pvez"), QStringLiteral("Bandera"), QStringLiteral("0")) == QLatin1String("0")) {
+        s_.clock.yieldEvents();
+        crearAccesoDirecto(s_.desktopFolder, QStringLiteral("Naipex 2.0"), QApplication::applicationFilePath());
+        s_.settings.save(QStringLiteral("Truco"), QStringLiteral("Pvez"), QStringLiteral("Bandera"), QStringLiteral("1"));
+    }
+}
+
+void Form1::PintarFondo() { mesa_->update(); }
+
+void Form1::closeEvent(QCloseEvent* e)
+{
+    // Closing ends the program at once, also in the middle of a hand: leave
+    // every nested wait.
+    Tmrparche.stop();
+    cerrando_ = true;
+    ManoTerminada = true;
+    HumanoRespondio = true;
+    e->accept();
+    QApplication::closeAllWindows();
+    QCoreApplication::exit(0);
+}
+
+void Form1::salir_Click() { close(); }
+
+void Form1::Nosonido_Click()
+{
+    // The action toggles its own check mark before we get here.
+    s_.settings.save(QStringLiteral("Truco"), QStringLiteral("Sonido"), QStringLiteral("habilitado"),
+                     nosonido->isChecked() ? QStringLiteral("-1") : QStringLiteral("0"));
+}
+
+void Form1::cambiarfondo_Click()
+{
+    FrmFOndo w(s_, P1, [this] { PintarFondo(); }, this);
+    w.exec();
+}
+
+void Form1::Command6_Click()
+{
+    carTag = QString::number(caraSiguiente(carTag.toInt()));
+    car[0]->setPicture(opciones().Cara[carTag.toInt()], QStringLiteral("Tu cara"));
+    s_.settings.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), carTag);
+}
+
+void Form1::Command5_Click()
+{
+    carTag = QString::number(caraAnterior(carTag.toInt()));
+    car[0]->setPicture(opciones().Cara[carTag.toInt()], QStringLiteral("Tu cara"));
+    s_.settings.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), carTag);
+}

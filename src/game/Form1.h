@@ -1,0 +1,204 @@
+#pragma once
+// The game table. Its state is the state of the hand and the match; the
+// procedures keep the names the rules of the game use, and are split by
+// subsystem: the hand flow in game/, the calls and the machine in calls/.
+#include "calls/rules/Reglas.h"
+#include "game/Controles.h"
+#include "platform/Program.h"
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+class QAction;
+class QMenu;
+class QDialog;
+class f2;
+class FFlor;
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form1(Services& services, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    static QString tituloPrograma() { return QStringLiteral("Naipex 2.0"); }
+
+    // ---- Start-up and menu --------------------------------------------------
+    void Form_Load();
+    void nuevo_Click();
+    void salir_Click();
+    void Nosonido_Click();
+    void cambiarfondo_Click();
+    void Command5_Click();  // previous face
+    void Command6_Click();  // next face
+    void PintarFondo();
+
+    // ---- Deal and hand flow -------------------------------------------------
+    void repartir(bool Forzar);
+    void Dar_Valor(Portador& C);
+    void ICH_Click(int Index);
+    void CH_Click(int Index);
+    void GanaMaquina(bool SinPuntos);
+    void GanaHumano(bool SinPuntos, int PuntosForzados = 1);
+    void Esperar();
+    void Pausa(double Segundos);
+    void Tmrparche_Timer();
+    void DarPuntos(const QString& Quien, int Puntos, bool ConfirmarFin = false);
+    int puntos(const QString& Quien) const;
+
+    // ---- Machine card play -------------------------------------------------
+    void jugar_menor(int);
+    void Jugar_mayor();
+    int PromValor() const;
+    void Primera_carta();
+    void Segunda_carta();
+    void Tercera_carta();
+
+    // ---- Call panel ----------------------------------------------------------
+    void bt_Click(int Index);
+    void AlMazo_Click();
+    void Flor_Click();
+    void Botones(const QString& Valor);
+    void DeshBotones(bool e);
+    // The opening panel of the human's first turn.
+    void panelApertura();
+
+    // ---- Machine calls -------------------------------------------------------
+    void Cantar_Envido();
+    bool Cantar_Truco(int a, int b);
+    void Cantar_retruco();
+
+    // ---- Envido and flor -------------------------------------------------------
+    int Ver_Tantos(const QString& Quien);
+    void ComparandoFlor();
+    void CantarFlor(bool Atrevido);
+
+    // ---- Speech and sound ------------------------------------------------------
+    void Sonar(int codigo, int numero, const QString& jugador);
+    void decir(Etiqueta* quien, const QString& texto);
+
+    // ---- Controls (public: tests and assistive technologies reach them) ----
+    std::array<Portador, 3> CH, CM;
+    std::array<Naipe*, 3> ICH{}, ICM{}, IJH{}, IJM{};
+    std::array<Etiqueta*, 3> JH{}, JM{};
+    std::array<Naipe*, 4> car{};
+    Etiqueta* PuntosH = nullptr;
+    Etiqueta* PuntosM = nullptr;
+    Etiqueta* NombreC = nullptr;
+    Etiqueta* Label2 = nullptr;
+    Etiqueta* Label1 = nullptr;
+    Etiqueta* LH = nullptr;
+    Etiqueta* LC = nullptr;
+    Rayas* PH = nullptr;
+    Rayas* PM = nullptr;
+    std::array<QPushButton*, 8> bt{};
+    QPushButton* Flor = nullptr;
+    QPushButton* AlMazo = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QTimer Tmrparche;
+    QAction* nuevo = nullptr;
+    QAction* red = nullptr;
+    QAction* salir = nullptr;
+    QAction* nosonido = nullptr;
+    QAction* cambiarfondo = nullptr;
+    QAction* como = nullptr;
+    QAction* Descargargratis = nullptr;
+    QAction* acerca = nullptr;
+    QString carTag = QStringLiteral("0");  // face index of car(0)
+    QPixmap P1;                           // the background picture tiled over the table
+
+    // ---- State of the hand and the match ----------------------------------------
+    int VarianteJuego = 1;
+    bool ConFlor = true;
+    bool MaquinaEsMano = false;
+    bool TurnoMaquina = false;
+    bool ManoTerminada = true;
+    bool PartidoTerminado = false;
+    bool PuedeCantar = false;
+    bool PausaActiva = false;
+    bool HumanoRespondio = true;
+    int BotonPulsado = 0;
+    int JugadasHumano = 0;
+    int JugadasMaquina = 0;
+    std::array<int, 3> Bazas{};
+    std::array<bool, 40> Usada{};
+    bool RedDos = false;
+    bool RedCuatro = false;
+    bool enPartido = false;  // a match against the machine has been started
+
+    bool TrucoCantado = false, RetrucoCantado = false, Vale4Cantado = false;
+    bool TrucoQuerido = false, RetrucoQuerido = false, Vale4Querido = false;
+    bool TrucoPorMaquina = false;
+    bool EnvidoCantado = false, EnvidoEnJuego = false, EnvidoResuelto = false;
+    int TantoEnJuego = 0;
+    int TantosMaquina = 0;
+    bool FlorHumano = false, FlorMaquina = false;
+    int PuntosFlorHumano = 0, PuntosFlorMaquina = 0;
+    bool FlorCantada = false, ContraflorCantada = false;
+    // Verse cursor: lives for the whole run.
+    bool versoElegido = false;
+    int versoActual = 0;
+
+    // Number of the hand dealt last: a procedure that resumes after a wait
+    // finds out whether its hand is still the one on the table.
+    int manoNumero = 0;
+
+    Services& services() { return s_; }
+    f2& opciones();
+
+signals:
+    // A hand has been dealt and shown.
+    void manoRepartida();
+    // A modal window is about to be shown (tests answer it).
+    void ventanaModal(QDialog* w);
+    void partidoTerminado();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    friend class FFlor;
+    void crearControles();
+    void crearMenu();
+    void mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const QPixmap& pm);
+    void cerrarBaza();
+    void finDeMano(bool ganaMaquina, bool SinPuntos, int PuntosForzados);
+    void ganaPartido(bool maquina);
+    void aplicarOpciones();
+
+    // Machine play.
+    int cartaExtrema(bool mayor) const;
+    void jugarCarta(int k);
+    bool maquinaDebeJugar();
+    void turnoDelHumano();
+    void despuesDeJugar();
+    reglas::Mesa mesa() const;
+    bool respuestaAlTruco();
+    bool retrucoDeLaMaquina();
+    void responderTrucoHumano();
+    void responderRetrucoHumano();
+    void responderVale4Humano();
+    void continuarMaquina();
+
+    // Calls and envido.
+    void decirHumano(int Index);
+    bool humanoGanaEnvido(int h, int m) const;
+    void pagarEnvido(bool ganaMaquina, int valor);
+    void esperarSonBuenas();
+    void compararCantoMaquina(int valor, bool diceQuiero);
+    void compararCantoHumano(int valor);
+    bool envidoDeLaMaquina(bool juegaDespues = true);
+    void envidoDelHumano(int Index);
+
+    Services& s_;
+    QWidget* mesa_ = nullptr;
+    std::unique_ptr<f2> f2_;
+    bool vigilante_ = false;  // Tmrparche's own flag between ticks
+    bool esperandoEnvido_ = false;
+    bool cerrando_ = false;
+};

@@ -1,0 +1,406 @@
+// Deal, hand and trick flow, score and match.
+#include "game/Form1.h"
+#include "game/rules/Cartas.h"
+#include "platform/CardPictures.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Settings.h"
+#include "shell/f2.h"
+
+namespace {
+QString txt(int n) { return QString::number(n); }
+int entero(const QString& s) { return s.trimmed().toInt(); }
+}  // namespace
+
+void Form1::Dar_Valor(Portador& C) { C.Tag = txt(reglas::darValor(C.Caption.toStdString())); }
+
+int Form1::puntos(const QString& Quien) const
+{
+    return entero(Quien == QLatin1String("M") ? PuntosM->caption() : PuntosH->caption());
+}
+
+void Form1::repartir(bool Forzar)
+{
+    setWindowTitle(tituloPrograma());
+    if (!Forzar && !PuedeCantar)
+        return;
+    ++manoNumero;
+    HumanoRespondio = true;
+    ManoTerminada = true;
+    PuedeCantar = false;
+    BotonPulsado = 0;
+    s_.clock.yieldEvents();
+    bt[3]->setText(QStringLiteral("No Quiero"));
+    bt[3]->setAccessibleName(bt[3]->text());
+    for (Naipe* i : ICH)
+        i->hide();
+    Flor->setEnabled(false);
+    decir(LC, QString());
+    decir(LH, QString());
+
+    TantosMaquina = 0;
+    JugadasMaquina = JugadasHumano = 0;
+    FlorHumano = FlorMaquina = false;
+    PuntosFlorHumano = PuntosFlorMaquina = 0;
+    PartidoTerminado = false;
+    TrucoCantado = RetrucoCantado = Vale4Cantado = false;
+    TrucoQuerido = RetrucoQuerido = Vale4Querido = false;
+    TrucoPorMaquina = false;
+    EnvidoCantado = EnvidoEnJuego = EnvidoResuelto = false;
+    FlorCantada = ContraflorCantada = false;
+    esperandoEnvido_ = false;
+    TantoEnJuego = 0;
+
+    for (int t = 0; t < 3; ++t) {
+        IJM[t]->clearPicture();
+        IJH[t]->clearPicture();
+        Bazas[t] = 0;
+        CM[t].Visible = CH[t].Visible = true;
+        ICM[t]->show();
+        for (Etiqueta* l : {JM[t], JH[t]}) {
+            l->Tag = QStringLiteral("0");
+            l->setCaption(QString());
+        }
+    }
+    bt[7]->setEnabled(false);
+
+    HumanoRespondio = true;
+    PuedeCantar = true;
+    if (Forzar) {
+        // The peer deals in a network game.
+        ManoTerminada = false;
+        TurnoMaquina = PuedeCantar = !MaquinaEsMano;
+        return;
+    }
+
+    s_.clock.reseed();
+    const auto idx = reglas::repartirIndices(VarianteJuego, Usada, [this] { return s_.clock.uniformInt(0, 39); });
+    for (int n = 0; n < 6; ++n) {
+        const QString code = QString::fromStdString(reglas::mazo()[idx[n]]);
+        Portador& c = n < 3 ? CM[n] : CH[n - 3];
+        Naipe* img = n < 3 ? ICM[n] : ICH[n - 3];
+        c.Caption = code;
+        img->setPicture(loadCardPicture(s_.programFolder, code), nombreDeCarta(code));
+    }
+    for (Portador& c : CH)
+        Dar_Valor(c);
+    for (Portador& c : CM)
+        Dar_Valor(c);
+
+    bt[5]->setEnabled(false);
+    Ver_Tantos(QStringLiteral("H"));
+    TantosMaquina = Ver_Tantos(QStringLiteral("M"));
+    ManoTerminada = false;
+    for (Naipe* i : ICH)
+        i->show();
+    emit manoRepartida();
+}
+
+void Form1::mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const QPixmap& pm)
+{
+    img->setPicture(pm, nombreDeCarta(c.Caption));
+    texto->Tag = c.Tag;
+    texto->setCaption(c.Caption + QStringLiteral(" (") + c.Tag + QStringLiteral(" )"));
+}
+
+void Form1::ICH_Click(int Index)
+{
+    if (PausaActiva || ManoTerminada || !PuedeCantar)
+        return;
+    if (JugadasMaquina > JugadasHumano && TurnoMaquina)
+        TurnoMaquina = false;  // the machine already played to this trick
+    CH_Click(Index);
+}
+
+void Form1::CH_Click(int Index)
+{
+    if (ManoTerminada || TurnoMaquina || !PuedeCantar || Index < 0 || Index > 2 || !CH[Index].Visible)
+        return;
+    const int mano = manoNumero;
+    decir(LC, QString());
+    ICH[Index]->hide();
+    const int t = JugadasHumano;
+    mostrarCarta(IJH[t], JH[t], CH[Index], ICH[Index]->picture());
+    Flor->setEnabled(false);
+    s_.clock.yieldEvents();
+    ++JugadasHumano;
+    CH[Index].Visible = false;
+
+    if (JugadasHumano == JugadasMaquina) {
+        cerrarBaza();
+    } else {
+        TurnoMaquina = true;
+        if (JugadasMaquina == 0) {
+            Pausa(0.5);
+            if (mano != manoNumero || ManoTerminada)
+                return;
+            Primera_carta();
+        } else if (JugadasMaquina == 1) {
+            Segunda_carta();
+            return;
+        } else {
+            Tercera_carta();
+        }
+    }
+    if (mano != manoNumero || ManoTerminada)
+        return;
+    if (TurnoMaquina)
+        for (auto* b : bt)
+            b->setEnabled(false);
+    if ((JugadasHumano & JugadasMaquina) != 0)
+        for (int i : {2, 4, 6})
+            bt[i]->setEnabled(false);
+}
+
+// Both cards of a trick are down: record it and go on as the result says.
+void Form1::cerrarBaza()
+{
+    const int t = std::min(JugadasHumano, JugadasMaquina) - 1;
+    if (t < 0 || ManoTerminada)
+        return;
+    Bazas[t] = reglas::resultadoBaza(entero(JH[t]->Tag), entero(JM[t]->Tag));
+    auto sigue = reglas::despuesDeBaza(Bazas, t);
+    if (sigue == reglas::Sigue::Mano) {
+        if (t == 2) {
+            if (reglas::reglaFinalGanaMaquina(Bazas, MaquinaEsMano))
+                GanaMaquina(false);
+            else
+                GanaHumano(false, 1);
+            return;
+        }
+        sigue = MaquinaEsMano ? reglas::Sigue::Maquina : reglas::Sigue::Humano;
+    }
+    switch (sigue) {
+    case reglas::Sigue::GanaMaquina: GanaMaquina(false); break;
+    case reglas::Sigue::GanaHumano: GanaHumano(false, 1); break;
+    case reglas::Sigue::Maquina:
+        TurnoMaquina = true;
+        if (t == 0)
+            Segunda_carta();
+        else
+            Tercera_carta();
+        break;
+    default:
+        TurnoMaquina = false;
+        DeshBotones(true);
+        break;
+    }
+}
+
+void Form1::GanaMaquina(bool SinPuntos) { finDeMano(true, SinPuntos, 1); }
+
+void Form1::GanaHumano(bool SinPuntos, int PuntosForzados) { finDeMano(false, SinPuntos, PuntosForzados); }
+
+void Form1::finDeMano(bool ganaMaquina, bool SinPuntos, int /*PuntosForzados*/)
+{
+    if (ManoTerminada)
+        return;  // the hand was already ended (e.g. by a nested event)
+    decir(Label1, QString());
+    JugadasHumano = 0;
+    Sonar(1, 0, QString());
+    PuedeCantar = false;
+    ManoTerminada = true;
+    Bazas = {0, 0, 0};
+    for (Naipe* i : ICH)
+        i->hide();
+    JugadasMaquina = 0;
+    Botones(QStringLiteral("0000000000"));
+    if (!SinPuntos) {
+        reglas::Apuestas a{TrucoCantado, RetrucoCantado, Vale4Cantado, TrucoQuerido, RetrucoQuerido, Vale4Querido};
+        DarPuntos(ganaMaquina ? QStringLiteral("M") : QStringLiteral("H"), reglas::valorMano(a, ganaMaquina));
+    }
+    if (ContraflorCantada)
+        ComparandoFlor();
+    if (!PartidoTerminado)
+        setWindowTitle(QStringLiteral("Mezclando cartas..."));
+    TurnoMaquina = true;
+    for (auto* b : bt)
+        b->setEnabled(false);
+    AlMazo->setEnabled(false);
+    const int mano = manoNumero;
+    Pausa(1);
+    // A match won by either side (a contraflor may give it to the loser of
+    // the hand) deals no new hand; nor does a hand dealt meanwhile.
+    if (PartidoTerminado || mano != manoNumero || cerrando_)
+        return;
+    ManoTerminada = true;
+    PuedeCantar = true;
+    repartir(false);
+    Ver_Tantos(QStringLiteral("H"));
+    TantosMaquina = Ver_Tantos(QStringLiteral("M"));
+    MaquinaEsMano = !MaquinaEsMano;
+    if (FlorHumano && ConFlor)
+        Flor->setEnabled(true);
+    if (MaquinaEsMano) {
+        DeshBotones(false);
+        Primera_carta();
+    } else {
+        panelApertura();
+    }
+}
+
+void Form1::panelApertura()
+{
+    Ver_Tantos(QStringLiteral("H"));
+    TurnoMaquina = false;
+    for (int i = 0; i < 8; ++i)
+        bt[i]->setEnabled(i % 2 == 0);
+    AlMazo->setEnabled(true);
+    Flor->setEnabled(FlorHumano && ConFlor);
+}
+
+void Form1::Esperar()
+{
+    HumanoRespondio = false;
+    s_.clock.yieldEvents();
+    s_.clock.yieldEvents();
+    if (ManoTerminada)
+        return;
+    s_.clock.waitUntil([this] {
+        if (JugadasHumano == 3 && JugadasMaquina == 3)
+            HumanoRespondio = true;
+        return HumanoRespondio || ManoTerminada || cerrando_;
+    });
+}
+
+void Form1::Pausa(double Segundos)
+{
+    if (cerrando_)
+        return;
+    PausaActiva = true;
+    s_.clock.pause(Segundos);
+    PausaActiva = false;
+}
+
+void Form1::Tmrparche_Timer()
+{
+    bool okH = false, okM = false;
+    const int h2 = JH[2]->Tag.trimmed().toInt(&okH);
+    const int m2 = JM[2]->Tag.trimmed().toInt(&okM);
+    if (!okH || !okM)
+        return;
+    if (h2 <= 0 || m2 <= 0) {
+        vigilante_ = false;
+        return;
+    }
+    if (!vigilante_) {
+        vigilante_ = true;
+        return;
+    }
+    // A hand being ended already is not ended twice.
+    if (ManoTerminada)
+        return;
+    setWindowTitle(s_.clock.timeOfDay());
+    std::array<int, 3> h{}, m{};
+    for (int t = 0; t < 3; ++t) {
+        h[t] = entero(JH[t]->Tag);
+        m[t] = entero(JM[t]->Tag);
+    }
+    if (reglas::vigilanteGanaMaquina(h, m))
+        GanaMaquina(false);
+    else
+        GanaHumano(false, 1);
+}
+
+void Form1::DarPuntos(const QString& Quien, int Puntos, bool /*ConfirmarFin*/)
+{
+    if (PartidoTerminado) {
+        setWindowTitle(tituloPrograma());
+        return;
+    }
+    if (Quien == QLatin1String("M") || Quien == QLatin1String("H")) {
+        const bool maquina = Quien == QLatin1String("M");
+        Etiqueta* l = maquina ? PuntosM : PuntosH;
+        Rayas* r = maquina ? PM : PH;
+        int score = entero(l->caption());
+        if (score >= reglas::kPartido)
+            return;
+        score = std::min(score + Puntos, static_cast<int>(reglas::kPartido));
+        l->setCaption(txt(score));
+        for (int k = 0; k < score; ++k) {
+            r->setVisible(k, true);
+            if (!maquina)
+                s_.clock.yieldEvents();
+        }
+        if (score == reglas::kPartido && !PartidoTerminado)
+            ganaPartido(maquina);
+    }
+    TantoEnJuego = 0;
+}
+
+void Form1::ganaPartido(bool maquina)
+{
+    PartidoTerminado = true;
+    PuedeCantar = false;
+    const QString nombre = (maquina ? Label2 : NombreC)->caption().toUpper();
+    s_.dialogs.message(this, Dialogs::Icon::Information, tituloPrograma(), QStringLiteral("Ganador del partido: ") + nombre);
+    Tmrparche.stop();
+    if (maquina) {
+        setWindowTitle(tituloPrograma());
+        HumanoRespondio = true;
+        Botones(QStringLiteral("0000000000"));
+    } else {
+        DeshBotones(false);
+        MaquinaEsMano = false;
+    }
+    emit partidoTerminado();
+}
+
+void Form1::nuevo_Click()
+{
+    if (PuedeCantar || RedCuatro) {
+        if (!s_.dialogs.ask(this, tituloPrograma(), QStringLiteral("Se está jugando en este momento, ¿Desea abandonar el partdo? ")))
+            return;
+    }
+    for (int t = 0; t < 3; ++t) {
+        IJM[t]->clearPicture();
+        IJH[t]->clearPicture();
+    }
+    car[1]->clearPicture();
+    car[3]->clearPicture();
+
+    const int cara = s_.settings.get(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), QStringLiteral("0")).toInt();
+    emit ventanaModal(&opciones());
+    if (opciones().mostrar(cara >= 0 && cara <= 14 ? cara : 0) == QLatin1String("1"))
+        return;
+    aplicarOpciones();
+
+    RedDos = false;
+    PuedeCantar = true;
+    enPartido = true;
+    repartir(false);
+    PuntosM->setCaption(QStringLiteral("0"));
+    PuntosH->setCaption(QStringLiteral("0"));
+    PH->ocultarTodas();
+    PM->ocultarTodas();
+    Ver_Tantos(QStringLiteral("H"));
+    if (FlorHumano && ConFlor)
+        Flor->setEnabled(true);
+    PintarFondo();
+    TantosMaquina = Ver_Tantos(QStringLiteral("M"));
+    Tmrparche.start();
+    if (TurnoMaquina) {
+        DeshBotones(false);
+        Primera_carta();
+    } else {
+        panelApertura();
+    }
+}
+
+// What "Comenzar a jugar" sets on the table.
+void Form1::aplicarOpciones()
+{
+    const auto e = opciones().eleccion();
+    VarianteJuego = e.variante;
+    TurnoMaquina = e.computadoraEmpieza;
+    if (!TurnoMaquina)
+        HumanoRespondio = true;
+    MaquinaEsMano = e.computadoraEmpieza;
+    ConFlor = e.conFlor;
+    carTag = QString::number(e.cara);
+    car[0]->setPicture(opciones().Cara[e.cara], QStringLiteral("Tu cara"));
+    if (!RedDos)
+        NombreC->setCaption(e.nombre);
+    PuedeCantar = true;
+    PuntosFlorMaquina = PuntosFlorHumano = 0;
+}

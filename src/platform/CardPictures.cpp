@@ -1,0 +1,29 @@
+#include "platform/CardPictures.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+
+QSize cardShownSize() { return {60, 92}; }
+
+QPixmap loadCardPicture(const QString& programFolder, const QString& code)
+{
+    QImage img(programFolder + QStringLiteral("/cartas/") + code + QStringLiteral(".jpg"));
+    if (img.isNull()) {
+        const QSize s = cardShownSize() * 2;
+        img = QImage(s, QImage::Format_RGB32);
+        img.fill(QColor(250, 246, 232));
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(90, 90, 90), 4));
+        p.drawRoundedRect(QRectF(2, 2, s.width() - 4, s.height() - 4), 10, 10);
+        QFont f(QStringLiteral("Sans"));
+        f.setPixelSize(s.height() / 4);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(Qt::black);
+        p.drawText(QRect(QPoint(0, 0), s), Qt::AlignCenter, code);
+    }
+    QPixmap pm = QPixmap::fromImage(img);
+    return pm;
+}

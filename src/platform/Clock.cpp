@@ -1,0 +1,101 @@
+#include "platform/Clock.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QLocale>
+#include <QTime>
+#include <QTimer>
+#include <chrono>
+
+int Clock::uniformInt(int lo, int hi)
+{
+    int v = lo + static_cast<int>(uniform() * (hi - lo + 1));
+    return v > hi ? hi : v;
+}
+
+SystemClock::SystemClock() { reseed(); }
+
+double SystemClock::now() const
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+int SystemClock::currentSecond() const { return QTime::currentTime().second(); }
+
+QString SystemClock::timeOfDay() const
+{
+    return QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat);
+}
+
+void SystemClock::reseed()
+{
+    std::random_device rd;
+    gen_.seed((static_cast<uint64_t>(rd()) << 32) ^
+              static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+}
+
+double SystemClock::uniform() { return std::uniform_real_distribution<double>(0.0, 1.0)(gen_); }
+
+void SystemClock::yieldEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void SystemClock::pause(double seconds)
+{
+    const double end = now() + seconds;
+    while (now() < end) {
+        int ms = static_cast<int>((end - now()) * 1000.0);
+        if (ms <= 0)
+            break;
+        QEventLoop loop;
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        loop.exec();  // asleep until an event or the deadline
+    }
+    yieldEvents();
+}
+
+void SystemClock::waitUntil(const std::function<bool()>& done)
+{
+    while (!done())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+TestClock::TestClock(unsigned seed) : gen_(seed) {}
+
+double TestClock::uniform()
+{
+    if (!queued_.empty()) {
+        double v = queued_.front();
+        queued_.erase(queued_.begin());
+        return v;
+    }
+    return std::uniform_real_distribution<double>(0.0, 1.0)(gen_);
+}
+
+void TestClock::queueUniform(std::initializer_list<double> values)
+{
+    queued_.insert(queued_.end(), values);
+}
+
+void TestClock::yieldEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void TestClock::pause(double seconds)
+{
+    now_ += seconds;
+    yieldEvents();
+    if (onWait)
+        onWait(true);
+}
+
+void TestClock::waitUntil(const std::function<bool()>& done)
+{
+    int turns = 0;
+    while (!done()) {
+        if (++turns > maxTurns) {
+            stuck_ = true;
+            return;
+        }
+        yieldEvents();
+        if (onWait && !done())
+            onWait(false);
+    }
+}

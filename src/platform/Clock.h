@@ -1,0 +1,79 @@
+#pragma once
+#include <QString>
+#include <functional>
+#include <random>
+
+// Time and chance for the whole program: every pause, wait and random draw
+// goes through one of these, so tests run with zero pauses and a fixed seed.
+class Clock {
+public:
+    virtual ~Clock() = default;
+
+    // Monotonic seconds; never jumps at midnight or when the wall clock moves.
+    virtual double now() const = 0;
+    // Second of the wall clock, 0..59 (the machine's falta envido reads it).
+    virtual int currentSecond() const = 0;
+    // Time of day as the system writes it.
+    virtual QString timeOfDay() const = 0;
+
+    virtual void reseed() = 0;
+    // Uniform in [0, 1).
+    virtual double uniform() = 0;
+    // Uniform whole number in [lo, hi].
+    int uniformInt(int lo, int hi);
+
+    // Handle the pending window events once (never blocks).
+    virtual void yieldEvents() = 0;
+    // Keep handling events for the given seconds, asleep between events.
+    virtual void pause(double seconds) = 0;
+    // Keep handling events until done() holds, asleep between events.
+    virtual void waitUntil(const std::function<bool()>& done) = 0;
+};
+
+class SystemClock : public Clock {
+public:
+    SystemClock();
+    double now() const override;
+    int currentSecond() const override;
+    QString timeOfDay() const override;
+    void reseed() override;
+    double uniform() override;
+    void yieldEvents() override;
+    void pause(double seconds) override;
+    void waitUntil(const std::function<bool()>& done) override;
+
+private:
+    std::mt19937_64 gen_;
+};
+
+// Zero-length pauses and a fixed seed. Every wait calls the hook, which is
+// where a scripted player acts; a wait nobody can end fails instead of hanging.
+class TestClock : public Clock {
+public:
+    explicit TestClock(unsigned seed = 1);
+    double now() const override { return now_; }
+    int currentSecond() const override { return second_; }
+    QString timeOfDay() const override { return QStringLiteral("12:00:00"); }
+    void reseed() override {}
+    double uniform() override;
+    void yieldEvents() override;
+    void pause(double seconds) override;
+    void waitUntil(const std::function<bool()>& done) override;
+
+    void setSecond(int s) { second_ = s; }
+    // Values returned by uniform() before the generator is used again.
+    void queueUniform(std::initializer_list<double> values);
+    // Called on each turn of a wait: in a pause (inPause true) or in waitUntil.
+    std::function<void(bool inPause)> onWait;
+    // A waitUntil that turns this many times without ending gives up and
+    // marks the clock stuck, so a broken test fails instead of hanging.
+    int maxTurns = 10000;
+    bool stuck() const { return stuck_; }
+
+private:
+    std::mt19937_64 gen_;
+    std::vector<double> queued_;
+    double now_ = 0;
+    int second_ = 0;
+    bool stuck_ = false;
+};

@@ -1,0 +1,5 @@
+#include "platform/Program.h"
+
+#include <QCoreApplication>
+
+QString executableFolder() { return QCoreApplication::applicationDirPath(); }

@@ -1,0 +1,182 @@
+#include "shell/FrmFOndo.h"
+#include "support/TestTable.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList textos(const QListWidget* l)
+{
+    QStringList out;
+    for (int i = 0; i < l->count(); ++i)
+        out << l->item(i)->text();
+    return out;
+}
+
+void clic(QListWidget* l, const QString& nombre)
+{
+    const auto items = l->findItems(nombre, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << nombre.toStdString();
+    l->scrollToItem(items.front());
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(items.front()).center());
+}
+
+// A folder with one good picture, one broken one, a text file and a sub-folder.
+struct Carpeta {
+    Carpeta()
+    {
+        QImage img(40, 30, QImage::Format_RGB32);
+        img.fill(qRgb(20, 120, 40));
+        EXPECT_TRUE(img.save(dir.filePath("bueno.jpg"), "JPG"));
+        EXPECT_TRUE(img.save(dir.filePath("GRANDE.JPEG"), "JPG"));
+        escribir("roto.jpg", "esto no es una imagen");
+        escribir("notas.txt", "hola");
+        QDir(dir.path()).mkdir("sub");
+    }
+    void escribir(const QString& nombre, const QByteArray& bytes)
+    {
+        QFile f(dir.filePath(nombre));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QString path() const { return QDir::cleanPath(dir.path()); }
+    QTemporaryDir dir;
+};
+
+struct Ventana {
+    explicit Ventana(FakeServices& fs, const QString& carpeta)
+    {
+        fs.settings.save("Truco", "Ultruta", "Fondo", carpeta);
+        w = std::make_unique<FrmFOndo>(fs.services, P1, [this] { ++repintes; });
+        w->show();
+    }
+    QPixmap P1 = QPixmap(8, 8);
+    int repintes = 0;
+    std::unique_ptr<FrmFOndo> w;
+};
+
+}  // namespace
+
+TEST(FrmFOndo, ListsPicturesAndPreviewsTheOneClicked)
+{
+    FakeServices fs;
+    Carpeta c;
+    Ventana v(fs, c.path());
+    FrmFOndo& w = *v.w;
+    EXPECT_EQ(w.windowTitle(), "Cambiar Fondo...");
+    EXPECT_EQ(w.carpeta(), c.path());
+    EXPECT_EQ(textos(w.File1), QStringList({"bueno.jpg", "GRANDE.JPEG", "roto.jpg"}));
+    EXPECT_EQ(textos(w.Dir1), QStringList({"..", "sub"}));
+    EXPECT_EQ(w.Drive1->currentText(), QStorageInfo(c.path()).rootPath());
+    EXPECT_FALSE(w.Cmdok->isEnabled());
+
+    clic(w.File1, "bueno.jpg");
+    EXPECT_TRUE(w.Cmdok->isEnabled());
+    EXPECT_EQ(w.RutaElegida, c.path() + "/bueno.jpg");
+    EXPECT_EQ(v.P1.size(), QSize(40, 30));
+    EXPECT_FALSE(w.Imgprel->pixmap().isNull());
+    EXPECT_TRUE(fs.dialogs.shown.empty());
+
+    const qint64 antes = v.P1.cacheKey();
+    clic(w.File1, "roto.jpg");
+    ASSERT_EQ(fs.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fs.dialogs.shown.back().title, "Error");
+    EXPECT_EQ(fs.dialogs.shown.back().text, "Error al abrir la imagen");
+    EXPECT_EQ(v.P1.cacheKey(), antes);
+    EXPECT_EQ(w.Imgprel->pixmap().size(), QSize(40, 30));
+}
+
+TEST(FrmFOndo, AceptarSavesThePictureAndRepaints)
+{
+    FakeServices fs;
+    Carpeta c;
+    Ventana v(fs, c.path());
+    clic(v.w->File1, "GRANDE.JPEG");
+    v.w->Cmdok->click();
+    EXPECT_EQ(v.w->result(), QDialog::Accepted);
+    EXPECT_FALSE(v.w->isVisible());
+    EXPECT_EQ(v.repintes, 1);
+    EXPECT_EQ(fs.settings.get("Truco", "Imagen", "Fondo"), c.path() + "/GRANDE.JPEG");
+    EXPECT_EQ(fs.settings.get("Truco", "Ultruta", "Fondo"), c.path());
+}
+
+TEST(FrmFOndo, CancelarSavesOnlyTheFolder)
+{
+    FakeServices fs;
+    Carpeta c;
+    Ventana v(fs, c.path());
+    FrmFOndo& w = *v.w;
+
+    // Into the sub-folder with the keyboard (Enter opens it and does not
+    // press "Aceptar"), back out with a double click.
+    clic(w.File1, "bueno.jpg");
+    ASSERT_TRUE(w.Cmdok->isEnabled());
+    w.Dir1->setFocus();
+    w.Dir1->setCurrentRow(textos(w.Dir1).indexOf("sub"));
+    QTest::keyClick(w.Dir1, Qt::Key_Return);
+    EXPECT_EQ(w.carpeta(), c.path() + "/sub");
+    EXPECT_EQ(w.File1->count(), 0);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(v.repintes, 0);
+    w.Dir1->setCurrentRow(0);
+    emit w.Dir1->itemActivated(w.Dir1->item(0));
+    EXPECT_EQ(w.carpeta(), c.path());
+
+    clic(w.File1, "bueno.jpg");
+    w.CmdNo->click();
+    EXPECT_EQ(w.result(), QDialog::Rejected);
+    EXPECT_EQ(v.repintes, 0);
+    EXPECT_EQ(fs.settings.get("Truco", "Imagen", "Fondo", "ninguna"), "ninguna");
+    EXPECT_EQ(fs.settings.get("Truco", "Ultruta", "Fondo"), c.path());
+    EXPECT_EQ(v.P1.size(), QSize(40, 30));  // the last picture clicked stays
+
+    // Closing by the title bar also remembers where the player was.
+    Ventana otra(fs, c.path() + "/sub");
+    otra.w->close();
+    EXPECT_EQ(fs.settings.get("Truco", "Ultruta", "Fondo"), c.path() + "/sub");
+    EXPECT_EQ(otra.repintes, 0);
+}
+
+TEST(FrmFOndo, BadFoldersAndDrivesFallBack)
+{
+    FakeServices fs;
+    Ventana v(fs, "/no/existe/ya");
+    FrmFOndo& w = *v.w;
+    EXPECT_EQ(w.carpeta(), QDir::cleanPath(fs.services.programFolder));
+    EXPECT_TRUE(fs.dialogs.shown.empty());
+
+    const QString casa = QStorageInfo(fs.services.programFolder).rootPath();
+    w.Drive1->addItem("/unidad/perdida");
+    w.Drive1->setCurrentIndex(w.Drive1->count() - 1);
+    ASSERT_EQ(fs.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fs.dialogs.shown.back().title, "Error");
+    EXPECT_EQ(fs.dialogs.shown.back().text,
+              "Se ha producido un error al acceder a la unidad /UNIDAD/PERDIDA");
+    EXPECT_EQ(w.Drive1->currentText(), casa);
+    EXPECT_EQ(w.carpeta(), QDir::cleanPath(fs.services.programFolder));
+}
+
+TEST(FrmFOndo, RootFolderDoesNotDoubleTheSeparator)
+{
+    EXPECT_EQ(FrmFOndo::rutaCompleta("/", "a.jpg"), "/a.jpg");
+    EXPECT_EQ(FrmFOndo::rutaCompleta("/home/x", "a.jpg"), "/home/x/a.jpg");
+
+    FakeServices fs;
+    Ventana v(fs, "/");
+    FrmFOndo& w = *v.w;
+    EXPECT_EQ(w.carpeta(), "/");
+    EXPECT_FALSE(textos(w.Dir1).contains(".."));
+    w.File1->addItem("fondo.jpg");
+    w.File1->setCurrentRow(w.File1->count() - 1);
+    EXPECT_EQ(w.RutaElegida, "/fondo.jpg");
+}

@@ -1,0 +1,120 @@
+#include "support/Jugador.h"
+
+#include "calls/FFlor.h"
+#include "shell/f2.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+MesaDePrueba::MesaDePrueba(unsigned seed) : fake(seed), form(fake.services)
+{
+    QObject::connect(&form, &Form1::ventanaModal, &form, [this](QDialog* w) {
+        QTimer::singleShot(0, w, [this, w] {
+            if (auto* o = qobject_cast<f2*>(w)) {
+                if (cerrarOpciones) {
+                    o->close();
+                    return;
+                }
+                (espanola ? o->OptEsp : o->OptArg)->click();
+                (conFlor ? o->Option3 : o->Option4)->click();
+                (computadoraEmpieza ? o->Option1 : o->Option2)->click();
+                o->Nombre->setText(nombre);
+                o->Command1->click();
+            } else if (auto* f = qobject_cast<FFlor*>(w)) {
+                (contraflor && f->cf->isEnabled() ? f->cf : f->olor)->click();
+            }
+        });
+    });
+}
+
+void MesaDePrueba::empezar() { form.nuevo_Click(); }
+
+JugadorGuionado::JugadorGuionado(MesaDePrueba& m, unsigned seed, bool canta) : m_(m), gen_(seed), canta_(canta)
+{
+    m_.fake.clock.onWait = [this](bool inPause) {
+        if (!inPause)
+            actuar();
+    };
+}
+
+bool JugadorGuionado::pulsar(QPushButton* b)
+{
+    if (!b->isEnabled())
+        return false;
+    ++acciones;
+    b->click();
+    return true;
+}
+
+bool JugadorGuionado::responder()
+{
+    Form1& f = m_.form;
+    std::vector<QPushButton*> opciones;
+    for (auto* b : f.bt)
+        if (b->isEnabled())
+            opciones.push_back(b);
+    if (canta_) {
+        if (f.Flor->isEnabled())
+            opciones.push_back(f.Flor);
+        if (f.AlMazo->isEnabled() && gen_() % 8 == 0)
+            opciones.push_back(f.AlMazo);
+    }
+    if (opciones.empty())
+        return false;
+    if (!canta_) {
+        // Card play only: accept, or concede "Son Buenas".
+        for (int i : {1, 3})
+            if (f.bt[i]->isEnabled())
+                return pulsar(f.bt[i]);
+    }
+    return pulsar(opciones[gen_() % opciones.size()]);
+}
+
+bool JugadorGuionado::jugar()
+{
+    Form1& f = m_.form;
+    if (canta_ && gen_() % 4 == 0) {
+        std::vector<QPushButton*> llamadas;
+        for (int i : {0, 2, 4, 5, 6, 7})
+            if (f.bt[i]->isEnabled())
+                llamadas.push_back(f.bt[i]);
+        if (f.Flor->isEnabled())
+            llamadas.push_back(f.Flor);
+        if (f.AlMazo->isEnabled() && gen_() % 10 == 0)
+            llamadas.push_back(f.AlMazo);
+        if (!llamadas.empty())
+            return pulsar(llamadas[gen_() % llamadas.size()]);
+    }
+    std::vector<int> cartas;
+    for (int i = 0; i < 3; ++i)
+        if (!f.ICH[i]->isHidden() && f.CH[i].Visible)
+            cartas.push_back(i);
+    if (cartas.empty())
+        return false;
+    ++acciones;
+    f.ICH[cartas[gen_() % cartas.size()]]->press();
+    return true;
+}
+
+bool JugadorGuionado::actuar()
+{
+    Form1& f = m_.form;
+    if (f.ManoTerminada || f.PausaActiva || f.PartidoTerminado)
+        return false;
+    if (!f.HumanoRespondio)
+        return responder();
+    if (f.PuedeCantar && !f.TurnoMaquina)
+        return jugar();
+    return false;
+}
+
+bool JugadorGuionado::jugarPartido(int maxAcciones)
+{
+    while (!m_.form.PartidoTerminado && acciones < maxAcciones && !m_.fake.clock.stuck()) {
+        if (!actuar())
+            return false;
+    }
+    return m_.form.PartidoTerminado;
+}

@@ -1,0 +1,45 @@
+#pragma once
+#include "game/Form1.h"
+#include "support/TestTable.h"
+
+#include <random>
+
+// A table in a test process: fake services and the window, with the options
+// window and the flor window answered by script.
+struct MesaDePrueba {
+    explicit MesaDePrueba(unsigned seed = 1);
+    FakeServices fake;
+    Form1 form;
+
+    // Options for the next "Usuario Vs PC".
+    bool computadoraEmpieza = false;
+    bool conFlor = true;
+    bool espanola = false;
+    QString nombre = QStringLiteral("Ana");
+    // Answer to the machine's flor: contraflor when possible.
+    bool contraflor = true;
+    bool cerrarOpciones = false;  // close f2 by its close box instead
+
+    // Starts a match through the menu command, answering the options window.
+    void empezar();
+};
+
+// A scripted human: clicks cards and, if told to, presses call buttons and
+// answers at random among what the panel offers.
+class JugadorGuionado {
+public:
+    JugadorGuionado(MesaDePrueba& m, unsigned seed, bool canta);
+    // One action if the table is waiting for the human; false when none.
+    bool actuar();
+    // Plays until the match ends; false if the table stopped waiting for anyone.
+    bool jugarPartido(int maxAcciones = 5000);
+    int acciones = 0;
+
+private:
+    bool responder();
+    bool jugar();
+    bool pulsar(QPushButton* b);
+    MesaDePrueba& m_;
+    std::mt19937 gen_;
+    bool canta_;
+};
