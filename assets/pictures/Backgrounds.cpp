@@ -115,7 +115,8 @@ QImage wood()
         const double bend = 3.2 * (fbm(u, v, 1, 2, 3, seed) - 0.5) + 0.6 * (noise(u, v, 4, 8, seed + 9) - 0.5);
         const double rings = v * 20 + bend * 4;
         const double phase = rings - std::floor(rings);
-        const double tone = std::pow(phase, 4) + 0.25 * std::pow(phase, 1.5);
+        const double late = phase < 0.88 ? std::pow(phase / 0.88, 4) : (1 - phase) / 0.12;
+        const double tone = late + 0.2 * std::pow(phase, 1.5);
         const double streak = noise(u, v, 4, 256, seed + 5) - 0.5;
         const double pore = noise(u, v, 32, 256, seed + 6) - 0.5;
         const double grain = speck(x, y, seed) - 0.5;
@@ -195,7 +196,7 @@ QImage marble()
         // Whole multiples of u and v keep the veins continuous across tiles.
         const double t = 2 * u + v + 1.1 * fbm(u, v, 2, 2, 4, 70);
         const double s = 1 - std::abs(std::sin(M_PI * t));
-        const double veins = 0.35 * std::pow(s, 6) + 0.6 * std::pow(s, 40);
+        const double veins = 0.3 * std::pow(s, 6) + 0.45 * std::pow(s, 40);
         const double t2 = u - v + 0.8 * fbm(u, v, 4, 4, 3, 71);
         const double faint = 0.3 * std::pow(1 - std::abs(std::sin(M_PI * 2 * t2)), 30);
         const double cloud = fbm(u, v, 4, 4, 4, 72) - 0.5;

@@ -94,6 +94,13 @@ QPainterPath ellipse(QPointF c, double rx, double ry)
     return path;
 }
 
+QPainterPath rectangle(const QRectF& r)
+{
+    QPainterPath path;
+    path.addRect(r);
+    return path;
+}
+
 QPainterPath polygon(std::initializer_list<QPointF> points)
 {
     QPainterPath path;
@@ -369,7 +376,9 @@ void sign(QPainter& p, Suit suit, QPointF c, double size, double angle = 0, bool
     Saved s(p);
     p.translate(c);
     p.rotate(angle);
-    p.scale(size / 100, size / 100);
+    // Short clubs are drawn stouter, so that they still read as clubs.
+    const bool stout = suit == Suit::Bastos && size < 70;
+    p.scale(size / 100 * (stout ? 1.25 : 1.0), size / 100);
     switch (suit) {
     case Suit::Oros: coin(p, ornate); break;
     case Suit::Copas: cup(p, ornate); break;
@@ -405,7 +414,7 @@ void roundPips(QPainter& p, Suit suit, int n)
     const bool coins = suit == Suit::Oros;
     auto put = [&](std::initializer_list<QPointF> at, double coinSize, double cupSize) {
         for (const QPointF& c : at)
-            sign(p, suit, c, coins ? coinSize : cupSize);
+            sign(p, suit, c, coins ? coinSize : cupSize, 0, n == 1);
     };
     switch (n) {
     case 1: put({{60, 92}}, 88, 104); break;
@@ -413,9 +422,9 @@ void roundPips(QPainter& p, Suit suit, int n)
     case 3: put({{60, 46}, {60, 92}, {60, 138}}, 42, 44); break;
     case 4: put({{37, 58}, {83, 58}, {37, 126}, {83, 126}}, 40, 50); break;
     case 5: put({{37, 54}, {83, 54}, {60, 92}, {37, 130}, {83, 130}}, 38, 44); break;
-    case 6: put({{37, 48}, {83, 48}, {37, 92}, {83, 92}, {37, 136}, {83, 136}}, 36, 40); break;
+    case 6: put({{37, 52}, {83, 52}, {37, 92}, {83, 92}, {37, 132}, {83, 132}}, 34, 38); break;
     case 7:
-        put({{36, 48}, {84, 48}, {60, 70}, {36, 92}, {84, 92}, {36, 136}, {84, 136}}, 33, 36);
+        put({{35, 50}, {85, 50}, {60, 71}, {35, 92}, {85, 92}, {35, 134}, {85, 134}}, 30, 33);
         break;
     }
 }
@@ -475,13 +484,13 @@ void longPips(QPainter& p, Suit suit, int n)
         } else {
             // Clubs are too stout to cross in threes: two columns of three,
             // leaning in, and the seventh upright between them.
-            const double x = n == 7 ? 33 : 37;
-            for (double y : {45.0, 92.0, 139.0}) {
-                sign(p, suit, {x, y}, 54, 12);
-                sign(p, suit, {120 - x, y}, 54, -12);
+            const double x = n == 7 ? 34 : 38;
+            for (double y : {48.0, 92.0, 136.0}) {
+                sign(p, suit, {x, y}, 50, 12);
+                sign(p, suit, {120 - x, y}, 50, -12);
             }
             if (n == 7)
-                sign(p, suit, {60, 92}, 54, 0);
+                sign(p, suit, {60, 92}, 50, 0);
         }
         break;
     }
@@ -508,7 +517,7 @@ Dress dressOf(Suit s)
                 QColor(168, 170, 176)};
     case Suit::Bastos:
         return {QColor(214, 110, 28), kGreen, kBlue, kGreen, kGreen, QColor(204, 164, 104),
-                QColor(112, 76, 40), QColor(60, 40, 26)};
+                QColor(112, 76, 40), QColor(128, 80, 44)};
     }
     return {};
 }
@@ -579,12 +588,12 @@ void head(QPainter& p, QPointF c, double r, QColor hair, QColor beard = QColor()
     p.drawLine(QPointF(c.x(), c.y() + r * 0.05), QPointF(c.x() - r * 0.08, c.y() + r * 0.3));
     if (beard.isValid()) {
         QPainterPath b;
-        b.moveTo(c.x() - r * 0.9, c.y() + r * 0.05);
+        b.moveTo(c.x() - r * 0.88, c.y() + r * 0.2);
         b.cubicTo(c.x() - r * 0.9, c.y() + r * 1.3, c.x() - r * 0.3, c.y() + r * 1.9, c.x(), c.y() + r * 2.3);
-        b.cubicTo(c.x() + r * 0.3, c.y() + r * 1.9, c.x() + r * 0.9, c.y() + r * 1.3, c.x() + r * 0.9,
-                  c.y() + r * 0.05);
-        b.cubicTo(c.x() + r * 0.6, c.y() + r * 0.6, c.x() - r * 0.6, c.y() + r * 0.6, c.x() - r * 0.9,
-                  c.y() + r * 0.05);
+        b.cubicTo(c.x() + r * 0.3, c.y() + r * 1.9, c.x() + r * 0.9, c.y() + r * 1.3, c.x() + r * 0.88,
+                  c.y() + r * 0.2);
+        b.cubicTo(c.x() + r * 0.6, c.y() + r * 0.75, c.x() - r * 0.6, c.y() + r * 0.75, c.x() - r * 0.88,
+                  c.y() + r * 0.2);
         fill(p, b, beard, 0.9);
         QPainterPath m;
         m.moveTo(c.x(), c.y() + r * 0.42);
@@ -654,7 +663,7 @@ void sota(QPainter& p, Suit suit)
     QPainterPath belt;
     belt.addRect(QRectF(42, 96, 36, 5));
     fill(p, belt, QColor(92, 58, 34), 0.8);
-    fill(p, QPainterPath([] { QPainterPath b; b.addRect(QRectF(57.5, 95.5, 5, 6)); return b; }()), kGold, 0.8);
+    fill(p, rectangle({57.5, 95.5, 5, 6}), kGold, 0.8);
 
     // Arms: one holds the sign, the other rests on the hip.
     QPointF holding;

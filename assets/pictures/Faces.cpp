@@ -399,15 +399,15 @@ void hairFront(QPainter& p, const Person& m)
         break;
     case Hair::Curly: {
         QPainterPath top;
-        top.moveTo(36, 58);
-        top.cubicTo(30, 16, 98, 16, 92, 58);
+        top.moveTo(37, 56);
+        top.cubicTo(30, 10, 98, 10, 91, 56);
         path.moveTo(35, 60);
         path.cubicTo(28, 14, 100, 14, 93, 60);
         path.lineTo(90, 60);
         path.cubicTo(88, 44, 76, 40, 64, 41);
         path.cubicTo(52, 40, 40, 44, 38, 60);
         path.closeSubpath();
-        path = path.united(curls(top, 16, 5.5));
+        path = path.united(curls(top, 14, 7));
         break;
     }
     case Hair::Receding: {

@@ -14,6 +14,8 @@ QImage drawCard(int number, QChar suit); // 120 x 184
 // Portraits of the players at the table.
 int faceCount();
 QImage drawFace(int index); // 128 x 128, transparent outside the backdrop
+// The computer opponent, framed like the players.
+QImage drawPcFace(); // 128 x 128
 
 // Tileable table backgrounds offered to the player.
 struct Background {

@@ -45,6 +45,7 @@ int main(int argc, char** argv)
     for (int i = 0; i < faceCount(); ++i)
         ok &= save(drawFace(i), builtinFolder + QStringLiteral("/caras/cara%1.png").arg(i, 2, 10, QChar('0')),
                    "PNG");
+    ok &= save(drawPcFace(), builtinFolder + "/caras/pc.png", "PNG");
     ok &= save(drawBuiltinBaize(), builtinFolder + "/fondo/fondo.bmp", "BMP");
 
     return ok ? 0 : 1;

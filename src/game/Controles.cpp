@@ -47,6 +47,8 @@ void Naipe::mousePressEvent(QMouseEvent* e)
         emit clicked();
 }
 
+void Naipe::enterEvent(QEnterEvent*) { emit pointed(); }
+
 void Naipe::paintEvent(QPaintEvent*)
 {
     if (pix_.isNull())
@@ -123,9 +125,11 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override
     {
+        // Played once the call has returned: the machine may then wait for
+        // the human, and the assistive technology must not wait with it.
         if (name == pressAction())
             if (auto* n = qobject_cast<Naipe*>(widget()); n && n->isEnabled())
-                n->press();
+                QMetaObject::invokeMethod(n, &Naipe::press, Qt::QueuedConnection);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };

@@ -44,9 +44,11 @@ public:
 
 signals:
     void clicked();
+    void pointed();
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+    void enterEvent(QEnterEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:

@@ -127,6 +127,8 @@ void Form1::crearControles()
         car[k] = new Naipe(QStringLiteral("car(%1)").arg(k), mesa_);
         car[k]->hide();
     }
+    for (int k = 0; k < 4; ++k)
+        connect(car[k], &Naipe::pointed, this, [this, k] { car_MouseMove(k); });
     Command5 = new QPushButton(QStringLiteral("<"), mesa_);
     Command6 = new QPushButton(QStringLiteral(">"), mesa_);
     Command5->setGeometry(30, 398, 30, 22);
@@ -173,7 +175,7 @@ void Form1::crearControles()
         ICH[t]->setToolTip(QStringLiteral("Tecla %1").arg(t + 1));
         ICH[t]->hide();
         connect(ICH[t], &Naipe::clicked, this, [this, t] { ICH_Click(t); });
-        // The machine's hand is laid out one pixel high: never seen.
+        // The machine's hand is never seen, nor heard by a screen reader.
         ICM[t] = new Naipe(QStringLiteral("ICM(%1)").arg(t), mesa_);
         ICM[t]->setGeometry(xs[t], 0, 60, 1);
         ICM[t]->hide();
@@ -283,6 +285,15 @@ void Form1::Form_Load()
 }
 
 void Form1::PintarFondo() { mesa_->update(); }
+
+// Pointing at a face shows the players' names.
+void Form1::car_MouseMove(int)
+{
+    if (RedCuatro)
+        return;
+    car[0]->setToolTip(NombreC->caption());
+    car[2]->setToolTip(Label2->caption());
+}
 
 void Form1::closeEvent(QCloseEvent* e)
 {

@@ -36,6 +36,7 @@ public:
     void Command5_Click();  // previous face
     void Command6_Click();  // next face
     void PintarFondo();
+    void car_MouseMove(int Index);
 
     // ---- Deal and hand flow -------------------------------------------------
     void repartir(bool Forzar);

@@ -56,7 +56,6 @@ void Form1::repartir(bool Forzar)
         IJH[t]->clearPicture();
         Bazas[t] = 0;
         CM[t].Visible = CH[t].Visible = true;
-        ICM[t]->show();
         for (Etiqueta* l : {JM[t], JH[t]}) {
             l->Tag = QStringLiteral("0");
             l->setCaption(QString());

@@ -242,6 +242,8 @@ TEST(Mesa, CartasAccesiblesConNombreYAccionPulsar)
     EXPECT_TRUE(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
     const QString code = f.CH[0].Caption;
     iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(f.JH[0]->caption().isEmpty());  // played once the call has returned
+    QCoreApplication::processEvents();
     EXPECT_TRUE(f.JH[0]->caption().startsWith(code + QStringLiteral(" (")));
     EXPECT_EQ(f.JH[0]->accessibleName(), f.JH[0]->caption());
 }

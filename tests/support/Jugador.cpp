@@ -118,3 +118,36 @@ bool JugadorGuionado::jugarPartido(int maxAcciones)
     }
     return m_.form.PartidoTerminado;
 }
+
+void ponerCartas(Form1& f, const QStringList& humano, const QStringList& maquina)
+{
+    for (int i = 0; i < 3; ++i) {
+        f.CH[i] = Portador{humano[i], QString(), true};
+        f.CM[i] = Portador{maquina[i], QString(), true};
+        f.Dar_Valor(f.CH[i]);
+        f.Dar_Valor(f.CM[i]);
+    }
+    f.FlorHumano = f.FlorMaquina = false;
+    f.Ver_Tantos(QStringLiteral("H"));
+    f.TantosMaquina = f.Ver_Tantos(QStringLiteral("M"));
+    f.Flor->setEnabled(f.FlorHumano && f.ConFlor);
+}
+
+Respuestas::Respuestas(MesaDePrueba& m, std::initializer_list<int> botones) : cola(botones)
+{
+    Form1& f = m.form;
+    m.fake.clock.onWait = [this, &f](bool enPausa) {
+        if (enPausa || f.HumanoRespondio || f.ManoTerminada)
+            return;
+        ++esperas;
+        QPushButton* b = nullptr;
+        if (!cola.empty()) {
+            const int i = cola.front();
+            cola.erase(cola.begin());
+            b = i < 8 ? f.bt[i] : i == 10 ? f.Flor : f.AlMazo;
+        } else {
+            b = f.bt[1]->isEnabled() ? f.bt[1] : f.bt[3];
+        }
+        b->click();
+    };
+}

@@ -24,6 +24,17 @@ struct MesaDePrueba {
     void empezar();
 };
 
+// Puts known cards in both hands of the hand under way (codes like "7E").
+void ponerCartas(Form1& f, const QStringList& humano, const QStringList& maquina);
+
+// Answers every wait of the machine with the next button of the list
+// (indexes of bt; 10 is Flor, 15 Al Mazo); then with Quiero or Son Buenas.
+struct Respuestas {
+    Respuestas(MesaDePrueba& m, std::initializer_list<int> botones);
+    std::vector<int> cola;
+    int esperas = 0;
+};
+
 // A scripted human: clicks cards and, if told to, presses call buttons and
 // answers at random among what the panel offers.
 class JugadorGuionado {

@@ -6,6 +6,7 @@
 #include "platform/Sound.h"
 
 #include <QHash>
+#include <ostream>
 #include <QTemporaryDir>
 
 // Settings kept in memory, names folded to lower case like the real store.
@@ -30,3 +31,6 @@ struct FakeServices {
     QTemporaryDir home;
     Services services;
 };
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -1,0 +1,229 @@
+// The call panel and the machine's calls and answers, on a real table.
+#include "support/Jugador.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int puntos(Etiqueta* l) { return l->caption().toInt(); }
+
+// A table where the human is mano and holds the turn of the first trick.
+struct Cantos : ::testing::Test {
+    MesaDePrueba m{3};
+    Form1& f = m.form;
+    void SetUp() override
+    {
+        m.conFlor = false;
+        m.empezar();
+        ASSERT_FALSE(f.TurnoMaquina);
+        ASSERT_FALSE(f.ManoTerminada);
+    }
+    QString panel() const
+    {
+        QString s;
+        for (auto* b : f.bt)
+            s += b->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        s += f.Flor->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        s += f.AlMazo->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return s;
+    }
+};
+
+}  // namespace
+
+TEST_F(Cantos, MascarasSeAplicanYElGuionDejaCadaBotonComoEstaba)
+{
+    for (const char* mask : {"0000000000", "1010101001", "0111111001", "0101010001", "0111101001", "0101000001",
+                             "0101001001", "0101000101"}) {
+        f.Botones(QString::fromLatin1(mask));
+        EXPECT_EQ(panel(), QString::fromLatin1(mask));
+    }
+    f.Botones(QStringLiteral("1010101001"));
+    f.Botones(QStringLiteral("--------0-"));
+    EXPECT_EQ(panel(), QStringLiteral("1010101001"));
+    f.Botones(QStringLiteral("1--------1"));
+    EXPECT_EQ(panel(), QStringLiteral("1010101001"));
+    f.Botones(QStringLiteral("0-0--10001"));
+    EXPECT_EQ(panel(), QStringLiteral("0000110001"));
+    f.Botones(QStringLiteral("----------"));
+    EXPECT_EQ(panel(), QStringLiteral("0000110001"));
+    f.Botones(QStringLiteral("1x"));  // odd characters and a short mask keep the rest
+    EXPECT_EQ(panel(), QStringLiteral("1000110001"));
+}
+
+TEST_F(Cantos, PanelDeAperturaYBotonesConNombre)
+{
+    EXPECT_EQ(panel(), QStringLiteral("1010101001"));
+    EXPECT_EQ(f.bt[5]->accessibleDescription(), QStringLiteral("bt(5)"));
+    EXPECT_EQ(f.bt[5]->text(), QStringLiteral("Quiero retruco"));
+    EXPECT_FALSE(f.bt[0]->shortcut().isEmpty());
+    EXPECT_TRUE(f.bt[0]->toolTip().contains(f.bt[0]->shortcut().toString()));
+}
+
+TEST_F(Cantos, PulsarSinNadaPendienteOEnPausaNoHaceNada)
+{
+    const QString antes = panel();
+    f.bt[1]->setEnabled(true);
+    f.bt_Click(1);  // Quiero with nothing to answer
+    EXPECT_TRUE(f.HumanoRespondio);
+    EXPECT_EQ(puntos(f.PuntosH) + puntos(f.PuntosM), 0);
+    f.Botones(antes);
+    f.PausaActiva = true;
+    f.bt_Click(0);
+    f.AlMazo_Click();
+    EXPECT_FALSE(f.TrucoCantado);
+    EXPECT_FALSE(f.ManoTerminada);
+    f.PausaActiva = false;
+}
+
+TEST_F(Cantos, QuieroMientrasLaMaquinaEsperaSoloRegistraLaRespuesta)
+{
+    f.Cantar_Envido();  // as the machine does before it waits
+    ASSERT_FALSE(f.HumanoRespondio);
+    f.bt_Click(1);
+    EXPECT_TRUE(f.HumanoRespondio);
+    EXPECT_EQ(f.BotonPulsado, 1);
+    EXPECT_FALSE(f.bt[3]->isEnabled());
+    EXPECT_EQ(puntos(f.PuntosH) + puntos(f.PuntosM), 0);
+}
+
+TEST_F(Cantos, TrucoDelHumanoQueridoONo)
+{
+    // Strong cards: the machine accepts and the hand goes on.
+    ponerCartas(f, {"4O", "5C", "6B"}, {"1E", "1B", "7E"});
+    f.TantosMaquina = 0;
+    f.bt_Click(0);
+    EXPECT_TRUE(f.TrucoQuerido);
+    EXPECT_EQ(f.LC->caption(), QStringLiteral("Quiero"));
+    EXPECT_EQ(f.LH->caption(), QStringLiteral("Truco"));
+    EXPECT_FALSE(f.ManoTerminada);
+
+    // Weak cards: refused, 1 point and a new hand.
+    MesaDePrueba otra(3);
+    otra.conFlor = false;
+    otra.empezar();
+    ponerCartas(otra.form, {"4O", "5C", "6B"}, {"4E", "5B", "6O"});
+    ASSERT_LT(otra.form.TantosMaquina, 21);  // no envido before the answer
+    int alRepartir = -1;
+    QObject::connect(&otra.form, &Form1::manoRepartida, [&] {
+        if (alRepartir < 0)
+            alRepartir = puntos(otra.form.PuntosH);
+    });
+    otra.form.bt_Click(0);
+    EXPECT_EQ(alRepartir, 1);  // then a new hand
+    EXPECT_EQ(otra.fake.sound.played.filter(QStringLiteral("noquiero.wav")).size(), 1);
+}
+
+TEST_F(Cantos, ConVeintiochoLaMaquinaAceptaTodo)
+{
+    f.DarPuntos(QStringLiteral("H"), 28);
+    ponerCartas(f, {"4O", "5C", "6B"}, {"4E", "4B", "5E"});
+    f.TantosMaquina = 0;
+    f.bt_Click(0);
+    EXPECT_TRUE(f.TrucoQuerido);
+    Respuestas r(m, {});
+    f.bt_Click(2);  // envido with 0 points against a human at 28: accepted
+    EXPECT_TRUE(f.LC->caption().startsWith(QStringLiteral("Quiero")) || f.LC->caption() == QStringLiteral("Son Buenas"))
+        << f.LC->caption().toStdString();
+    EXPECT_GE(puntos(f.PuntosH) + puntos(f.PuntosM), 30);
+}
+
+TEST_F(Cantos, RetrucoAlTrucoDeLaMaquinaSiempreSeQuiere)
+{
+    // Machine pie with good cards sings truco before its first card.
+    ponerCartas(f, {"4O", "5C", "6B"}, {"3E", "3B", "2E"});
+    f.TantosMaquina = 0;
+    Respuestas r(m, {5});
+    f.ICH_Click(0);
+    EXPECT_EQ(r.esperas, 1);
+    EXPECT_TRUE(f.TrucoCantado && f.TrucoPorMaquina);
+    EXPECT_TRUE(f.RetrucoQuerido);
+    // It played its lowest card, won the trick and led the second.
+    EXPECT_EQ(f.JM[0]->Tag, QStringLiteral("9"));
+    EXPECT_EQ(f.JugadasMaquina, 2);
+    EXPECT_EQ(m.fake.sound.played.filter(QStringLiteral("/truco.wav")).size(), 1);
+}
+
+TEST_F(Cantos, NoQuieroAlTrucoDeLaMaquinaLeDaUnPunto)
+{
+    ponerCartas(f, {"4O", "5C", "6B"}, {"3E", "3B", "2E"});
+    f.TantosMaquina = 0;
+    int alRepartir = -1;
+    QObject::connect(&f, &Form1::manoRepartida, [&] {
+        if (alRepartir < 0)
+            alRepartir = puntos(f.PuntosM);
+    });
+    Respuestas r(m, {3});
+    f.ICH_Click(0);
+    EXPECT_EQ(alRepartir, 1);
+}
+
+TEST_F(Cantos, ValeCuatroAlRetrucoDeLaMaquinaSiempreSeQuiere)
+{
+    ponerCartas(f, {"4O", "5C", "6B"}, {"4E", "5B", "3E"});
+    f.TantosMaquina = 0;
+    f.ICH_Click(2);  // 6B (3) against the machine's lowest, 4E (1)
+    ASSERT_EQ(f.Bazas[0], reglas::GanaH);
+    ASSERT_FALSE(f.TrucoCantado);
+    f.TrucoCantado = true;  // the human's truco, accepted earlier
+    f.TrucoQuerido = true;
+    Respuestas r(m, {7});
+    f.ICH_Click(0);  // the machine can beat 4O: it raises to retruco
+    EXPECT_TRUE(f.RetrucoCantado);
+    EXPECT_TRUE(f.Vale4Querido);
+    EXPECT_EQ(f.LC->caption(), QStringLiteral("Quiero"));
+}
+
+TEST_F(Cantos, AlMazoSegunLaEscalera)
+{
+    struct Caso {
+        std::function<void(Form1&)> prepara;
+        int esperado;
+    };
+    const std::vector<Caso> casos = {
+        {[](Form1&) {}, 2},
+        {[](Form1& f) { f.JugadasMaquina = 1; }, 1},
+        {[](Form1& f) { f.TrucoCantado = true; }, 1},
+        {[](Form1& f) { f.TrucoCantado = f.TrucoQuerido = true; }, 2},
+        {[](Form1& f) { f.RetrucoCantado = f.RetrucoQuerido = true; }, 3},
+        {[](Form1& f) { f.Vale4Cantado = true; }, 3},
+        {[](Form1& f) { f.Vale4Cantado = f.Vale4Querido = true; }, 4},
+    };
+    for (const auto& c : casos) {
+        MesaDePrueba t(7);
+        t.empezar();
+        c.prepara(t.form);
+        const int mano = t.form.manoNumero;
+        int alRepartir = -1;
+        QObject::connect(&t.form, &Form1::manoRepartida, [&] {
+            if (alRepartir < 0)
+                alRepartir = puntos(t.form.PuntosM);
+        });
+        t.form.AlMazo_Click();
+        EXPECT_EQ(alRepartir, c.esperado);
+        EXPECT_GT(t.form.manoNumero, mano);
+    }
+}
+
+TEST_F(Cantos, SonarPideElArchivoDeLaTabla)
+{
+    auto& oido = m.fake.sound.played;
+    oido.clear();
+    f.Sonar(12, 31, QString());
+    f.Sonar(12, 7, QStringLiteral("3"));
+    f.Sonar(5, 0, QStringLiteral("2"));
+    f.Sonar(13, 0, QStringLiteral("4"));
+    f.Sonar(16, 0, QString());
+    f.Sonar(-1, 0, QString());
+    const QString base = m.fake.services.programFolder + QStringLiteral("/Sonidos/");
+    EXPECT_EQ(oido, QStringList({base + QStringLiteral("T31.wav"), base + QStringLiteral("T7.wav"),
+                                 base + QStringLiteral("Mujer/vale4.wav"), base + QStringLiteral("Mujer/Atrevido.wav")}));
+    oido.clear();
+    f.nosonido->trigger();  // "Sin Sonido"
+    EXPECT_EQ(m.fake.settings.get(QStringLiteral("Truco"), QStringLiteral("Sonido"), QStringLiteral("habilitado")), QStringLiteral("-1"));
+    f.Sonar(0, 0, QString());
+    f.bt_Click(0);
+    EXPECT_TRUE(oido.isEmpty());
+    f.nosonido->trigger();
+    EXPECT_EQ(m.fake.settings.get(QStringLiteral("Truco"), QStringLiteral("Sonido"), QStringLiteral("habilitado")), QStringLiteral("0"));
+}

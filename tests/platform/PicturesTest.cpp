@@ -1,0 +1,100 @@
+// The pictures drawn at build time: the deck beside the program, the faces
+// and the table's baize compiled in.
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QStringList deckCodes()
+{
+    QStringList codes;
+    for (QChar suit : QStringLiteral("OCEB"))
+        for (int n : {1, 2, 3, 4, 5, 6, 7, 10, 11, 12})
+            codes << QString::number(n) + suit;
+    return codes;
+}
+
+QImage loaded(const QString& path)
+{
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
+// Mean difference between two columns of pixels, over the three channels.
+double columnDistance(const QImage& img, int a, int b)
+{
+    double sum = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        const QRgb p = img.pixel(a, y), q = img.pixel(b, y);
+        sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+    }
+    return sum / (3.0 * img.height());
+}
+
+TEST(Pictures, TheFortyCardsLieBesideTheProgramAtTwiceTheirShownSize)
+{
+    const QStringList codes = deckCodes();
+    ASSERT_EQ(codes.size(), 40);
+    QList<QImage> cards;
+    for (const QString& code : codes) {
+        const QImage card = loaded(programFolder() + "/cartas/" + code + ".jpg");
+        ASSERT_FALSE(card.isNull()) << qPrintable(code);
+        EXPECT_EQ(card.size(), QSize(120, 184)) << qPrintable(code);
+        cards << card;
+    }
+    for (int i = 0; i < cards.size(); ++i)
+        for (int j = i + 1; j < cards.size(); ++j)
+            EXPECT_NE(cards[i], cards[j]) << qPrintable(codes[i]) << " = " << qPrintable(codes[j]);
+}
+
+TEST(Pictures, FifteenPlayersAndTheComputerHaveDistinctBuiltInFaces)
+{
+    QList<QImage> faces;
+    for (int i = 0; i < 15; ++i) {
+        const QString path = QStringLiteral(":/caras/cara%1.png").arg(i, 2, 10, QChar('0'));
+        const QImage face = loaded(path);
+        ASSERT_FALSE(face.isNull()) << qPrintable(path);
+        EXPECT_EQ(face.size(), QSize(128, 128)) << qPrintable(path);
+        for (int j = 0; j < faces.size(); ++j)
+            EXPECT_NE(face, faces[j]) << i << " = " << j;
+        faces << face;
+    }
+
+    // The computer opponent has a portrait of its own, unlike any player's.
+    const QImage pc = loaded(QStringLiteral(":/caras/pc.png"));
+    ASSERT_FALSE(pc.isNull());
+    EXPECT_EQ(pc.size(), QSize(128, 128));
+    for (int j = 0; j < faces.size(); ++j)
+        EXPECT_NE(pc, faces[j]) << "pc = " << j;
+}
+
+TEST(Pictures, TheBuiltInBaizeTilesWithoutASeam)
+{
+    const QImage baize = loaded(QStringLiteral(":/fondo/fondo.bmp"));
+    ASSERT_FALSE(baize.isNull());
+    ASSERT_EQ(baize.size(), QSize(160, 160));
+    // Where two tiles meet, the step between columns is no larger than
+    // between neighbouring columns inside the picture.
+    const double seam = columnDistance(baize, 159, 0);
+    const double inside = columnDistance(baize, 79, 80);
+    EXPECT_LT(seam, inside * 1.5 + 1);
+}
+
+TEST(Pictures, AtLeastSixBackgroundsAreOffered)
+{
+    const QDir folder(programFolder() + "/Fondos");
+    const QStringList names = folder.entryList({QStringLiteral("*.jpg")}, QDir::Files);
+    EXPECT_GE(names.size(), 6);
+    for (const QString& name : names)
+        EXPECT_EQ(QImage(folder.filePath(name)).size(), QSize(256, 256)) << qPrintable(name);
+}
+
+} // namespace
