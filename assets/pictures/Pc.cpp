@@ -112,17 +112,17 @@ void monitor(QPainter& p)
 void screenFace(QPainter& p)
 {
     static const char* const kRows[] = {
-        "............",
         "...##..##...",
         "...##..##...",
-        "............",
-        ".+........+.",
+        "...##..##...",
+        ".++......++.",
         "..#......#..",
         "...######...",
+        "....####....",
         "............",
     };
     constexpr double kPixel = 5.0;
-    const QPointF origin(58 - 6 * kPixel, 46 - 4 * kPixel);
+    const QPointF origin(58 - 6 * kPixel, 50 - 4 * kPixel);
     const QPainterPath screen = rounded(QRectF(25, 22, 66, 52), 9);
     p.save();
     p.setClipPath(screen, Qt::IntersectClip);
@@ -144,6 +144,11 @@ void screenFace(QPainter& p)
                 } else {
                     p.setBrush(color);
                     p.drawRect(cell.adjusted(0.4, 0.4, -0.4, -0.4));
+                }
+                // A glint in the top corner of each eye.
+                if (pass == 1 && row == 0 && c == '#' && kRows[row][col + 1] == '#') {
+                    p.setBrush(QColor(235, 255, 235));
+                    p.drawRect(QRectF(cell.x() + 1, cell.y() + 1, 3, 3));
                 }
             }
         }

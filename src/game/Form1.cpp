@@ -260,7 +260,8 @@ void Form1::Form_Load()
     VarianteJuego = 1;
     PH->ocultarTodas();
     PM->ocultarTodas();
-    car[2]->setPicture(QPixmap(QStringLiteral(":/caras/cara00.png")), QStringLiteral("Cara de Pc"));
+    // The machine has a face of its own, so the player never sees his own twice.
+    car[2]->setPicture(QPixmap(QStringLiteral(":/caras/pc.png")), QStringLiteral("Cara de Pc"));
     const int cara = s_.settings.get(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), QStringLiteral("0")).toInt();
     carTag = QString::number(cara >= 0 && cara <= 14 ? cara : 0);
     car[0]->setPicture(QPixmap(QStringLiteral(":/caras/cara%1.png").arg(carTag.toInt(), 2, 10, QLatin1Char('0'))), QStringLiteral("Tu cara"));

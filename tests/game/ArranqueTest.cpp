@@ -1,0 +1,138 @@
+// Start-up of the table: settings, first run, background, faces, menu.
+#include "shell/f2.h"
+#include "support/Jugador.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString leer(MesaDePrueba& m, const char* seccion, const char* clave)
+{
+    return m.fake.settings.get(QStringLiteral("Truco"), QString::fromLatin1(seccion), QString::fromLatin1(clave), QStringLiteral("?"));
+}
+
+}  // namespace
+
+TEST(Arranque, PrimeraVezCreaElAccesoYLaSegundaNo)
+{
+    MesaDePrueba m(1);
+    const QString acceso = m.fake.services.desktopFolder + QStringLiteral("/Naipex 2.0.desktop");
+    m.form.Form_Load();
+    EXPECT_TRUE(QFileInfo(acceso).isExecutable());
+    EXPECT_EQ(leer(m, "Pvez", "Bandera"), QStringLiteral("1"));
+    QFile::remove(acceso);
+    Form1 segunda(m.fake.services);
+    segunda.Form_Load();
+    EXPECT_FALSE(QFileInfo::exists(acceso));
+}
+
+TEST(Arranque, UnEscritorioQueNoSePuedeEscribirNoDetieneElArranque)
+{
+    MesaDePrueba m(1);
+    QFile bloqueo(m.fake.home.path() + QStringLiteral("/archivo"));
+    ASSERT_TRUE(bloqueo.open(QIODevice::WriteOnly));
+    bloqueo.close();
+    m.fake.services.desktopFolder = bloqueo.fileName() + QStringLiteral("/Desktop");
+    m.form.Form_Load();
+    EXPECT_EQ(leer(m, "Pvez", "Bandera"), QStringLiteral("1"));
+}
+
+TEST(Arranque, ValoresDeUnaPrimeraVezYSinFondoGuardado)
+{
+    MesaDePrueba m(1);
+    m.form.Form_Load();
+    EXPECT_EQ(m.form.windowTitle(), QStringLiteral("Naipex 2.0"));
+    EXPECT_FALSE(m.form.nosonido->isChecked());
+    EXPECT_EQ(m.form.carTag, QStringLiteral("0"));
+    EXPECT_EQ(m.form.P1.size(), QSize(160, 160));  // the built-in background
+    EXPECT_EQ(m.form.PuntosH->caption(), QStringLiteral("0"));
+    EXPECT_EQ(m.form.PH->visibles(), 0);
+    EXPECT_TRUE(m.form.ManoTerminada);
+    EXPECT_FALSE(m.form.LC->isVisible());
+    // Items of windows still to come are visible and disabled.
+    EXPECT_TRUE(m.form.red->isVisible());
+    EXPECT_FALSE(m.form.red->isEnabled());
+    EXPECT_TRUE(m.form.nuevo->isEnabled());
+}
+
+TEST(Arranque, RecuerdaSonidoCaraYFondo)
+{
+    MesaDePrueba m(1);
+    QTemporaryDir dir;
+    const QString fondo = dir.path() + QStringLiteral("/fondo.png");
+    QImage img(40, 30, QImage::Format_RGB32);
+    img.fill(Qt::red);
+    ASSERT_TRUE(img.save(fondo));
+    auto& s = m.fake.settings;
+    s.save(QStringLiteral("Truco"), QStringLiteral("Sonido"), QStringLiteral("habilitado"), QStringLiteral("-1"));
+    s.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), QStringLiteral("7"));
+    s.save(QStringLiteral("Truco"), QStringLiteral("Imagen"), QStringLiteral("Fondo"), fondo);
+    m.form.Form_Load();
+    EXPECT_TRUE(m.form.nosonido->isChecked());
+    EXPECT_EQ(m.form.carTag, QStringLiteral("7"));
+    EXPECT_EQ(m.form.P1.size(), QSize(40, 30));
+    // The tiles cover the table: a corner far from the frame is red.
+    const QImage mesa = m.form.centralWidget()->grab().toImage();
+    EXPECT_EQ(mesa.pixelColor(mesa.width() - 3, mesa.height() - 3), QColor(Qt::red));
+}
+
+TEST(Arranque, UnFondoQueYaNoExisteDejaElIncorporado)
+{
+    MesaDePrueba m(1);
+    m.fake.settings.save(QStringLiteral("Truco"), QStringLiteral("Imagen"), QStringLiteral("Fondo"), QStringLiteral("/no/existe.jpg"));
+    m.form.Form_Load();
+    EXPECT_EQ(m.form.P1.size(), QSize(160, 160));
+}
+
+TEST(Arranque, BotonesDeCaraDanLaVueltaYSeGuardan)
+{
+    MesaDePrueba m(1);
+    m.form.Form_Load();
+    m.form.Command5->click();  // 0 -> 14
+    EXPECT_EQ(m.form.carTag, QStringLiteral("14"));
+    EXPECT_EQ(leer(m, "cara", "Numero"), QStringLiteral("14"));
+    EXPECT_EQ(m.form.car[0]->picture().toImage(), m.form.opciones().Cara[14].toImage());
+    m.form.Command6->click();  // 14 -> 0
+    EXPECT_EQ(m.form.carTag, QStringLiteral("0"));
+    m.form.Command6->click();
+    EXPECT_EQ(leer(m, "cara", "Numero"), QStringLiteral("1"));
+}
+
+TEST(Arranque, OpcionesCerradasNoEmpiezanPartido)
+{
+    MesaDePrueba m(1);
+    m.form.Form_Load();
+    m.cerrarOpciones = true;
+    m.empezar();
+    EXPECT_TRUE(m.form.ManoTerminada);
+    EXPECT_FALSE(m.form.enPartido);
+    EXPECT_EQ(leer(m, "Config", "nombre"), QStringLiteral("?"));
+    // "Comenzar a jugar" sets the table's options and saves them.
+    m.cerrarOpciones = false;
+    m.espanola = true;
+    m.conFlor = false;
+    m.computadoraEmpieza = true;
+    m.nombre = QStringLiteral("Beto");
+    m.empezar();
+    EXPECT_FALSE(m.form.ManoTerminada);
+    EXPECT_EQ(m.form.VarianteJuego, 2);
+    EXPECT_FALSE(m.form.ConFlor);
+    EXPECT_TRUE(m.form.MaquinaEsMano);
+    EXPECT_EQ(m.form.JugadasMaquina, 1);  // the machine led
+    EXPECT_EQ(m.form.NombreC->caption(), QStringLiteral("Beto"));
+    EXPECT_EQ(leer(m, "Config", "nombre"), QStringLiteral("Beto"));
+    EXPECT_EQ(leer(m, "Version", "Pais"), QStringLiteral("2"));
+}
+
+TEST(Arranque, RostrosMuestranLosNombres)
+{
+    MesaDePrueba m(1);
+    m.empezar();
+    m.form.car_MouseMove(0);
+    EXPECT_EQ(m.form.car[0]->toolTip(), QStringLiteral("Ana"));
+    EXPECT_EQ(m.form.car[2]->toolTip(), QStringLiteral("Pc"));
+}
