@@ -3,12 +3,18 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
 
 QSize cardShownSize() { return {60, 92}; }
 
 QPixmap loadCardPicture(const QString& programFolder, const QString& code)
 {
-    QImage img(programFolder + QStringLiteral("/cartas/") + code + QStringLiteral(".jpg"));
+    // Each picture is decoded once per run.
+    const QString path = programFolder + QStringLiteral("/cartas/") + code + QStringLiteral(".jpg");
+    QPixmap pm;
+    if (QPixmapCache::find(path, &pm))
+        return pm;
+    QImage img(path);
     if (img.isNull()) {
         const QSize s = cardShownSize() * 2;
         img = QImage(s, QImage::Format_RGB32);
@@ -24,6 +30,7 @@ QPixmap loadCardPicture(const QString& programFolder, const QString& code)
         p.setPen(Qt::black);
         p.drawText(QRect(QPoint(0, 0), s), Qt::AlignCenter, code);
     }
-    QPixmap pm = QPixmap::fromImage(img);
+    pm = QPixmap::fromImage(img);
+    QPixmapCache::insert(path, pm);
     return pm;
 }

@@ -36,3 +36,17 @@ FakeServices::FakeServices(unsigned seed)
 {
     QDir().mkpath(services.desktopFolder);
 }
+
+namespace {
+QtMessageHandler previo = nullptr;
+
+void filtro(QtMsgType type, const QMessageLogContext& ctx, const QString& msg)
+{
+    if (msg.contains(QLatin1String("propagateSizeHints")))
+        return;
+    if (previo)
+        previo(type, ctx, msg);
+}
+}  // namespace
+
+void silenciarAvisosDeDialogos() { previo = qInstallMessageHandler(filtro); }

@@ -32,5 +32,8 @@ struct FakeServices {
     Services services;
 };
 
+// The offscreen platform warns about every dialog; nothing a test needs.
+void silenciarAvisosDeDialogos();
+
 // Readable QStrings in test failures.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -1,0 +1,40 @@
+// Whole matches on a headless table with zero pauses.
+#include "support/Jugador.h"
+
+#include <benchmark/benchmark.h>
+
+// A deal on the table, with its pictures, values and envido points.
+static void BM_RepartoEnLaMesa(benchmark::State& state)
+{
+    MesaDePrueba m(1);
+    m.empezar();
+    for (auto _ : state) {
+        m.form.PuedeCantar = true;
+        m.form.repartir(false);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_RepartoEnLaMesa);
+
+// range(0): 0 the human only plays cards; 1 he also sings and answers at random.
+static void BM_Partido(benchmark::State& state)
+{
+    const bool canta = state.range(0) != 0;
+    unsigned seed = 1;
+    int manos = 0;
+    for (auto _ : state) {
+        MesaDePrueba m(seed);
+        m.conFlor = seed % 2 == 0;
+        m.espanola = seed % 4 >= 2;
+        m.computadoraEmpieza = seed % 2;
+        JugadorGuionado humano(m, seed * 31u, canta);
+        QObject::connect(&m.form, &Form1::manoRepartida, [&] { ++manos; });
+        m.empezar();
+        if (!humano.jugarPartido(20000))
+            state.SkipWithError("a match did not end");
+        ++seed;
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["manos/partido"] = benchmark::Counter(manos / double(state.iterations()));
+}
+BENCHMARK(BM_Partido)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
