@@ -52,8 +52,6 @@ void Form1::esperarSonBuenas()
     } while (mano == manoNumero && !ManoTerminada && !cerrando_ && BotonPulsado != 3);
     bt[3]->setText(QStringLiteral("No Quiero"));
     bt[3]->setAccessibleName(bt[3]->text());
-    if (mano == manoNumero && BotonPulsado == 3)
-        decir(LH, QStringLiteral("Son Buenas"));
 }
 
 // The machine sang (or accepted a raise of its own envido): it shows its

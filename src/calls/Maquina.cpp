@@ -66,11 +66,15 @@ int Form1::PromValor() const
     return reglas::promValor(v, n);
 }
 
-// After the machine led a trick the human plays.
+// The human plays next: his panel for the state of the bets. An envido
+// already sung is not offered again.
 void Form1::turnoDelHumano()
 {
     TurnoMaquina = false;
     DeshBotones(true);
+    if (EnvidoCantado)
+        for (int i : {2, 4, 6})
+            bt[i]->setEnabled(false);
 }
 
 // The machine played its card: decide the trick if it was the second card.
@@ -387,11 +391,16 @@ void Form1::responderVale4Humano()
     continuarMaquina();
 }
 
-// After an accepted call, the machine plays if the trick waits for its card.
+// After an accepted call, the machine plays if the trick waits for its
+// card; otherwise the human goes on.
 void Form1::continuarMaquina()
 {
-    if (ManoTerminada || JugadasHumano <= JugadasMaquina)
+    if (ManoTerminada)
         return;
+    if (JugadasHumano <= JugadasMaquina) {
+        turnoDelHumano();
+        return;
+    }
     TurnoMaquina = true;
     if (JugadasMaquina == 0)
         Primera_carta();

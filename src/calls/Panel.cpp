@@ -39,6 +39,7 @@ void Form1::bt_Click(int Index)
 {
     if (!enPartido || PausaActiva || ManoTerminada || Index < 0 || Index > 7)
         return;
+    const bool sonBuenas = Index == 3 && bt[3]->text() == QLatin1String("Son Buenas");
     bt[3]->setText(QStringLiteral("No Quiero"));
     bt[3]->setAccessibleName(bt[3]->text());
     if (!PuedeCantar)
@@ -52,12 +53,12 @@ void Form1::bt_Click(int Index)
         bt[2]->setEnabled(false);
     else if (Index == 3)
         bt[1]->setEnabled(false);
+    decirHumano(Index, sonBuenas);
     if (!HumanoRespondio) {
         // The machine waits for this answer inside Esperar.
         HumanoRespondio = true;
         return;
     }
-    decirHumano(Index);
     switch (Index) {
     case 0: responderTrucoHumano(); break;
     case 2:
@@ -70,8 +71,13 @@ void Form1::bt_Click(int Index)
 }
 
 // What the human sings is written beside him and spoken.
-void Form1::decirHumano(int Index)
+void Form1::decirHumano(int Index, bool sonBuenas)
 {
+    if (sonBuenas) {
+        decir(LH, QStringLiteral("Son Buenas"));
+        Sonar(8, 0, QString());
+        return;
+    }
     static const char* dichos[8] = {"Truco", "Quiero", "Envido", "No Quiero", "Real envido", "Quiero retruco", "Falta envido", "Quiero vale 4"};
     static const int sonidos[8] = {3, 0, 6, 2, 7, 4, 14, 5};
     if (Index < 0 || Index > 7)
@@ -97,7 +103,7 @@ void Form1::AlMazo_Click()
 
 void Form1::Flor_Click()
 {
-    if (!enPartido || ManoTerminada || PausaActiva || !PuedeCantar || FlorCantada || !FlorHumano)
+    if (!enPartido || ManoTerminada || PausaActiva || !PuedeCantar || FlorCantada || !FlorHumano || !ConFlor)
         return;
     const int mano = manoNumero;
     Botones(QStringLiteral("0000000000"));

@@ -187,7 +187,7 @@ private:
     void continuarMaquina();
 
     // Calls and envido.
-    void decirHumano(int Index);
+    void decirHumano(int Index, bool sonBuenas);
     bool humanoGanaEnvido(int h, int m) const;
     void pagarEnvido(bool ganaMaquina, int valor);
     void esperarSonBuenas();

@@ -180,8 +180,7 @@ void Form1::cerrarBaza()
             Tercera_carta();
         break;
     default:
-        TurnoMaquina = false;
-        DeshBotones(true);
+        turnoDelHumano();
         break;
     }
 }

@@ -2,6 +2,8 @@
 #include "support/Jugador.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QTest>
 #include <QAccessibleActionInterface>
 #include <QDir>
 #include <QFile>
@@ -246,4 +248,22 @@ TEST(Mesa, CartasAccesiblesConNombreYAccionPulsar)
     QCoreApplication::processEvents();
     EXPECT_TRUE(f.JH[0]->caption().startsWith(code + QStringLiteral(" (")));
     EXPECT_EQ(f.JH[0]->accessibleName(), f.JH[0]->caption());
+}
+
+TEST(Mesa, TeclasUnoDosTresJueganLasCartas)
+{
+    MesaDePrueba m(12);
+    m.conFlor = false;
+    JugadorGuionado humano(m, 12, false);
+    m.empezar();
+    Form1& f = m.form;
+    f.show();
+    f.activateWindow();
+    QApplication::setActiveWindow(&f);
+    const QString code = f.CH[1].Caption;
+    QTest::keyClick(&f, Qt::Key_2);
+    EXPECT_TRUE(f.JH[0]->caption().startsWith(code + QStringLiteral(" (")));
+    EXPECT_FALSE(f.CH[1].Visible);
+    QTest::keyClick(&f, Qt::Key_2);  // that card is gone: nothing happens
+    EXPECT_EQ(f.JugadasHumano, 1);
 }

@@ -1,6 +1,7 @@
 #include "support/Jugador.h"
 
 #include "calls/FFlor.h"
+#include "platform/CardPictures.h"
 #include "shell/f2.h"
 
 #include <QLineEdit>
@@ -126,6 +127,9 @@ void ponerCartas(Form1& f, const QStringList& humano, const QStringList& maquina
         f.CM[i] = Portador{maquina[i], QString(), true};
         f.Dar_Valor(f.CH[i]);
         f.Dar_Valor(f.CM[i]);
+        const QString carpeta = f.services().programFolder;
+        f.ICH[i]->setPicture(loadCardPicture(carpeta, humano[i]), nombreDeCarta(humano[i]));
+        f.ICM[i]->setPicture(loadCardPicture(carpeta, maquina[i]), nombreDeCarta(maquina[i]));
     }
     f.FlorHumano = f.FlorMaquina = false;
     f.Ver_Tantos(QStringLiteral("H"));
