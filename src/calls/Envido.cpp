@@ -218,8 +218,7 @@ void Form1::envidoDelHumano(int Index)
             ? reglas::reglaFalta(TantosMaquina, puntos(QStringLiteral("M")), h, s_.clock.currentSecond())
             : reglas::aceptaEnvido(TantosMaquina, h);
         if (acepta) {
-            decir(LC, QStringLiteral("Quiero"));
-            Sonar(0, 0, QString());
+            quiero(QStringLiteral("Quiero"));
             compararCantoHumano(Index == 2 ? 2 : Index == 4 ? 3 : 0);
         } else {
             decir(LC, QStringLiteral("No Quiero"));

@@ -283,8 +283,7 @@ bool Form1::respuestaAlTruco()
     case 5:
         // A retruco answered to the machine's truco is always accepted.
         TrucoQuerido = RetrucoCantado = true;
-        decir(LC, QStringLiteral("Quiero"));
-        Sonar(0, 0, QString());
+        quiero(QStringLiteral("Quiero"));
         RetrucoQuerido = true;
         return false;
     default:
@@ -320,8 +319,7 @@ bool Form1::retrucoDeLaMaquina()
     case 7:
         // A vale cuatro answered to the machine's retruco is always accepted.
         Vale4Cantado = true;
-        decir(LC, QStringLiteral("Quiero"));
-        Sonar(0, 0, QString());
+        quiero(QStringLiteral("Quiero"));
         Vale4Querido = true;
         RetrucoQuerido = true;
         return false;
@@ -332,6 +330,21 @@ bool Form1::retrucoDeLaMaquina()
 }
 
 // ---- Answers to the human's truco ladder ----------------------------------------
+
+void Form1::quiero(const QString& dicho)
+{
+    decir(LC, dicho);
+    Sonar(0, 0, QString());
+}
+
+// The machine refuses: the human scores what the hand was worth before.
+void Form1::noQuiero(int puntosHumano)
+{
+    decir(LC, QStringLiteral("No Quiero"));
+    Sonar(2, 0, QString());
+    DarPuntos(QStringLiteral("H"), puntosHumano);
+    GanaHumano(true, 1);
+}
 
 void Form1::responderTrucoHumano()
 {
@@ -346,15 +359,9 @@ void Form1::responderTrucoHumano()
     TrucoCantado = true;
     TrucoPorMaquina = false;
     const auto r = reglas::aceptaTruco(mesa());
-    if (r == reglas::Respuesta::NoQuiero) {
-        decir(LC, QStringLiteral("No Quiero"));
-        Sonar(2, 0, QString());
-        DarPuntos(QStringLiteral("H"), 1);
-        GanaHumano(true, 1);
-        return;
-    }
-    decir(LC, r == reglas::Respuesta::QuieroParda ? QStringLiteral("Quiero ") : QStringLiteral("Quiero"));
-    Sonar(0, 0, QString());
+    if (r == reglas::Respuesta::NoQuiero)
+        return noQuiero(1);
+    quiero(r == reglas::Respuesta::QuieroParda ? QStringLiteral("Quiero ") : QStringLiteral("Quiero"));
     TrucoQuerido = true;
     continuarMaquina();
 }
@@ -362,15 +369,9 @@ void Form1::responderTrucoHumano()
 void Form1::responderRetrucoHumano()
 {
     RetrucoCantado = true;
-    if (!reglas::aceptaRetruco(mesa())) {
-        decir(LC, QStringLiteral("No Quiero"));
-        Sonar(2, 0, QString());
-        DarPuntos(QStringLiteral("H"), 2);
-        GanaHumano(true, 1);
-        return;
-    }
-    decir(LC, QStringLiteral("Quiero"));
-    Sonar(0, 0, QString());
+    if (!reglas::aceptaRetruco(mesa()))
+        return noQuiero(2);
+    quiero(QStringLiteral("Quiero"));
     RetrucoQuerido = true;
     continuarMaquina();
 }
@@ -378,15 +379,9 @@ void Form1::responderRetrucoHumano()
 void Form1::responderVale4Humano()
 {
     Vale4Cantado = true;
-    if (!reglas::aceptaVale4(mesa())) {
-        decir(LC, QStringLiteral("No Quiero"));
-        Sonar(2, 0, QString());
-        DarPuntos(QStringLiteral("H"), 3);
-        GanaHumano(true, 1);
-        return;
-    }
-    decir(LC, QStringLiteral("Quiero"));
-    Sonar(0, 0, QString());
+    if (!reglas::aceptaVale4(mesa()))
+        return noQuiero(3);
+    quiero(QStringLiteral("Quiero"));
     Vale4Querido = true;
     continuarMaquina();
 }

@@ -185,6 +185,8 @@ private:
     void responderRetrucoHumano();
     void responderVale4Humano();
     void continuarMaquina();
+    void quiero(const QString& dicho);
+    void noQuiero(int puntosHumano);
 
     // Calls and envido.
     void decirHumano(int Index, bool sonBuenas);

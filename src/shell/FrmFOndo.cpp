@@ -2,6 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
+#include "shell/Nombres.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -20,21 +21,6 @@
 namespace {
 
 const QString kTruco = QStringLiteral("Truco");
-
-QString sinMnemonico(QString caption)
-{
-    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    caption.remove(QLatin1Char('&'));
-    caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
-    return caption;
-}
-
-void nombrar(QWidget* w, const QString& control, const QString& oido)
-{
-    w->setObjectName(control);
-    w->setAccessibleDescription(control);
-    w->setAccessibleName(oido);
-}
 
 QLabel* etiqueta(QWidget* parent, const QString& control, const QString& caption, QWidget* buddy)
 {

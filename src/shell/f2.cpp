@@ -1,6 +1,7 @@
 #include "shell/f2.h"
 
 #include "platform/Settings.h"
+#include "shell/Nombres.h"
 #include "shell/rules/Caras.h"
 
 #include <QButtonGroup>
@@ -19,22 +20,6 @@
 #include <numbers>
 
 namespace {
-
-// What a screen reader says for a caption: the text without its mnemonic.
-QString sinMnemonico(QString caption)
-{
-    caption.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
-    caption.remove(QLatin1Char('&'));
-    caption.replace(QStringLiteral("\x01"), QStringLiteral("&"));
-    return caption;
-}
-
-void nombrar(QWidget* w, const QString& control, const QString& oido)
-{
-    w->setObjectName(control);
-    w->setAccessibleDescription(control);
-    w->setAccessibleName(oido);
-}
 
 QLabel* dibujo(QWidget* parent, const QString& control, const QString& oido, const QPixmap& pm)
 {
