@@ -227,3 +227,96 @@ TEST_F(Cantos, SonarPideElArchivoDeLaTabla)
     f.nosonido->trigger();
     EXPECT_EQ(m.fake.settings.get(QStringLiteral("Truco"), QStringLiteral("Sonido"), QStringLiteral("habilitado")), QStringLiteral("0"));
 }
+
+namespace {
+
+// Both sides have played two cards, one trick each; the human leads the third.
+void terceraBaza(Form1& f, const QString& cartaHumano, const QString& cartaMaquina)
+{
+    ponerCartas(f, {"12C", "11C", cartaHumano}, {"4E", "7B", cartaMaquina});
+    f.TantosMaquina = 0;
+    for (int i = 0; i < 2; ++i) {
+        f.CH[i].Visible = f.CM[i].Visible = false;
+        f.ICH[i]->hide();
+    }
+    f.JH[0]->Tag = QStringLiteral("7");
+    f.JM[0]->Tag = QStringLiteral("1");
+    f.JH[1]->Tag = QStringLiteral("6");
+    f.JM[1]->Tag = QStringLiteral("9");
+    f.Bazas = {reglas::GanaH, reglas::GanaM, 0};
+    f.JugadasHumano = f.JugadasMaquina = 2;
+    f.EnvidoCantado = true;
+}
+
+int puntosAlRepartir(Form1& f, Etiqueta* l, const std::function<void()>& jugada)
+{
+    int p = -1;
+    auto c = QObject::connect(&f, &Form1::manoRepartida, [&] {
+        if (p < 0)
+            p = l->caption().toInt();
+    });
+    jugada();
+    QObject::disconnect(c);
+    return p;
+}
+
+}  // namespace
+
+TEST_F(Cantos, EscaleraDelTrucoEnLaTerceraBaza)
+{
+    // The machine sings truco against a weak third card; refused: 1.
+    terceraBaza(f, QStringLiteral("4O"), QStringLiteral("3E"));
+    Respuestas r(m, {3});
+    EXPECT_EQ(puntosAlRepartir(f, f.PuntosM, [&] { f.ICH_Click(2); }), 1);
+    EXPECT_EQ(m.fake.sound.played.filter(QStringLiteral("/truco.wav")).size(), 1);
+}
+
+TEST_F(Cantos, RetrucoDeLaMaquinaRechazadoDaDos)
+{
+    terceraBaza(f, QStringLiteral("4O"), QStringLiteral("3E"));
+    f.TrucoCantado = f.TrucoQuerido = true;  // the human's truco
+    Respuestas r(m, {3});
+    EXPECT_EQ(puntosAlRepartir(f, f.PuntosM, [&] { f.ICH_Click(2); }), 2);
+    EXPECT_TRUE(m.fake.sound.played.filter(QStringLiteral("/retruco.wav")).size() == 1);
+}
+
+TEST_F(Cantos, ValeCuatroDeLaMaquinaRechazadoDaTresYQueridoValeCuatro)
+{
+    terceraBaza(f, QStringLiteral("4O"), QStringLiteral("3E"));
+    f.TrucoCantado = f.TrucoQuerido = f.TrucoPorMaquina = true;
+    f.RetrucoCantado = f.RetrucoQuerido = true;
+    Respuestas r(m, {3});
+    EXPECT_EQ(puntosAlRepartir(f, f.PuntosM, [&] { f.ICH_Click(2); }), 3);
+    EXPECT_EQ(m.fake.sound.played.filter(QStringLiteral("/vale4.wav")).size(), 1);
+
+    MesaDePrueba otra(3);
+    otra.conFlor = false;
+    otra.empezar();
+    Form1& g = otra.form;
+    terceraBaza(g, QStringLiteral("4O"), QStringLiteral("3E"));
+    g.TrucoCantado = g.TrucoQuerido = g.TrucoPorMaquina = true;
+    g.RetrucoCantado = g.RetrucoQuerido = true;
+    Respuestas r2(otra, {1});
+    // Accepted, the machine's 3 wins the third trick: the hand is worth 4.
+    EXPECT_EQ(puntosAlRepartir(g, g.PuntosM, [&] { g.ICH_Click(2); }), 4);
+}
+
+TEST_F(Cantos, RetrucoYValeCuatroDelHumanoRechazados)
+{
+    ponerCartas(f, {"1E", "1B", "7E"}, {"4E", "5B", "6C"});
+    f.TantosMaquina = 0;
+    f.ICH_Click(0);  // the machine plays its 4 and loses the trick
+    ASSERT_EQ(f.JugadasMaquina, 1);
+    f.TrucoCantado = f.TrucoQuerido = f.TrucoPorMaquina = true;
+    f.bt[5]->setEnabled(true);
+    EXPECT_EQ(puntosAlRepartir(f, f.PuntosH, [&] { f.bt_Click(5); }), 2);
+
+    MesaDePrueba otra(3);
+    otra.conFlor = false;
+    otra.empezar();
+    Form1& g = otra.form;
+    terceraBaza(g, QStringLiteral("4O"), QStringLiteral("4C"));  // a weak card left
+    g.TrucoCantado = g.TrucoQuerido = g.RetrucoCantado = g.RetrucoQuerido = true;
+    g.bt[7]->setEnabled(true);
+    EXPECT_EQ(puntosAlRepartir(g, g.PuntosH, [&] { g.bt_Click(7); }), 3);
+}
