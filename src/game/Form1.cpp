@@ -321,6 +321,7 @@ void Form1::Nosonido_Click()
 void Form1::cambiarfondo_Click()
 {
     FrmFOndo w(s_, P1, [this] { PintarFondo(); }, this);
+    emit ventanaModal(&w);
     w.exec();
 }
 
