@@ -31,11 +31,20 @@ FFlor::FFlor(Form1& mesa, const QString& texto) : QDialog(&mesa), f_(mesa)
         b->setAccessibleName(b->text().trimmed());
         b->setAutoDefault(false);
     }
+    // The singer's face beside the verse.
+    auto* cara = new QLabel(this);
+    cara->setPixmap(QPixmap(QStringLiteral(":/caras/pc.png")).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    cara->setAlignment(Qt::AlignTop);
+    auto* verso = new QHBoxLayout;
+    verso->addWidget(cara);
+    verso->addWidget(Label1, 1);
     auto* botones = new QHBoxLayout;
     botones->addWidget(olor);
     botones->addWidget(cf);
     auto* v = new QVBoxLayout(this);
-    v->addWidget(Label1);
+    v->setContentsMargins(14, 14, 14, 12);
+    v->setSpacing(12);
+    v->addLayout(verso);
     v->addLayout(botones);
     connect(olor, &QPushButton::clicked, this, &FFlor::olor_Click);
     connect(cf, &QPushButton::clicked, this, &FFlor::cf_Click);

@@ -1,6 +1,8 @@
 #include "platform/Sound.h"
 
+#include <QAudioDevice>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -9,7 +11,9 @@ EffectSoundPlayer::~EffectSoundPlayer() = default;
 
 void EffectSoundPlayer::play(const QString& path)
 {
-    if (!QFileInfo(path).isFile())
+    // Without an audio output there is nothing to play (and Qt would warn at
+    // every sound).
+    if (!QFileInfo(path).isFile() || QMediaDevices::defaultAudioOutput().isNull())
         return;
     // A fresh effect per sound: dropping the old one stops it. Nothing waits
     // for the end of playback (without an audio device it is never reported).
