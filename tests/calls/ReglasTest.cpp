@@ -110,17 +110,6 @@ TEST(ReglasTantos, Examples)
     EXPECT_EQ(sinFlor.puntosFlor, 0);
 }
 
-TEST(ReglasTantos, CardCodes)
-{
-    EXPECT_EQ(valorTanto("1B"), 1);
-    EXPECT_EQ(valorTanto("7O"), 7);
-    EXPECT_EQ(valorTanto("10O"), 0);
-    EXPECT_EQ(valorTanto("11C"), 0);
-    EXPECT_EQ(valorTanto("12E"), 0);
-    EXPECT_EQ(palo("12E"), 'E');
-    EXPECT_EQ(palo("4O"), 'O');
-}
-
 namespace {
 std::string comoTexto(const std::array<Bit, 10>& bits)
 {
@@ -159,26 +148,6 @@ TEST(ReglasVerso, FirstVerseBoundaries)
     EXPECT_EQ(primerVerso(0.7499), 1);
     EXPECT_EQ(primerVerso(0.75), 2);
     EXPECT_EQ(primerVerso(0.9999999), 2);
-}
-
-TEST(ReglasVerso, SweepNeverGivesThreeAndNeverGoesBack)
-{
-    int anterior = 0;
-    for (int i = 0; i < 100000; ++i) {
-        const int v = primerVerso(i / 100000.0);
-        ASSERT_GE(v, anterior);
-        ASSERT_LE(v, 2);
-        anterior = v;
-    }
-    EXPECT_EQ(anterior, 2);
-}
-
-TEST(ReglasVerso, NextVerseCycles)
-{
-    EXPECT_EQ(siguienteVerso(0), 1);
-    EXPECT_EQ(siguienteVerso(1), 2);
-    EXPECT_EQ(siguienteVerso(2), 3);
-    EXPECT_EQ(siguienteVerso(3), 0);
 }
 
 TEST(ReglasPuntos, FaltaAndAverage)

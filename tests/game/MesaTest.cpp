@@ -248,22 +248,16 @@ TEST(Mesa, CartasAccesiblesConNombreYAccionPulsar)
     QCoreApplication::processEvents();
     EXPECT_TRUE(f.JH[0]->caption().startsWith(code + QStringLiteral(" (")));
     EXPECT_EQ(f.JH[0]->accessibleName(), f.JH[0]->caption());
+
+    // Keys 1, 2, 3 play the cards in hand; a card already played is gone.
+    f.show();
+    QApplication::setActiveWindow(&f);
+    const int jugadas = f.JugadasHumano;
+    const int libre = f.CH[1].Visible ? 1 : 2;
+    const QString otra = f.CH[libre].Caption;
+    QTest::keyClick(&f, Qt::Key_1);
+    EXPECT_EQ(f.JugadasHumano, jugadas);
+    QTest::keyClick(&f, libre == 1 ? Qt::Key_2 : Qt::Key_3);
+    EXPECT_TRUE(f.JH[jugadas]->caption().startsWith(otra + QStringLiteral(" (")));
 }
 
-TEST(Mesa, TeclasUnoDosTresJueganLasCartas)
-{
-    MesaDePrueba m(12);
-    m.conFlor = false;
-    JugadorGuionado humano(m, 12, false);
-    m.empezar();
-    Form1& f = m.form;
-    f.show();
-    f.activateWindow();
-    QApplication::setActiveWindow(&f);
-    const QString code = f.CH[1].Caption;
-    QTest::keyClick(&f, Qt::Key_2);
-    EXPECT_TRUE(f.JH[0]->caption().startsWith(code + QStringLiteral(" (")));
-    EXPECT_FALSE(f.CH[1].Visible);
-    QTest::keyClick(&f, Qt::Key_2);  // that card is gone: nothing happens
-    EXPECT_EQ(f.JugadasHumano, 1);
-}

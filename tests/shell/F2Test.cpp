@@ -25,16 +25,6 @@ void alMostrarse(std::function<void()> pasos) { QTimer::singleShot(0, std::move(
 
 }  // namespace
 
-TEST(Caras, WrapAroundBothEnds)
-{
-    EXPECT_EQ(caraSiguiente(14), 0);
-    EXPECT_EQ(caraAnterior(0), 14);
-    EXPECT_EQ(caraSiguiente(3), 4);
-    EXPECT_EQ(caraAnterior(3), 2);
-    for (int i = 0; i < cantidadCaras; ++i)
-        EXPECT_EQ(caraAnterior(caraSiguiente(i)), i);
-}
-
 TEST(f2, LoadsTheVersionAndSpanishMeansNoFlor)
 {
     FakeServices fs;
