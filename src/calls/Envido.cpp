@@ -204,7 +204,8 @@ bool Form1::envidoDeLaMaquina(bool juegaDespues)
 void Form1::envidoDelHumano(int Index)
 {
     const int mano = manoNumero;
-    for (int i : {4, 6, 0})
+    // One envido per hand: none of the three may stay enabled.
+    for (int i : {2, 4, 6, 0})
         bt[i]->setEnabled(false);
     Flor->setEnabled(false);
     if (EnvidoCantado)

@@ -66,15 +66,11 @@ int Form1::PromValor() const
     return reglas::promValor(v, n);
 }
 
-// The human plays next: his panel for the state of the bets. An envido
-// already sung is not offered again.
+// The human plays next: his panel for the state of the bets.
 void Form1::turnoDelHumano()
 {
     TurnoMaquina = false;
     DeshBotones(true);
-    if (EnvidoCantado)
-        for (int i : {2, 4, 6})
-            bt[i]->setEnabled(false);
 }
 
 // The machine played its card: decide the trick if it was the second card.
@@ -128,7 +124,8 @@ void Form1::Primera_carta()
                 // Holds its envido back and leads.
                 jugar_menor(0);
                 TurnoMaquina = false;
-                Botones(QStringLiteral("1010101---"));
+                // The human may still go to the deck, as on every turn of his.
+                Botones(QStringLiteral("1010101--1"));
                 return;
             }
         }

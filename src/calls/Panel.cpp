@@ -15,24 +15,21 @@ void Form1::Botones(const QString& Valor)
 
 void Form1::DeshBotones(bool e)
 {
-    AlMazo->setEnabled(e);
-    for (auto* b : bt)
-        b->setEnabled(e);
-    if (JugadasHumano > 0 && JugadasMaquina > 0)
-        for (int i : {2, 4, 6, 1, 3, 5, 7})
-            bt[i]->setEnabled(false);
-    if (TrucoCantado)
-        bt[0]->setEnabled(false);
-    if (!TurnoMaquina && !TrucoCantado) {
-        bt[0]->setEnabled(true);
-        bt[7]->setEnabled(false);
+    if (!e) {
+        Botones(QStringLiteral("00000000-0"));
+        return;
     }
-    if (HumanoRespondio)
-        for (int i : {1, 3, 5})
-            bt[i]->setEnabled(false);
-    if (!TurnoMaquina && FlorCantada)
-        for (int i : {2, 4, 6, 7})
-            bt[i]->setEnabled(false);
+    reglas::EstadoPanel p;
+    p.respuestaPendiente = !HumanoRespondio;
+    p.trucoCantado = TrucoCantado;
+    p.retrucoCantado = RetrucoCantado;
+    p.vale4Cantado = Vale4Cantado;
+    p.trucoQuerido = TrucoQuerido;
+    p.trucoPorMaquina = TrucoPorMaquina;
+    p.envidoCantado = EnvidoCantado;
+    p.florCantada = FlorCantada;
+    p.jugadasHumano = JugadasHumano;
+    Botones(QString::fromStdString(reglas::panelDelHumano(p)));
 }
 
 void Form1::bt_Click(int Index)
@@ -43,6 +40,11 @@ void Form1::bt_Click(int Index)
     bt[3]->setText(QStringLiteral("No Quiero"));
     bt[3]->setAccessibleName(bt[3]->text());
     if (!PuedeCantar)
+        return;
+    // One envido per hand: a second one as a new call does nothing at all
+    // (raising the machine's envido is an answer, and goes on).
+    const bool envido = Index == 2 || Index == 4 || Index == 6;
+    if (envido && EnvidoCantado && HumanoRespondio)
         return;
     BotonPulsado = Index;
     bt[Index]->setEnabled(false);

@@ -262,10 +262,10 @@ void Form1::Form_Load()
     PM->ocultarTodas();
     // The machine has a face of its own, so the player never sees his own twice.
     car[2]->setPicture(QPixmap(QStringLiteral(":/caras/pc.png")), QStringLiteral("Cara de Pc"));
-    const int cara = s_.settings.get(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), QStringLiteral("0")).toInt();
+    const int cara = s_.settings.getInt(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), 0);
     carTag = QString::number(cara >= 0 && cara <= 14 ? cara : 0);
     car[0]->setPicture(QPixmap(QStringLiteral(":/caras/cara%1.png").arg(carTag.toInt(), 2, 10, QLatin1Char('0'))), QStringLiteral("Tu cara"));
-    nosonido->setChecked(s_.settings.get(QStringLiteral("Truco"), QStringLiteral("Sonido"), QStringLiteral("habilitado"), QStringLiteral("0")).toInt() != 0);
+    nosonido->setChecked(s_.settings.getBool(QStringLiteral("Truco"), QStringLiteral("Sonido"), QStringLiteral("habilitado"), false));
 
     // The background: the saved picture, or the built-in one when it is
     // missing or cannot be read.
@@ -278,7 +278,7 @@ void Form1::Form_Load()
     }
     PintarFondo();
 
-    if (s_.settings.get(QStringLiteral("Truco"), QStringLiteral("Pvez"), QStringLiteral("Bandera"), QStringLiteral("0")) == QLatin1String("0")) {
+    if (s_.settings.getInt(QStringLiteral("Truco"), QStringLiteral("Pvez"), QStringLiteral("Bandera"), 0) == 0) {
         s_.clock.yieldEvents();
         crearAccesoDirecto(s_.desktopFolder, QStringLiteral("Naipex 2.0"), QApplication::applicationFilePath());
         s_.settings.save(QStringLiteral("Truco"), QStringLiteral("Pvez"), QStringLiteral("Bandera"), QStringLiteral("1"));

@@ -203,5 +203,6 @@ private:
     std::unique_ptr<f2> f2_;
     bool vigilante_ = false;  // Tmrparche's own flag between ticks
     bool esperandoEnvido_ = false;
+    bool cartaEnCurso_ = false;  // CH_Click is placing a card
     bool cerrando_ = false;
 };

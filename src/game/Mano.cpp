@@ -113,8 +113,11 @@ void Form1::ICH_Click(int Index)
 
 void Form1::CH_Click(int Index)
 {
-    if (ManoTerminada || TurnoMaquina || !PuedeCantar || Index < 0 || Index > 2 || !CH[Index].Visible)
+    if (cartaEnCurso_ || ManoTerminada || TurnoMaquina || !PuedeCantar || Index < 0 || Index > 2 || !CH[Index].Visible)
         return;
+    // A press queued behind this one must not play until this card is
+    // counted and the turn handed over.
+    cartaEnCurso_ = true;
     const int mano = manoNumero;
     decir(LC, QString());
     ICH[Index]->hide();
@@ -124,6 +127,7 @@ void Form1::CH_Click(int Index)
     s_.clock.yieldEvents();
     ++JugadasHumano;
     CH[Index].Visible = false;
+    cartaEnCurso_ = false;
 
     if (JugadasHumano == JugadasMaquina) {
         cerrarBaza();
@@ -357,7 +361,7 @@ void Form1::nuevo_Click()
     car[1]->clearPicture();
     car[3]->clearPicture();
 
-    const int cara = s_.settings.get(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), QStringLiteral("0")).toInt();
+    const int cara = s_.settings.getInt(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), 0);
     emit ventanaModal(&opciones());
     if (opciones().mostrar(cara >= 0 && cara <= 14 ? cara : 0) == QLatin1String("1"))
         return;

@@ -1,6 +1,7 @@
 #include "platform/Clock.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QEventLoop>
 #include <QLocale>
 #include <QTime>
@@ -25,7 +26,14 @@ int SystemClock::currentSecond() const { return QTime::currentTime().second(); }
 
 QString SystemClock::timeOfDay() const
 {
-    return QLocale::system().toString(QTime::currentTime(), QLocale::LongFormat);
+    // Date and time zone too: a title read later, or from another zone, is
+    // still unambiguous.
+    const QLocale loc = QLocale::system();
+    QString formato = loc.timeFormat(QLocale::LongFormat);
+    if (!formato.contains(QLatin1Char('t')))
+        formato += QStringLiteral(" t");
+    const QDateTime ahora = QDateTime::currentDateTime();
+    return loc.toString(ahora.date(), QLocale::ShortFormat) + QLatin1Char(' ') + loc.toString(ahora, formato);
 }
 
 void SystemClock::reseed()

@@ -278,13 +278,16 @@ void FrmFOndo::File1_Click()
                            QStringLiteral("Error al abrir la imagen"));
         return;
     }
+    // The table gets the picture only on "Aceptar".
     Imgprel->setPixmap(imagen);
-    P1_ = imagen;
+    elegida_ = imagen;
 }
 
 void FrmFOndo::Cmdok_Click()
 {
     s_.settings.save(kTruco, QStringLiteral("Imagen"), QStringLiteral("Fondo"), RutaElegida);
+    if (!elegida_.isNull())
+        P1_ = elegida_;
     if (pintarFondo_)
         pintarFondo_();
     accept();

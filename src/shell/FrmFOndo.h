@@ -60,6 +60,7 @@ private:
 
     Services& s_;
     QPixmap& P1_;
+    QPixmap elegida_;  // previewed, not yet on the table
     std::function<void()> pintarFondo_;
     QString carpeta_;
     bool ajustandoUnidad_ = false;

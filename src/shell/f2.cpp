@@ -277,9 +277,9 @@ f2::f2(Services& s, QWidget* parent) : QDialog(parent), s_(s)
     ponerCara(0);
     mostrarFlor();
 
-    const QString pais = s_.settings.get(QStringLiteral("Truco"), QStringLiteral("Version"),
-                                         QStringLiteral("Pais"), QStringLiteral("1"));
-    VarianteJuego = pais == QStringLiteral("1") ? 1 : 2;
+    const int pais = s_.settings.getInt(QStringLiteral("Truco"), QStringLiteral("Version"),
+                                        QStringLiteral("Pais"), 1);
+    VarianteJuego = pais == 1 ? 1 : 2;
     if (VarianteJuego != 1)
         OptEsp->setChecked(true);
     else

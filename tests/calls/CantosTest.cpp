@@ -59,9 +59,12 @@ TEST_F(Cantos, PulsarSinNadaPendienteOEnPausaNoHaceNada)
 {
     const QString antes = panel();
     f.bt[1]->setEnabled(true);
-    f.bt_Click(1);  // Quiero with nothing to answer
-    EXPECT_TRUE(f.HumanoRespondio);
-    EXPECT_EQ(puntos(f.PuntosH) + puntos(f.PuntosM), 0);
+    f.bt_Click(1);  // Quiero with nothing to answer: the machine does not act
+    EXPECT_FALSE(f.TurnoMaquina);
+    EXPECT_EQ(f.JugadasMaquina, 0);
+    EXPECT_TRUE(f.LC->caption().isEmpty());
+    EXPECT_FALSE(f.TrucoCantado || f.TrucoQuerido || f.EnvidoCantado);
+    EXPECT_EQ(f.manoNumero, 1);
     f.Botones(antes);
     f.PausaActiva = true;
     f.bt_Click(0);

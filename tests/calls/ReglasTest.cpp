@@ -120,14 +120,42 @@ std::string comoTexto(const std::array<Bit, 10>& bits)
 }
 }  // namespace
 
-TEST(ReglasMascara, GameMasksReadBackPositionByPosition)
+// Every state of the ladder on the human's turn: each step only to the side
+// that may raise it, as an answer; the envido only while it may be sung.
+TEST(ReglasPanel, EveryLadderStateOnTheHumansTurn)
 {
-    for (const char* m :
-         {"0000000000", "--------0-", "1010101---", "1010101001", "1--------1", "---------1",
-          "0111111001", "0101010001", "0111101001", "0101000001", "0101001001", "1-------11",
-          "--------11", "0-0--10001", "0-0--00101", "--0-0-0---", "-----1---1", "-------1-1",
-          "0101000101", "-010101001", "0------1-1"})
-        EXPECT_EQ(comoTexto(leerMascara(m)), m);
+    for (int bits = 0; bits < (1 << 8); ++bits) {
+        for (int jugadas = 0; jugadas < 3; ++jugadas) {
+            EstadoPanel e;
+            e.respuestaPendiente = bits & 1;
+            e.trucoCantado = bits & 2;
+            e.retrucoCantado = bits & 4;
+            e.vale4Cantado = bits & 8;
+            e.trucoQuerido = bits & 16;
+            e.trucoPorMaquina = bits & 32;
+            e.envidoCantado = bits & 64;
+            e.florCantada = bits & 128;
+            e.jugadasHumano = jugadas;
+            const std::string m = panelDelHumano(e);
+            ASSERT_EQ(m.size(), 10u);
+            SCOPED_TRACE(m + " bits " + std::to_string(bits) + " jugadas " + std::to_string(jugadas));
+            EXPECT_EQ(m[0] == '1', !e.trucoCantado);
+            EXPECT_EQ(m[1] == '1', e.respuestaPendiente);
+            EXPECT_EQ(m[3] == '1', e.respuestaPendiente);
+            // Retruco answers the machine's truco; vale cuatro its retruco.
+            EXPECT_EQ(m[5] == '1', e.respuestaPendiente && e.trucoCantado && !e.retrucoCantado && e.trucoPorMaquina);
+            EXPECT_EQ(m[7] == '1', e.respuestaPendiente && e.retrucoCantado && !e.vale4Cantado && !e.trucoPorMaquina);
+            const bool envido = jugadas == 0 && !e.envidoCantado && !e.florCantada && !e.trucoQuerido;
+            for (int i : {2, 4, 6})
+                EXPECT_EQ(m[i] == '1', envido);
+            EXPECT_EQ(m[8], '-');  // Flor is decided elsewhere
+            EXPECT_EQ(m[9], '1');  // the deck is always open on his turn
+        }
+    }
+    // The fault that was: the human's own truco accepted offered vale cuatro.
+    EstadoPanel aceptado;
+    aceptado.trucoCantado = aceptado.trucoQuerido = true;
+    EXPECT_EQ(panelDelHumano(aceptado), "00000000-1");
 }
 
 TEST(ReglasMascara, ShortOddAndLongMasks)

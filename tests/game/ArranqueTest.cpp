@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QDateTime>
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,6 +79,25 @@ TEST(Arranque, RecuerdaSonidoCaraYFondo)
     // The tiles cover the table: a corner far from the frame is red.
     const QImage mesa = m.form.centralWidget()->grab().toImage();
     EXPECT_EQ(mesa.pixelColor(mesa.width() - 3, mesa.height() - 3), QColor(Qt::red));
+}
+
+TEST(Arranque, SinSonidoGuardadoComoPalabraSeLee)
+{
+    MesaDePrueba m(1);
+    m.fake.settings.save(QStringLiteral("Truco"), QStringLiteral("Sonido"), QStringLiteral("habilitado"), QStringLiteral("True"));
+    m.form.Form_Load();
+    EXPECT_TRUE(m.form.nosonido->isChecked());
+}
+
+// The watchdog writes the time in the title: with its date and zone.
+TEST(Arranque, LaHoraDelVigilanteLlevaFechaYZona)
+{
+    SystemClock reloj;
+    const QString hora = reloj.timeOfDay();
+    const QDateTime ahora = QDateTime::currentDateTime();
+    EXPECT_TRUE(hora.contains(ahora.timeZoneAbbreviation())) << hora.toStdString();
+    EXPECT_TRUE(hora.contains(QString::number(ahora.date().day()))) << hora.toStdString();
+    EXPECT_TRUE(hora.contains(QString::number(ahora.date().year() % 100))) << hora.toStdString();
 }
 
 TEST(Arranque, UnFondoQueYaNoExisteDejaElIncorporado)

@@ -7,6 +7,7 @@
 #include <QAccessibleActionInterface>
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -49,9 +50,14 @@ TEST_P(PartidoSoloCartas, SeJuegaHastaTreintaConLaRayaAlDia)
     m.form.DarPuntos(QStringLiteral("H"), 3);
     EXPECT_EQ(puntos(m.form.PuntosH), h);
     EXPECT_EQ(m.form.windowTitle(), QStringLiteral("Naipex 2.0"));
-    // A click on a card after the end is ignored.
+    // A click on a card still in hand after the end is ignored.
+    const int jugadas = m.form.JugadasHumano;
+    const QString jh0 = m.form.JH[0]->caption();
+    m.form.CH[0].Visible = true;
     m.form.ICH_Click(0);
-    EXPECT_TRUE(m.form.JH[0]->caption().isEmpty() || m.form.ManoTerminada);
+    EXPECT_EQ(m.form.JugadasHumano, jugadas);
+    EXPECT_EQ(m.form.JH[0]->caption(), jh0);
+    EXPECT_TRUE(m.form.CH[0].Visible);
 }
 
 INSTANTIATE_TEST_SUITE_P(Semillas, PartidoSoloCartas, ::testing::Values(1u, 2u, 3u, 4u));
@@ -96,6 +102,40 @@ TEST(Mesa, ClicDuranteLaPausaDeLaMaquinaSeIgnora)
     EXPECT_TRUE(intentado);
     EXPECT_EQ(m.form.JugadasHumano, 1);
     EXPECT_TRUE(m.form.CH[1].Visible);
+}
+
+// Two presses arriving together, by the accessible action or by the keys:
+// the second reaches CH_Click while the first still shows its card.
+TEST(Mesa, DosPulsacionesSeguidasJueganUnaSolaCarta)
+{
+    for (bool teclas : {false, true}) {
+        MesaDePrueba m(5);
+        m.conFlor = false;
+        m.empezar();
+        Form1& f = m.form;
+        ASSERT_FALSE(f.TurnoMaquina);
+        ponerCartas(f, {"4O", "5C", "6B"}, {"4E", "5B", "6O"});
+        f.TantosMaquina = 0;  // the machine just plays
+        f.show();
+        QApplication::setActiveWindow(&f);
+        for (int k : {0, 1}) {
+            if (teclas) {
+                QTimer::singleShot(0, &f, [&f, k] { QTest::keyClick(&f, k == 0 ? Qt::Key_1 : Qt::Key_2); });
+            } else {
+                // The accessible "Press" queues the click, as a screen reader's does.
+                QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(f.ICH[k]);
+                ASSERT_NE(iface, nullptr);
+                iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            }
+        }
+        for (int i = 0; i < 20; ++i)
+            QCoreApplication::processEvents();
+        EXPECT_EQ(f.JugadasHumano, 1) << teclas;
+        EXPECT_EQ(f.JH[0]->caption(), QStringLiteral("4O (1 )")) << teclas;
+        EXPECT_TRUE(f.CH[1].Visible) << teclas;
+        EXPECT_TRUE(f.CH[2].Visible) << teclas;
+        EXPECT_FALSE(f.IJH[1]->hasPicture()) << teclas;
+    }
 }
 
 TEST(Mesa, LaMaquinaMataConSuCartaMasBajaQueAlcanza)

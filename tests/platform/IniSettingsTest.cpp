@@ -164,3 +164,29 @@ TEST(IniSettings, EmptyStoreAndDefaultFolder)
     if (habia)
         qputenv("XDG_CONFIG_HOME", antes);
 }
+
+// Values are read as the store writes them, leniently only where a person
+// editing the file would expect it.
+TEST(IniSettings, TypedReadsOfBooleansAndNumbers)
+{
+    for (const char* verdad : {"-1", "1", "True", "true", " TRUE "})
+        EXPECT_TRUE(leerBooleano(QString::fromLatin1(verdad), false)) << verdad;
+    for (const char* falso : {"0", "False", "false", " 0 "})
+        EXPECT_FALSE(leerBooleano(QString::fromLatin1(falso), true)) << falso;
+    EXPECT_TRUE(leerBooleano(QStringLiteral("sí"), true));
+    EXPECT_FALSE(leerBooleano(QString(), false));
+
+    EXPECT_EQ(leerEntero(QStringLiteral("01"), 7), 1);
+    EXPECT_EQ(leerEntero(QStringLiteral(" 12 "), 7), 12);
+    EXPECT_EQ(leerEntero(QStringLiteral("-3"), 7), -3);
+    for (const char* malo : {"", "uno", "1.5", "0x10", "3a"})
+        EXPECT_EQ(leerEntero(QString::fromLatin1(malo), 7), 7) << malo;
+
+    QTemporaryDir dir;
+    IniSettings s(dir.path());
+    s.save("Truco", "Sonido", "habilitado", "True");
+    s.save("Truco", "Version", "Pais", "01");
+    EXPECT_TRUE(s.getBool("Truco", "Sonido", "habilitado", false));
+    EXPECT_EQ(s.getInt("Truco", "Version", "Pais", 2), 1);
+    EXPECT_EQ(s.getInt("Truco", "cara", "Numero", 4), 4);  // missing
+}

@@ -66,6 +66,23 @@ TEST(f2, LoadsTheVersionAndSpanishMeansNoFlor)
     EXPECT_EQ(w.VarianteJuego, 2);
 }
 
+TEST(f2, TheVersionIsReadAsANumber)
+{
+    FakeServices fs;
+    for (const char* pais : {"01", " 1"}) {
+        fs.settings.save("Truco", "Version", "Pais", QString::fromLatin1(pais));
+        f2 w(fs.services);
+        EXPECT_EQ(w.VarianteJuego, 1) << pais;
+        EXPECT_TRUE(w.OptArg->isChecked()) << pais;
+    }
+    fs.settings.save("Truco", "Version", "Pais", "2");
+    f2 esp(fs.services);
+    EXPECT_EQ(esp.VarianteJuego, 2);
+    fs.settings.save("Truco", "Version", "Pais", "x");  // unreadable: the default
+    f2 def(fs.services);
+    EXPECT_EQ(def.VarianteJuego, 1);
+}
+
 TEST(f2, ClosingKeepsTheChoicesAndSavesNothing)
 {
     FakeServices fs;

@@ -1,4 +1,5 @@
 #include "shell/FrmFOndo.h"
+#include "support/Jugador.h"
 #include "support/TestTable.h"
 
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -83,7 +85,7 @@ TEST(FrmFOndo, ListsPicturesAndPreviewsTheOneClicked)
     clic(w.File1, "bueno.jpg");
     EXPECT_TRUE(w.Cmdok->isEnabled());
     EXPECT_EQ(w.RutaElegida, c.path() + "/bueno.jpg");
-    EXPECT_EQ(v.P1.size(), QSize(40, 30));
+    EXPECT_EQ(v.P1.size(), QSize(8, 8));  // the table gets it only on "Aceptar"
     EXPECT_FALSE(w.Imgprel->pixmap().isNull());
     EXPECT_TRUE(fs.dialogs.shown.empty());
 
@@ -106,6 +108,7 @@ TEST(FrmFOndo, AceptarSavesThePictureAndRepaints)
     EXPECT_EQ(v.w->result(), QDialog::Accepted);
     EXPECT_FALSE(v.w->isVisible());
     EXPECT_EQ(v.repintes, 1);
+    EXPECT_EQ(v.P1.size(), QSize(40, 30));
     EXPECT_EQ(fs.settings.get("Truco", "Imagen", "Fondo"), c.path() + "/GRANDE.JPEG");
     EXPECT_EQ(fs.settings.get("Truco", "Ultruta", "Fondo"), c.path());
 }
@@ -138,7 +141,7 @@ TEST(FrmFOndo, CancelarSavesOnlyTheFolder)
     EXPECT_EQ(v.repintes, 0);
     EXPECT_EQ(fs.settings.get("Truco", "Imagen", "Fondo", "ninguna"), "ninguna");
     EXPECT_EQ(fs.settings.get("Truco", "Ultruta", "Fondo"), c.path());
-    EXPECT_EQ(v.P1.size(), QSize(40, 30));  // the last picture clicked stays
+    EXPECT_EQ(v.P1.size(), QSize(8, 8));  // the cancelled preview never reaches the table
 
     // Closing by the title bar also remembers where the player was.
     Ventana otra(fs, c.path() + "/sub");
@@ -179,4 +182,34 @@ TEST(FrmFOndo, RootFolderDoesNotDoubleTheSeparator)
     w.File1->addItem("fondo.jpg");
     w.File1->setCurrentRow(w.File1->count() - 1);
     EXPECT_EQ(w.RutaElegida, "/fondo.jpg");
+}
+
+// What the table paints after "Cancelar": never the picture previewed.
+TEST(FrmFOndo, LaMesaNoPintaElFondoCancelado)
+{
+    MesaDePrueba m(1);
+    m.form.Form_Load();
+    QTemporaryDir dir;
+    QImage rojo(40, 30, QImage::Format_RGB32);
+    rojo.fill(qRgb(250, 0, 0));
+    ASSERT_TRUE(rojo.save(dir.filePath("rojo.jpg"), "JPG"));
+    m.fake.settings.save("Truco", "Ultruta", "Fondo", QDir::cleanPath(dir.path()));
+    QWidget* mesa = m.form.findChild<QWidget*>("Picture1");
+    ASSERT_NE(mesa, nullptr);
+    const QImage antes = mesa->grab().toImage();
+    QObject::connect(&m.form, &Form1::ventanaModal, &m.form, [](QDialog* d) {
+        if (auto* w = qobject_cast<FrmFOndo*>(d)) {
+            QTimer::singleShot(0, w, [w] {
+                clic(w->File1, "rojo.jpg");
+                w->CmdNo->click();
+            });
+        }
+    });
+    m.form.cambiarfondo_Click();
+    const QImage despues = mesa->grab().toImage();
+    EXPECT_EQ(despues.pixel(2, 2), antes.pixel(2, 2));
+    EXPECT_EQ(despues, antes);
+    // Nor at the next "Usuario Vs PC".
+    m.empezar();
+    EXPECT_EQ(mesa->grab().toImage().pixel(2, 2), antes.pixel(2, 2));
 }
