@@ -93,6 +93,9 @@ void Rayas::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    // The strokes are laid out on a panel 340 high; a larger table scales them.
+    const double s = height() / 340.0;
+    p.scale(s, s);
     p.setPen(QPen(QColor(0, 0, 255), 3, Qt::SolidLine, Qt::RoundCap));
     for (int k = 0; k < 30; ++k) {
         if (!visible_[k])

@@ -1,5 +1,7 @@
 #include "game/Form1.h"
 
+#include "game/MesaEscalable.h"
+
 #include "platform/CardPictures.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
@@ -20,22 +22,6 @@
 #include <QShortcut>
 
 namespace {
-
-// The table area: the tiled background and the frame of the table.
-class Mesa : public QWidget {
-public:
-    Mesa(Form1* f, QWidget* parent) : QWidget(parent), f_(f) { setObjectName(QStringLiteral("Picture1")); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        pintarFondo(p, size(), f_->P1);
-    }
-
-private:
-    Form1* f_;
-};
 
 const QColor kFondoVentana(184, 196, 224);
 
@@ -102,27 +88,27 @@ void Form1::crearMenu()
 
 void Form1::crearControles()
 {
-    mesa_ = new Mesa(this, this);
+    mesa_ = new MesaEscalable([this](QPainter& p, const QRectF& area) { pintarFondo(p, area, P1); }, this);
+    mesa_->setObjectName(QStringLiteral("Picture1"));
     setCentralWidget(mesa_);
-    mesa_->setFixedSize(660, 512);
 
     auto etiqueta = [this](const QString& nombre, QRect g, int px, bool bold, Qt::Alignment al) {
         auto* l = new Etiqueta(nombre, mesa_);
-        l->setGeometry(g);
         QFont f = font();
         f.setPixelSize(px);
         f.setBold(bold);
         l->setFont(f);
         l->setAlignment(al);
+        mesa_->colocar(l, g);
         return l;
     };
 
     // The machine's seat, at the top.
     car[2] = new Naipe(QStringLiteral("car(2)"), mesa_);
-    car[2]->setGeometry(30, 6, 64, 64);
+    mesa_->colocar(car[2], QRect(30, 6, 64, 64));
     // The human's seat, at the bottom left.
     car[0] = new Naipe(QStringLiteral("car(0)"), mesa_);
-    car[0]->setGeometry(30, 330, 64, 64);
+    mesa_->colocar(car[0], QRect(30, 330, 64, 64));
     for (int k : {1, 3}) {
         car[k] = new Naipe(QStringLiteral("car(%1)").arg(k), mesa_);
         car[k]->hide();
@@ -131,8 +117,8 @@ void Form1::crearControles()
         connect(car[k], &Naipe::pointed, this, [this, k] { car_MouseMove(k); });
     Command5 = new QPushButton(QStringLiteral("<"), mesa_);
     Command6 = new QPushButton(QStringLiteral(">"), mesa_);
-    Command5->setGeometry(30, 398, 30, 22);
-    Command6->setGeometry(64, 398, 30, 22);
+    mesa_->colocar(Command5, QRect(30, 398, 30, 22));
+    mesa_->colocar(Command6, QRect(64, 398, 30, 22));
     for (auto [b, n, t] : {std::tuple{Command5, "Command5", "Cara anterior"}, std::tuple{Command6, "Command6", "Cara siguiente"}}) {
         b->setObjectName(QString::fromLatin1(n));
         b->setAccessibleDescription(QString::fromLatin1(n));
@@ -144,7 +130,8 @@ void Form1::crearControles()
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
 
     // Speech lines: the machine's above the table, the human's below his cards.
-    LC = etiqueta(QStringLiteral("LC"), QRect(264, 50, 146, 26), 14, true, Qt::AlignCenter);
+    // Wide enough for the longest thing the other side says.
+    LC = etiqueta(QStringLiteral("LC"), QRect(140, 50, 270, 26), 14, true, Qt::AlignCenter);
     LH = etiqueta(QStringLiteral("LH"), QRect(140, 420, 290, 24), 14, true, Qt::AlignCenter);
     for (Etiqueta* l : {LC, LH}) {
         l->autoVisible = true;
@@ -159,25 +146,25 @@ void Form1::crearControles()
     const int xs[3] = {152, 237, 322};
     for (int t = 0; t < 3; ++t) {
         IJM[t] = new Naipe(QStringLiteral("IJM(%1)").arg(t), mesa_);
-        IJM[t]->setGeometry(xs[t], 84, 60, 92);
+        mesa_->colocar(IJM[t], QRect(xs[t], 84, 60, 92));
         JM[t] = etiqueta(QStringLiteral("JM(%1)").arg(t), QRect(xs[t] - 12, 177, 84, 16), 11, false, Qt::AlignCenter);
         JH[t] = etiqueta(QStringLiteral("JH(%1)").arg(t), QRect(xs[t] - 12, 196, 84, 16), 11, false, Qt::AlignCenter);
         IJH[t] = new Naipe(QStringLiteral("IJH(%1)").arg(t), mesa_);
-        IJH[t]->setGeometry(xs[t], 214, 60, 92);
+        mesa_->colocar(IJH[t], QRect(xs[t], 214, 60, 92));
         for (Etiqueta* l : {JM[t], JH[t]}) {
             l->Tag = QStringLiteral("0");
             l->setStyleSheet(QStringLiteral("color: #101040;"));
         }
         // The human's hand.
         ICH[t] = new Naipe(QStringLiteral("ICH(%1)").arg(t), mesa_);
-        ICH[t]->setGeometry(152 + 85 * t, 324, 60, 92);
+        mesa_->colocar(ICH[t], QRect(152 + 85 * t, 324, 60, 92));
         ICH[t]->setCursor(Qt::PointingHandCursor);
         ICH[t]->setToolTip(QStringLiteral("Tecla %1").arg(t + 1));
         ICH[t]->hide();
         connect(ICH[t], &Naipe::clicked, this, [this, t] { ICH_Click(t); });
         // The machine's hand is never seen, nor heard by a screen reader.
         ICM[t] = new Naipe(QStringLiteral("ICM(%1)").arg(t), mesa_);
-        ICM[t]->setGeometry(xs[t], 0, 60, 1);
+        mesa_->colocar(ICM[t], QRect(xs[t], 0, 60, 1));
         ICM[t]->hide();
     }
 
@@ -191,8 +178,8 @@ void Form1::crearControles()
     PuntosM->setCaption(QStringLiteral("0"));
     PH = new Rayas(QStringLiteral("PH"), false, mesa_);
     PM = new Rayas(QStringLiteral("PM"), true, mesa_);
-    PH->setGeometry(448, 58, 70, 340);
-    PM->setGeometry(556, 58, 76, 340);
+    mesa_->colocar(PH, QRect(448, 58, 70, 340));
+    mesa_->colocar(PM, QRect(556, 58, 76, 340));
     for (QWidget* w : {static_cast<QWidget*>(PH), static_cast<QWidget*>(PM)}) {
         w->setAttribute(Qt::WA_StyledBackground);
         w->setStyleSheet(QStringLiteral("background: rgba(255,255,255,200); border-radius: 6px;"));
@@ -212,7 +199,7 @@ void Form1::crearControles()
         b->setAccessibleDescription(nombre);
         b->setAccessibleName(caption);
         b->setFont(fb);
-        b->setGeometry(x, y, 126, 28);
+        mesa_->colocar(b, QRect(x, y, 126, 28));
         b->setShortcut(QKeySequence(tecla));
         b->setToolTip(caption + QStringLiteral(" (") + tecla + QLatin1Char(')'));
         b->setEnabled(false);
@@ -247,11 +234,19 @@ void Form1::crearControles()
 
 void Form1::Form_Load()
 {
-    // Top of the screen, centred.
+    // The size the player left it at; then top of the screen, centred.
+    const int ancho = s_.settings.getInt(QStringLiteral("Truco"), QStringLiteral("Ventana"), QStringLiteral("Ancho"), 0);
+    const int alto = s_.settings.getInt(QStringLiteral("Truco"), QStringLiteral("Ventana"), QStringLiteral("Alto"), 0);
+    if (ancho > 0 && alto > 0)
+        resize(QSize(ancho, alto).expandedTo(minimumSizeHint()));
     if (QScreen* sc = QGuiApplication::primaryScreen()) {
         const QRect r = sc->availableGeometry();
+        if (width() > r.width() || height() > r.height())
+            resize(size().boundedTo(r.size()));
         move(r.x() + (r.width() - frameGeometry().width()) / 2, r.y());
     }
+    if (s_.settings.getBool(QStringLiteral("Truco"), QStringLiteral("Ventana"), QStringLiteral("Maximizada"), false))
+        setWindowState(windowState() | Qt::WindowMaximized);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kFondoVentana);
     setPalette(pal);
@@ -296,11 +291,27 @@ void Form1::car_MouseMove(int)
     car[2]->setToolTip(Label2->caption());
 }
 
+// The window's size and maximised state are remembered between runs.
+void Form1::guardarTamano()
+{
+    const bool maximizada = isMaximized();
+    const QSize normal = maximizada ? normalGeometry().size() : size();
+    auto guardar = [this](const char* clave, const QString& valor) {
+        s_.settings.save(QStringLiteral("Truco"), QStringLiteral("Ventana"), QString::fromLatin1(clave), valor);
+    };
+    if (normal.isValid()) {
+        guardar("Ancho", QString::number(normal.width()));
+        guardar("Alto", QString::number(normal.height()));
+    }
+    guardar("Maximizada", maximizada ? QStringLiteral("-1") : QStringLiteral("0"));
+}
+
 void Form1::closeEvent(QCloseEvent* e)
 {
     // Closing ends the program at once, also in the middle of a hand: leave
     // every nested wait.
     Tmrparche.stop();
+    guardarTamano();
     cerrando_ = true;
     ManoTerminada = true;
     HumanoRespondio = true;

@@ -18,6 +18,7 @@ class QMenu;
 class QDialog;
 class f2;
 class FFlor;
+class MesaEscalable;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -171,6 +172,7 @@ private:
     void finDeMano(bool ganaMaquina, bool SinPuntos, int PuntosForzados);
     void ganaPartido(bool maquina);
     void aplicarOpciones();
+    void guardarTamano();
 
     // Machine play.
     int cartaExtrema(bool mayor) const;
@@ -199,7 +201,7 @@ private:
     void envidoDelHumano(int Index);
 
     Services& s_;
-    QWidget* mesa_ = nullptr;
+    MesaEscalable* mesa_ = nullptr;
     std::unique_ptr<f2> f2_;
     bool vigilante_ = false;  // Tmrparche's own flag between ticks
     bool esperandoEnvido_ = false;

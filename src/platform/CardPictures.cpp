@@ -11,12 +11,16 @@ QPixmap loadCardPicture(const QString& programFolder, const QString& code)
 {
     // Each picture is decoded once per run.
     const QString path = programFolder + QStringLiteral("/cartas/") + code + QStringLiteral(".jpg");
+    // The forty full-size pictures must all fit, or they would be decoded again.
+    constexpr int kCacheKb = 48 * 1024;
+    if (QPixmapCache::cacheLimit() < kCacheKb)
+        QPixmapCache::setCacheLimit(kCacheKb);
     QPixmap pm;
     if (QPixmapCache::find(path, &pm))
         return pm;
     QImage img(path);
     if (img.isNull()) {
-        const QSize s = cardShownSize() * 2;
+        const QSize s = cardShownSize() * 5;  // as sharp as the drawn cards
         img = QImage(s, QImage::Format_RGB32);
         img.fill(QColor(250, 246, 232));
         QPainter p(&img);

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPainter>
 #include <QRect>
+#include <cmath>
 
 QVector<QPoint> posicionesMosaico(QSize mesa, QSize tile)
 {
@@ -41,11 +42,17 @@ void pintarMarco(QPainter& p)
     p.restore();
 }
 
-void pintarFondo(QPainter& p, QSize mesa, const QPixmap& tile)
+void pintarFondo(QPainter& p, QSize mesa, const QPixmap& tile) { pintarFondo(p, QRectF(QPointF(0, 0), QSizeF(mesa)), tile); }
+
+void pintarFondo(QPainter& p, const QRectF& area, const QPixmap& tile)
 {
     if (!tile.isNull()) {
-        for (const QPoint& pos : posicionesMosaico(mesa, tile.size()))
-            p.drawPixmap(pos, tile);
+        const int wp = tile.width(), hp = tile.height();
+        const int x0 = int(std::floor(area.left() / wp)) * wp;
+        const int y0 = int(std::floor(area.top() / hp)) * hp;
+        const QSize cubrir(int(std::ceil(area.right() - x0)), int(std::ceil(area.bottom() - y0)));
+        for (const QPoint& pos : posicionesMosaico(cubrir, tile.size()))
+            p.drawPixmap(pos + QPoint(x0, y0), tile);
     }
     pintarMarco(p);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QPixmap>
+#include <QRectF>
 #include <QPoint>
 #include <QSize>
 #include <QVector>
@@ -15,3 +16,6 @@ void pintarMarco(QPainter& p);
 
 // Tiles, then the cloth: what the table paints as its background.
 void pintarFondo(QPainter& p, QSize mesa, const QPixmap& tile);
+// The same over any area of the table's coordinates (a scaled table shows
+// margins around its own area): the tiles keep their places, then the frame.
+void pintarFondo(QPainter& p, const QRectF& area, const QPixmap& tile);

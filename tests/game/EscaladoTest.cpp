@@ -1,0 +1,156 @@
+// The table grows with its window: every control keeps its relative place,
+// no text is clipped, and the size is remembered.
+#include "game/MesaEscalable.h"
+#include "support/Jugador.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+MesaEscalable* mesaDe(Form1& f) { return qobject_cast<MesaEscalable*>(f.centralWidget()); }
+
+void asentar()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+// The longest things the table says, in the places that say them.
+void textosLargos(Form1& f)
+{
+    f.LC->setCaption(QStringLiteral("¡Hasta aquí llegó el olor!"));
+    f.LH->setCaption(QStringLiteral("Yo tengo... 33"));
+    f.Label1->setCaption(QStringLiteral("PC cantó Flor"));
+    f.NombreC->setCaption(QStringLiteral("Marianela"));
+    f.JH[0]->setCaption(QStringLiteral("12O (7 )"));
+}
+
+// Pictures of the table for a person to look at, when asked for.
+void capturar(Form1& f, const QString& nombre)
+{
+    const QString carpeta = qEnvironmentVariable("TRUCO_CAPTURAS");
+    if (!carpeta.isEmpty())
+        f.grab().save(QDir(carpeta).filePath(nombre));
+}
+
+}  // namespace
+
+TEST(Escalado, CadaControlGuardaSuLugarYNingunTextoSeCorta)
+{
+    MesaDePrueba m(6);
+    m.form.Form_Load();
+    m.empezar();
+    Form1& f = m.form;
+    textosLargos(f);
+    MesaEscalable* mesa = mesaDe(f);
+    ASSERT_NE(mesa, nullptr);
+    const QSize minimo = f.size();
+
+    const QList<QSize> tamanos = {minimo, QSize(1320, 1060), QSize(1700, 760), QSize(900, 1400), QSize(3840, 2100)};
+    for (const QSize& t : tamanos) {
+        f.resize(t);
+        asentar();
+        capturar(f, QStringLiteral("mesa-%1x%2.png").arg(t.width()).arg(t.height()));
+        SCOPED_TRACE(QStringLiteral("%1x%2").arg(t.width()).arg(t.height()).toStdString());
+        const double s = mesa->escala();
+        // Uniform scale, aspect kept: the table fits and is centred.
+        EXPECT_NEAR(s, std::max(1.0, std::min(mesa->width() / 660.0, mesa->height() / 512.0)), 1e-9);
+        EXPECT_NEAR(mesa->origen().x() * 2 + 660 * s, mesa->width(), 1.0);
+        EXPECT_NEAR(mesa->origen().y() * 2 + 512 * s, mesa->height(), 1.0);
+
+        int revisados = 0;
+        for (QWidget* w : mesa->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            const QRect l = mesa->logicoDe(w);
+            if (l.isNull())
+                continue;
+            ++revisados;
+            const QRect g = w->geometry();
+            SCOPED_TRACE(w->objectName().toStdString());
+            // Its relative place: back in logical coordinates, where it was put.
+            EXPECT_NEAR((g.x() - mesa->origen().x()) / s, l.x(), 1.0);
+            EXPECT_NEAR((g.y() - mesa->origen().y()) / s, l.y(), 1.0);
+            EXPECT_NEAR(g.width() / s, l.width(), 1.0);
+            EXPECT_NEAR(g.height() / s, l.height(), 1.0);
+            EXPECT_TRUE(mesa->rect().contains(g));
+            if (!w->isVisible())
+                continue;
+            const QFontMetrics fm(w->font());
+            if (auto* b = qobject_cast<QPushButton*>(w)) {
+                EXPECT_LE(fm.horizontalAdvance(b->text()) + 4, b->width()) << b->text().toStdString();
+                EXPECT_LE(fm.height(), b->height());
+            } else if (auto* e = qobject_cast<QLabel*>(w); e && !e->text().isEmpty()) {
+                EXPECT_LE(fm.horizontalAdvance(e->text()), e->contentsRect().width()) << e->text().toStdString();
+                EXPECT_LE(fm.height(), e->contentsRect().height() + 2) << e->text().toStdString();
+            }
+        }
+        EXPECT_GT(revisados, 40);
+    }
+}
+
+TEST(Escalado, LasCartasSeDibujanDesdeSuArchivoCompleto)
+{
+    MesaDePrueba m(6);
+    m.form.Form_Load();
+    m.empezar();
+    Form1& f = m.form;
+    // The picture kept is the file's own, larger than the card is shown.
+    EXPECT_GE(f.ICH[0]->picture().width(), 244);
+    f.resize(QSize(2640, 2100));
+    asentar();
+    const double s = mesaDe(f)->escala();
+    EXPECT_GE(s, 3.5);
+    EXPECT_NEAR(f.ICH[0]->width(), 60 * s, 1.0);
+    // Drawn smoothly at that size: neighbouring pixels of the card blend,
+    // a blown-up small copy would show blocks of equal pixels.
+    const QImage carta = f.ICH[0]->grab().toImage();
+    int iguales = 0, pares = 0;
+    for (int y = 10; y < carta.height() - 10; y += 7)
+        for (int x = 10; x < carta.width() - 11; ++x, ++pares)
+            iguales += carta.pixel(x, y) == carta.pixel(x + 1, y);
+    EXPECT_LT(iguales, pares);  // not flat
+}
+
+TEST(Escalado, ElTamanoYLaVentanaMaximizadaSeRecuerdan)
+{
+    FakeServices fs;
+    {
+        Form1 f(fs.services);
+        f.Form_Load();
+        f.resize(QSize(780, 700));
+        asentar();
+        f.close();
+    }
+    EXPECT_EQ(fs.settings.get("Truco", "Ventana", "Ancho"), "780");
+    EXPECT_EQ(fs.settings.get("Truco", "Ventana", "Alto"), "700");
+    EXPECT_EQ(fs.settings.get("Truco", "Ventana", "Maximizada"), "0");
+    {
+        Form1 f(fs.services);
+        f.Form_Load();
+        asentar();
+        EXPECT_EQ(f.size(), QSize(780, 700));
+        EXPECT_GT(mesaDe(f)->escala(), 1.0);
+        f.showMaximized();
+        asentar();
+        f.close();
+    }
+    EXPECT_EQ(fs.settings.get("Truco", "Ventana", "Maximizada"), "-1");
+    {
+        Form1 f(fs.services);
+        f.Form_Load();
+        asentar();
+        EXPECT_TRUE(f.isMaximized());
+    }
+    // A size that cannot be read, or smaller than the table, is not used.
+    fs.settings.save("Truco", "Ventana", "Maximizada", "0");
+    fs.settings.save("Truco", "Ventana", "Ancho", "10");
+    fs.settings.save("Truco", "Ventana", "Alto", "grande");
+    Form1 f(fs.services);
+    f.Form_Load();
+    asentar();
+    EXPECT_GE(f.centralWidget()->width(), 660);
+    EXPECT_GE(f.centralWidget()->height(), 512);
+}
