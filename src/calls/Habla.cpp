@@ -2,6 +2,7 @@
 #include "calls/FFlor.h"
 #include "calls/rules/Reglas.h"
 #include "game/Form1.h"
+#include "platform/Carpetas.h"
 #include "platform/Clock.h"
 #include "platform/Sound.h"
 
@@ -26,8 +27,10 @@ QString archivoDeSonido(const QString& programFolder, int codigo, int numero, co
     QString raiz = QString::fromLatin1(kSonidos[codigo]);
     if (codigo == 12)
         raiz += QString::number(numero);
-    const QString carpeta = (jugador == QLatin1String("2") || jugador == QLatin1String("4")) ? QStringLiteral("Mujer/") : QString();
-    return programFolder + QStringLiteral("/Sonidos/") + carpeta + raiz + QStringLiteral(".wav");
+    QString carpeta = buscarCarpeta(programFolder, QStringLiteral("Sonidos"));
+    if (jugador == QLatin1String("2") || jugador == QLatin1String("4"))
+        carpeta = buscarCarpeta(carpeta, QStringLiteral("Mujer"));
+    return carpeta + QLatin1Char('/') + raiz + QStringLiteral(".wav");
 }
 
 QString verso(int i) { return QString::fromUtf8(kVersos[((i % 4) + 4) % 4]); }

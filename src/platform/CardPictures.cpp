@@ -1,5 +1,7 @@
 #include "platform/CardPictures.h"
 
+#include "platform/Carpetas.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -10,7 +12,9 @@ QSize cardShownSize() { return {60, 92}; }
 QPixmap loadCardPicture(const QString& programFolder, const QString& code)
 {
     // Each picture is decoded once per run.
-    const QString path = programFolder + QStringLiteral("/cartas/") + code + QStringLiteral(".jpg");
+    // The installer writes "Cartas"; older copies have "cartas".
+    const QString path = buscarCarpeta(programFolder, QStringLiteral("cartas")) + QLatin1Char('/') + code
+                         + QStringLiteral(".jpg");
     // The forty full-size pictures must all fit, or they would be decoded again.
     constexpr int kCacheKb = 48 * 1024;
     if (QPixmapCache::cacheLimit() < kCacheKb)

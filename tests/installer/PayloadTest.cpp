@@ -1,0 +1,310 @@
+// The installer file: trailer, directory reader, extraction and packer.
+#include "Arbol.h"
+#include "installer/rules/MemoryBlock.h"
+#include "installer/rules/Payload.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <fcntl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
+
+using namespace payload;
+
+namespace {
+
+const std::vector<std::int64_t> kTamanosEnviados = {67072, 687104, 49, 111031, 153, 106768};
+
+std::string s(const QString& q) { return QFile::encodeName(q).toStdString(); }
+
+// Pieces of the given sizes written into `dir`, image first.
+std::vector<QString> piezas(const QString& dir, const std::vector<std::int64_t>& tamanos)
+{
+    std::vector<QString> rutas;
+    for (std::size_t i = 0; i < tamanos.size(); ++i) {
+        const QString r = QDir(dir).filePath(QStringLiteral("pieza%1").arg(i + 1));
+        escribir(r, patron(tamanos[i], static_cast<int>(i)));
+        rutas.push_back(r);
+    }
+    return rutas;
+}
+
+QString empaquetar(const QString& dir, const std::vector<QString>& p)
+{
+    const QString out = QDir(dir).filePath(QStringLiteral("Instalox"));
+    std::vector<std::string> resto;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        resto.push_back(s(p[i]));
+    std::string error;
+    EXPECT_TRUE(pack(s(p[0]), resto, s(out), error)) << error;
+    return out;
+}
+
+// An installer file made of arbitrary bytes and a hand-written trailer.
+QString conCola(const QString& dir, qsizetype cuerpo, const std::string& cola)
+{
+    const QString r = QDir(dir).filePath(QStringLiteral("roto"));
+    escribir(r, patron(cuerpo, 9) + QByteArray::fromStdString(cola));
+    return r;
+}
+
+std::string cola(const std::string& lineas)
+{
+    std::string t = "[GRANDE]\r\n" + lineas;
+    t.append(510 - t.size(), ' ');
+    return t + "\r\n";
+}
+
+}  // namespace
+
+TEST(Payload, TrailerHasTheShippedLayout)
+{
+    const std::string t = buildTrailer(kTamanosEnviados);
+    ASSERT_EQ(t.size(), 512u);
+    const std::string lineas = "[GRANDE]\r\n1=67072\r\n2=687104\r\n3=49\r\n4=111031\r\n5=153\r\n6=106768\r\n";
+    EXPECT_EQ(lineas.size(), 62u);
+    EXPECT_EQ(t.substr(0, 62), lineas);
+    EXPECT_EQ(t.substr(62, 448), std::string(448, ' '));
+    EXPECT_EQ(t.substr(510), "\r\n");
+    // Nothing that cannot be read back is ever written.
+    EXPECT_TRUE(buildTrailer({100, 0, 5}).empty());
+    EXPECT_TRUE(buildTrailer(std::vector<std::int64_t>(11, 1)).empty());
+    EXPECT_TRUE(buildTrailer({std::int64_t{1} << 31}).empty());
+}
+
+TEST(Payload, EveryPieceRoundTripsByteForByte)
+{
+    QTemporaryDir tmp;
+    const auto p = piezas(tmp.path(), kTamanosEnviados);
+    const QString inst = empaquetar(tmp.path(), p);
+    EXPECT_EQ(QFileInfo(inst).size(), 972177 + 512);
+    EXPECT_TRUE(QFileInfo(inst).isExecutable());
+
+    PayloadSizes t;
+    bool ini = false;
+    ASSERT_EQ(ReadPayloadDirectory(s(inst), t, &ini), DirectoryError::None);
+    for (std::size_t k = 0; k < kTamanosEnviados.size(); ++k)
+        EXPECT_EQ(t.slot[k], kTamanosEnviados[k]);
+    for (std::size_t k = kTamanosEnviados.size(); k < kSlots; ++k)
+        EXPECT_EQ(t.slot[k], 0);
+    EXPECT_EQ(t.offsetOf(2), 67072);
+    EXPECT_EQ(t.offsetOf(6), 865409);
+
+    // The settings file holds the trailer and CR LF, under the installer's name.
+    EXPECT_TRUE(ini);
+    const QByteArray guardado = leer(QDir(tmp.path()).filePath(QStringLiteral("Instalox.ini")));
+    EXPECT_EQ(guardado, QByteArray::fromStdString(buildTrailer(kTamanosEnviados)) + "\r\n");
+
+    for (int n = 1; n <= 6; ++n) {
+        const QString dest = QDir(tmp.path()).filePath(QStringLiteral("salida%1").arg(n));
+        CopyOptions op;
+        op.block = 4096 * 3;  // several blocks per piece
+        op.kernelCopy = n % 2 == 0;
+        int ticks = 0;
+        op.tick = [&] { ++ticks; };
+        ASSERT_TRUE(ExtractPayloadFile(s(inst), t, n, s(dest), op)) << n;
+        EXPECT_EQ(leer(dest), leer(p[static_cast<std::size_t>(n - 1)])) << "pieza " << n;
+        EXPECT_GE(ticks, (kTamanosEnviados[static_cast<std::size_t>(n - 1)] + 12287) / 12288) << n;
+    }
+    // A number outside the table fails; one inside but unused gives an empty file.
+    EXPECT_FALSE(ExtractPayloadFile(s(inst), t, 0, s(tmp.filePath("x"))));
+    EXPECT_FALSE(ExtractPayloadFile(s(inst), t, 52, s(tmp.filePath("x"))));
+    ASSERT_TRUE(ExtractPayloadFile(s(inst), t, 9, s(tmp.filePath("vacia"))));
+    EXPECT_EQ(QFileInfo(tmp.filePath("vacia")).size(), 0);
+}
+
+TEST(Payload, ExtractingReplacesLongerFilesAndLinksExactly)
+{
+    QTemporaryDir tmp;
+    const auto p = piezas(tmp.path(), {5000, 300, 49, 20, 10, 70});
+    const QString inst = empaquetar(tmp.path(), p);
+    PayloadSizes t;
+    ASSERT_EQ(ReadPayloadDirectory(s(inst), t), DirectoryError::None);
+
+    const QString largo = tmp.filePath(QStringLiteral("largo"));
+    escribir(largo, QByteArray(100000, 'x'));
+    ASSERT_TRUE(ExtractPayloadFile(s(inst), t, 3, s(largo)));
+    EXPECT_EQ(leer(largo), leer(p[2]));
+
+    // A link at the destination is replaced, never written through.
+    const QString victima = tmp.filePath(QStringLiteral("victima"));
+    escribir(victima, "intacto");
+    const QString enlace = tmp.filePath(QStringLiteral("enlace"));
+    ASSERT_TRUE(QFile::link(victima, enlace));
+    ASSERT_TRUE(ExtractPayloadFile(s(inst), t, 2, s(enlace)));
+    EXPECT_EQ(leer(victima), QByteArray("intacto"));
+    EXPECT_FALSE(QFileInfo(enlace).isSymLink());
+    EXPECT_EQ(leer(enlace), leer(p[1]));
+    // No temporary file is left beside it.
+    EXPECT_EQ(QDir(tmp.path()).entryList({QStringLiteral("enlace.*")}, QDir::Files).size(), 0);
+}
+
+TEST(Payload, DirectoryIsReadLikeAProfile)
+{
+    PayloadSizes t;
+    // A key whose value is 0 ends the table even if later keys follow.
+    ASSERT_EQ(parseTrailer(cola("1=10\r\n2=20\r\n3=0\r\n4=40\r\n"), t), DirectoryError::None);
+    EXPECT_EQ(t.count, 2);
+    EXPECT_EQ(t.slot[2], 0);
+    EXPECT_EQ(t.slot[3], 0);
+    // A missing key ends it too; names without regard to case; blanks ignored;
+    // the first of two equal keys counts; other sections do not.
+    ASSERT_EQ(parseTrailer("[otra]\r\n1=99\r\n[ grande ]\r\n 1 = 7 \r\n1=8\r\n2=9\r\n4=5\r\n", t),
+              DirectoryError::None);
+    EXPECT_EQ(t.count, 2);
+    EXPECT_EQ(t.slot[0], 7);
+    EXPECT_EQ(t.slot[1], 9);
+    EXPECT_EQ(t.slot[3], 0);
+
+    EXPECT_EQ(parseTrailer(std::string(512, ' '), t), DirectoryError::NoTrailer);
+    EXPECT_EQ(parseTrailer(cola("1=12x\r\n"), t), DirectoryError::NotANumber);
+    EXPECT_EQ(parseTrailer(cola("1=10\r\n2=-5\r\n"), t), DirectoryError::Negative);
+    EXPECT_EQ(parseTrailer(cola("1=99999999999\r\n"), t), DirectoryError::TooLarge);
+    EXPECT_EQ(parseTrailer(cola("1=2147483647\r\n"), t), DirectoryError::None);
+}
+
+TEST(Payload, BadInstallerFilesAreRefused)
+{
+    QTemporaryDir tmp;
+    const auto p = piezas(tmp.path(), {4000, 300, 49, 20, 10, 70});
+    const QString bueno = empaquetar(tmp.path(), p);
+    const QByteArray bytes = leer(bueno);
+    PayloadSizes t;
+
+    struct Caso {
+        const char* nombre;
+        QByteArray contenido;
+        DirectoryError esperado;
+    };
+    const std::string seis = "1=4000\r\n2=300\r\n3=49\r\n4=20\r\n5=10\r\n";
+    const Caso casos[] = {
+        {"sin cola", bytes.left(bytes.size() - 512), DirectoryError::NoTrailer},
+        {"truncado", bytes.left(3000) + bytes.right(512), DirectoryError::DoNotAddUp},
+        // Cut short: whatever the last 512 bytes now hold, it is refused.
+        {"cortado", bytes.left(bytes.size() - 100), DirectoryError::None},
+        {"basura", bytes.left(bytes.size() - 512) + patron(512, 3), DirectoryError::NoTrailer},
+        {"no suman", bytes.left(bytes.size() - 512) + QByteArray::fromStdString(cola(seis + "6=71\r\n")),
+         DirectoryError::DoNotAddUp},
+        {"enorme", bytes.left(bytes.size() - 512) + QByteArray::fromStdString(cola(seis + "6=2147483000\r\n")),
+         DirectoryError::DoNotAddUp},
+        {"negativo", bytes.left(bytes.size() - 512) + QByteArray::fromStdString(cola("1=4000\r\n2=-300\r\n")),
+         DirectoryError::Negative},
+        {"pocas piezas", bytes.left(4449) + QByteArray::fromStdString(cola("1=4000\r\n2=449\r\n")),
+         DirectoryError::TooFewPieces},
+        {"diminuto", QByteArray("MZ"), DirectoryError::NoTrailer},
+    };
+    for (const Caso& c : casos) {
+        const QString r = tmp.filePath(QString::fromLatin1(c.nombre));
+        escribir(r, c.contenido);
+        bool ini = true;
+        const DirectoryError e = ReadPayloadDirectory(s(r), t, &ini);
+        EXPECT_NE(e, DirectoryError::None) << c.nombre;
+        if (c.esperado != DirectoryError::None)
+            EXPECT_EQ(e, c.esperado) << c.nombre;
+        EXPECT_EQ(t.count, 0) << c.nombre;
+        // No settings file is left for a directory that was refused.
+        EXPECT_FALSE(ini) << c.nombre;
+        EXPECT_FALSE(QFile::exists(r + QStringLiteral(".ini"))) << c.nombre;
+    }
+    EXPECT_EQ(ReadPayloadDirectory(s(tmp.filePath("no existe")), t), DirectoryError::NoTrailer);
+}
+
+TEST(Payload, SettingsFileIsOptionalAndNamedAfterTheInstaller)
+{
+    EXPECT_EQ(settingsFileFor("/a/b/Instalox"), "/a/b/Instalox.ini");
+    EXPECT_EQ(settingsFileFor("/a/b/Setup.v2.bin"), "/a/b/Setup.v2.ini");
+    EXPECT_EQ(settingsFileFor("/a.d/Instalox"), "/a.d/Instalox.ini");
+    EXPECT_EQ(settingsFileFor("/a/.oculto"), "/a/.oculto.ini");
+
+    // A settings file that cannot be written (even by root: a folder stands
+    // in its place) does not stop the directory from being read.
+    QTemporaryDir tmp;
+    const auto p = piezas(tmp.path(), {4000, 300, 49, 20, 10, 70});
+    const QString inst = empaquetar(tmp.path(), p);
+    ASSERT_TRUE(QDir().mkdir(tmp.filePath(QStringLiteral("Instalox.ini"))));
+    PayloadSizes t;
+    bool ini = true;
+    EXPECT_EQ(ReadPayloadDirectory(s(inst), t, &ini), DirectoryError::None);
+    EXPECT_FALSE(ini);
+    EXPECT_EQ(t.count, 6);
+}
+
+TEST(Payload, PackerNamesAMissingOrEmptyPieceAndWritesNothing)
+{
+    QTemporaryDir tmp;
+    const auto p = piezas(tmp.path(), {4000, 300, 49, 20, 10});
+    const QString out = tmp.filePath(QStringLiteral("Instalox"));
+    std::string error;
+    const std::string falta = s(tmp.filePath(QStringLiteral("Truco.hlp")));
+    EXPECT_FALSE(pack(s(p[0]), {s(p[1]), s(p[2]), falta, s(p[3]), s(p[4])}, s(out), error));
+    EXPECT_EQ(error, "missing piece: " + falta);
+    escribir(tmp.filePath(QStringLiteral("Truco.hlp")), QByteArray());
+    EXPECT_FALSE(pack(s(p[0]), {s(p[1]), s(p[2]), falta, s(p[3]), s(p[4])}, s(out), error));
+    EXPECT_EQ(error, "empty piece: " + falta);
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_EQ(QDir(tmp.path()).entryList({QStringLiteral("Instalox*")}, QDir::Files).size(), 0);
+
+    EXPECT_EQ(internetShortcut("www.quenbro.example"),
+              "[InternetShortcut]\r\nURL=HTTP://www.quenbro.example");
+    // No line end after the host: 31 bytes and the host.
+    EXPECT_EQ(internetShortcut("www.quenbro.com.a").size(), 48u);
+}
+
+namespace {
+
+// The permissions of the mapping that holds `p`, as /proc/self/maps shows them.
+std::string permisos(const void* p)
+{
+    std::ifstream maps("/proc/self/maps");
+    std::string linea;
+    const auto a = reinterpret_cast<std::uintptr_t>(p);
+    while (std::getline(maps, linea)) {
+        std::uintptr_t desde = 0, hasta = 0;
+        char guion = 0;
+        std::string perms;
+        std::istringstream in(linea);
+        in >> std::hex >> desde >> guion >> hasta >> perms;
+        if (a >= desde && a < hasta)
+            return perms;
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST(MemoryBlock, IsReadWriteOnlyAndChecksEveryCopy)
+{
+    MemoryBlock m;
+    ASSERT_TRUE(m.Allocate(8192));
+    EXPECT_EQ(permisos(m.Handle()).substr(0, 3), "rw-");
+
+    const char texto[] = "http://a.example/b";
+    EXPECT_TRUE(m.WriteTo(texto, 100, sizeof texto));
+    EXPECT_EQ(m.ExtractString(100, 255), "http://a.example/b");
+    EXPECT_EQ(m.ExtractString(100, 4), "http");
+    char out[4] = {};
+    EXPECT_TRUE(m.ReadFrom(out, 107, 3));
+    EXPECT_STREQ(out, "a.e");
+
+    // Copies that would cross the end, or wrap around, are refused.
+    EXPECT_FALSE(m.WriteTo(texto, 8190, 3));
+    EXPECT_FALSE(m.ReadFrom(out, 8192, 1));
+    EXPECT_FALSE(m.ReadFrom(out, 1, SIZE_MAX));
+    EXPECT_TRUE(m.ReadFrom(out, 8192, 0));
+    // A string running to the end stops there.
+    std::string relleno(16, 'z');
+    ASSERT_TRUE(m.WriteTo(relleno.data(), 8176, 16));
+    EXPECT_EQ(m.ExtractString(8176, 1000), relleno);
+    EXPECT_EQ(m.ExtractString(9000, 10), "");
+
+    // A new block replaces the old one; a released block refuses everything.
+    ASSERT_TRUE(m.Allocate(16));
+    EXPECT_EQ(m.size(), 16u);
+    m.ReleaseMemory();
+    EXPECT_EQ(m.Handle(), nullptr);
+    EXPECT_FALSE(m.WriteTo(texto, 0, 1));
+    EXPECT_FALSE(m.Allocate(0));
+}

@@ -1,0 +1,185 @@
+// The built dist/ folder installed by the real Instalox into a temporary home,
+// then the installed game started from its menu entry.
+#include "../Arbol.h"
+#include "installer/ModSetup.h"
+#include "platform/IniSettings.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kDist = QStringLiteral(INSTALOX_DIST);
+const QString kBin = QStringLiteral(TRUCO_BIN);
+
+// A home in a temporary folder, with every XDG folder inside it.
+struct Casa {
+    QTemporaryDir raiz;
+    QString home = raiz.filePath(QStringLiteral("home"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+
+    Casa()
+    {
+        for (const char* d : {"tmp", "run", ".config"})
+            QDir().mkpath(home + QLatin1Char('/') + QLatin1String(d));
+        QFile::setPermissions(home + QStringLiteral("/run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        env.insert(QStringLiteral("HOME"), home);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
+        env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/run"));
+        env.insert(QStringLiteral("TMPDIR"), home + QStringLiteral("/tmp"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        for (const char* v : {"INSTALOX_DESATENDIDO", "INSTALOX_RESPUESTAS", "INSTALOX_REGISTRO", "XDG_DESKTOP_DIR"})
+            env.remove(QLatin1String(v));
+    }
+    QString registro() const { return home + QStringLiteral("/registro.txt"); }
+
+    // Runs an installer unattended for this user; its exit code, or -1.
+    int instalar(const QString& instalador, const QString& carpeta)
+    {
+        QProcessEnvironment e = env;
+        e.insert(QStringLiteral("INSTALOX_DESATENDIDO"), carpeta);
+        e.insert(QStringLiteral("INSTALOX_REGISTRO"), registro());
+        QProcess p;
+        p.setProcessEnvironment(e);
+        p.setWorkingDirectory(home);
+        p.start(instalador, {QStringLiteral("--usuario")});
+        if (!p.waitForFinished(120000)) {
+            p.kill();
+            p.waitForFinished(5000);
+            return -1;
+        }
+        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    }
+};
+
+QStringList archivos(const QString& carpeta)
+{
+    return QDir(carpeta).entryList(QDir::Files, QDir::Name);
+}
+
+// The program a desktop entry's Exec line starts (one quoted argument).
+QString programaDe(const QByteArray& entrada)
+{
+    const auto m = QRegularExpression(QStringLiteral("^Exec=\"(.*)\"$"), QRegularExpression::MultilineOption)
+                       .match(QString::fromUtf8(entrada));
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+}  // namespace
+
+TEST(Dist, WholeInstallationThenTheGameStartsFromTheMenu)
+{
+    ASSERT_TRUE(QFileInfo::exists(kDist + QStringLiteral("/Instalox"))) << "build the dist target first";
+    Casa c;
+    IniSettings ajustes(c.home + QStringLiteral("/.config"));
+    ajustes.save(QStringLiteral("Truco"), QStringLiteral("Pvez"), QStringLiteral("Bandera"), QStringLiteral("1"));
+    const QString carpeta = c.home + QStringLiteral("/.local/opt/Orvalia/Naipex/");
+
+    ASSERT_EQ(c.instalar(kDist + QStringLiteral("/Instalox"), QString()), 0) << leer(c.registro()).toStdString();
+    EXPECT_EQ(QString::fromUtf8(leer(c.registro())),
+              QStringLiteral("informacion\tInstalación\tNaipex se ha instalado satisfactoriamente en su sistema\n"));
+
+    // The carried pieces, byte for byte, and the folders beside the installer.
+    EXPECT_EQ(leer(carpeta + QStringLiteral("Truco")), leer(kBin + QStringLiteral("/Truco")));
+    for (const char* f : {"Truco.hlp", "Truco.cnt"})
+        EXPECT_EQ(leer(carpeta + QLatin1String(f)), leer(kBin + QLatin1Char('/') + QLatin1String(f))) << f;
+    EXPECT_EQ(leer(carpeta + QStringLiteral("Mswinsck.ocx")), leer(kDist + QStringLiteral("/Mswinsck.ocx")));
+    for (const char* sub : {"Fondos", "Cartas", "Sonidos", "Sonidos/Mujer"}) {
+        const QString desde = kDist + QLatin1Char('/') + QLatin1String(sub);
+        ASSERT_FALSE(archivos(desde).isEmpty()) << sub;
+        EXPECT_EQ(archivos(carpeta + QLatin1String(sub)), archivos(desde)) << sub;
+        for (const QString& a : archivos(desde))
+            ASSERT_EQ(leer(carpeta + QLatin1String(sub) + QLatin1Char('/') + a), leer(desde + QLatin1Char('/') + a)) << a.toStdString();
+    }
+    const QByteArray url = leer(c.home + QStringLiteral("/.local/share/Quenbro/Quenbro WebSite.url"));
+    EXPECT_TRUE(url.startsWith("[InternetShortcut]\r\nURL=HTTP://"));
+    EXPECT_FALSE(url.endsWith('\n'));
+
+    // The control is in the system folder and recorded its path in the store.
+    const QString control = c.home + QStringLiteral("/.local/lib/Mswinsck.ocx");
+    EXPECT_EQ(leer(control), leer(kDist + QStringLiteral("/Mswinsck.ocx")));
+    bool registrado = false;
+    for (const QString& ini : QDir(c.home + QStringLiteral("/.config")).entryList({QStringLiteral("*.ini")}, QDir::Files))
+        registrado = registrado || leer(c.home + QStringLiteral("/.config/") + ini).contains(QFile::encodeName(control));
+    EXPECT_TRUE(registrado);
+
+    // Markers written, the game's settings gone.
+    const QString q = QStringLiteral("Quenbro"), n = QStringLiteral("Naipex");
+    EXPECT_EQ(ajustes.get(q, n, QStringLiteral("Esta")), QStringLiteral("SI"));
+    EXPECT_EQ(ajustes.get(q, n, QStringLiteral("Ruta")), carpeta + QStringLiteral("Truco"));
+    EXPECT_EQ(ajustes.get(q, n, QStringLiteral("Version")), QStringLiteral("1"));
+    EXPECT_EQ(ajustes.get(QStringLiteral("Truco"), QStringLiteral("Pvez"), QStringLiteral("Bandera")), QString());
+    EXPECT_FALSE(QFile::exists(kDist + QStringLiteral("/Instalox.ini")));
+
+    // The menu entries, checked by the validator where it is installed.
+    const QString apps = c.home + QStringLiteral("/.local/share/applications/");
+    const QStringList entradas = {apps + QStringLiteral("quenbro-naipex.desktop"), apps + QStringLiteral("quenbro-sitio.desktop"),
+                                  c.home + QStringLiteral("/.local/share/desktop-directories/quenbro-quenbro.directory")};
+    const QString validador = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    for (const QString& f : entradas) {
+        ASSERT_TRUE(QFile::exists(f)) << f.toStdString();
+        if (validador.isEmpty())
+            continue;
+        QProcess v;
+        v.start(validador, {f});
+        ASSERT_TRUE(v.waitForFinished(20000));
+        EXPECT_EQ(v.exitCode(), 0) << v.readAllStandardOutput().toStdString();
+    }
+    EXPECT_TRUE(QFile::exists(c.home + QStringLiteral("/.config/menus/applications-merged/quenbro-quenbro.menu")));
+
+    // The game, started as the menu entry says, runs with default settings:
+    // its first start makes the desktop launcher and sets the first-run flag.
+    const QString juego = programaDe(leer(entradas[0]));
+    ASSERT_EQ(juego, carpeta + QStringLiteral("Truco"));
+    QProcess truco;
+    truco.setProcessEnvironment(c.env);
+    truco.setWorkingDirectory(carpeta);
+    truco.start(juego, {});
+    ASSERT_TRUE(truco.waitForStarted(10000));
+    QElapsedTimer reloj;
+    reloj.start();
+    const QString lanzador = c.home + QStringLiteral("/Desktop/Naipex 2.0.desktop");
+    while (!QFile::exists(lanzador) && truco.state() == QProcess::Running && reloj.elapsed() < 30000)
+        truco.waitForFinished(100);
+    const bool corriendo = truco.state() == QProcess::Running;
+    truco.kill();
+    truco.waitForFinished(5000);
+    EXPECT_TRUE(corriendo) << truco.readAllStandardError().toStdString();
+    EXPECT_TRUE(QFile::exists(lanzador));
+    EXPECT_EQ(ajustes.get(QStringLiteral("Truco"), QStringLiteral("Pvez"), QStringLiteral("Bandera")), QStringLiteral("1"));
+}
+
+TEST(Dist, RenamedInstallerFindsItselfAndASecondOneEndsAtOnce)
+{
+    ASSERT_TRUE(QFileInfo::exists(kDist + QStringLiteral("/Instalox"))) << "build the dist target first";
+    Casa c;
+    const QString otra = c.raiz.filePath(QStringLiteral("copia"));
+    QDir().mkpath(otra);
+    const QString renombrado = otra + QStringLiteral("/Instalar Naipex.bin");
+    ASSERT_TRUE(QFile::copy(kDist + QStringLiteral("/Instalox"), renombrado));
+    ASSERT_TRUE(QFile::copy(kDist + QStringLiteral("/Mswinsck.ocx"), otra + QStringLiteral("/Mswinsck.ocx")));
+
+    // While another installer holds the lock, a new one ends without a word.
+    const QString carpeta = c.home + QStringLiteral("/Naipex");
+    ASSERT_TRUE(ModSetup::PrimeraInstancia(c.home + QStringLiteral("/run/instalox.lock")));
+    EXPECT_EQ(c.instalar(renombrado, carpeta), 0);
+    EXPECT_FALSE(QFile::exists(c.registro()));
+    EXPECT_FALSE(QFile::exists(carpeta));
+
+    // Under its own lock it installs from its new name.
+    c.env.insert(QStringLiteral("XDG_RUNTIME_DIR"), c.home + QStringLiteral("/run2"));
+    QDir().mkpath(c.home + QStringLiteral("/run2"));
+    ASSERT_EQ(c.instalar(renombrado, carpeta), 0) << leer(c.registro()).toStdString();
+    EXPECT_EQ(leer(carpeta + QStringLiteral("/Truco")), leer(kBin + QStringLiteral("/Truco")));
+    EXPECT_FALSE(QFile::exists(otra + QStringLiteral("/Instalar Naipex.ini")));
+}
