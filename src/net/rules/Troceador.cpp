@@ -23,12 +23,6 @@ bool codigoEn(std::string_view b, std::size_t i)
     return i + kLargoCodigo <= b.size() && esCodigo(b.substr(i, kLargoCodigo));
 }
 
-// The bytes from i to the end are the beginning of some code.
-bool principioDeCodigoEn(std::string_view b, std::size_t i)
-{
-    return i < b.size() && b.size() - i < kLargoCodigo && empiezaCodigo(b.substr(i));
-}
-
 // Where a piece that cannot be read ends: at the next whole code, or at
 // the end of what has arrived.
 std::size_t hastaElProximoCodigo(std::string_view b, std::size_t desde)
@@ -73,9 +67,27 @@ Corte carta(std::string_view b, std::size_t p)
     return {Medida::Malo};
 }
 
+Corte medirCodigo(std::string_view b, bool forzar);
+
+// How the bytes after a message would read: a code of the catalogue, not
+// known yet, or nothing that makes sense.
+enum class Lectura { Buena, Espera, Mala };
+
+Lectura leerResto(std::string_view resto)
+{
+    if (resto.empty())
+        return Lectura::Buena;
+    const Corte c = medirCodigo(resto, false);
+    if (c.medida == Medida::Falta)
+        return Lectura::Espera;
+    return c.medida == Medida::Listo && codigoEn(resto, 0) ? Lectura::Buena : Lectura::Mala;
+}
+
 // A number without leading zeros, at most maxCifras digits and at most
-// tope. It stops before a digit that begins a code ("4TRU"), and waits when
-// it could still grow at the end of the buffer.
+// tope. A digit may also begin the next code ("4TRU", "4AR0"): it belongs to
+// the number when what follows it then reads well, and when only one of the
+// two readings can be told yet, it waits. At the end of the buffer a number
+// that could still grow waits too.
 Corte numero(std::string_view b, std::size_t p, int tope, std::size_t maxCifras, bool forzar)
 {
     if (p >= b.size())
@@ -93,10 +105,16 @@ Corte numero(std::string_view b, std::size_t p, int tope, std::size_t maxCifras,
                 return {Medida::Falta};
             break;
         }
-        if (!esCifra(b[i]) || valor * 10 + (b[i] - '0') > tope || codigoEn(b, i))
+        if (!esCifra(b[i]) || valor * 10 + (b[i] - '0') > tope)
             break;
-        if (principioDeCodigoEn(b, i) && !forzar)
-            return {Medida::Falta};
+        if (empiezaCodigo(b.substr(i, kLargoCodigo))) {
+            const Lectura larga = leerResto(b.substr(i + 1));
+            const Lectura corta = leerResto(b.substr(i));
+            if (!forzar && (larga == Lectura::Espera || corta == Lectura::Espera))
+                return {Medida::Falta};
+            if (larga != Lectura::Buena && corta == Lectura::Buena)
+                break;
+        }
         valor = valor * 10 + (b[i] - '0');
         ++n;
     }
