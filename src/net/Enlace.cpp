@@ -270,7 +270,7 @@ void Enlace::procesar(bool liberar)
     if (!yo)
         return;
     if (troceador_.retiene())
-        resto_.start(kEsperaRestoMs);
+        resto_.start(esperaRestoMs);
     else
         resto_.stop();
 }
@@ -282,6 +282,8 @@ void Enlace::tratar(const protocolo::Trozo& t, bool& informado)
     const QString okok = QStringLiteral("OKOK");
     switch (t.clase) {
     case Clase::Nombre: {
+        if (t.texto.empty())
+            return;
         const QString texto = deCable(t.texto);
         SaludoHecho = 1;
         ecoPendiente_ = true;

@@ -30,8 +30,9 @@ class Enlace : public QObject, private WsEventos
 public:
     // How long `enviar` waits for "OKOK" before giving the connection up.
     static constexpr int kEsperaAcuseMs = 30000;
-    // How long a message cut short waits for its remaining bytes.
-    static constexpr int kEsperaRestoMs = 50;
+    // How long a message cut short (or one that could still grow, like
+    // "DARH1" before a possible "5") waits for its remaining bytes.
+    static constexpr int kEsperaRestoMs = 30;
 
     Enlace(Services& s, std::unique_ptr<ControlWs> ws, QObject* parent = nullptr);
     ~Enlace() override;
@@ -71,6 +72,7 @@ public:
     bool LlegoOK = true;
     int SaludoHecho = 0;
     int esperaAcuseMs = kEsperaAcuseMs;
+    int esperaRestoMs = kEsperaRestoMs;
 
     // --- Receiving -----------------------------------------------------
     // A message of the catalogue, decoded. Return false (or throw
