@@ -43,7 +43,13 @@ Enlace::Enlace(Services& s, std::unique_ptr<ControlWs> ws, QObject* parent)
 {
     ws_->setEventos(this);
     resto_.setSingleShot(true);
-    connect(&resto_, &QTimer::timeout, this, [this] { procesar(true); });
+    connect(&resto_, &QTimer::timeout, this, [this] {
+        // Bytes the control already holds count before giving up on them.
+        troceador_.agregar(ws_->GetData().toStdString());
+        procesar(false);
+        if (troceador_.retiene())
+            procesar(true);
+    });
 }
 
 Enlace::~Enlace()

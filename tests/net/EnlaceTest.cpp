@@ -268,6 +268,7 @@ TEST_F(PeerCrudo, OpeningNameThenGluedAndSplitMessages)
 
     mandar("TRUCIJM02POSC1");
     ASSERT_TRUE(acuses(3));
+    e->esperaRestoMs = 3000;  // a loaded machine must not cut the split below
     mandar("CAM01");
     esperar([] { return false; }, 10);
     mandar("2E");
@@ -278,6 +279,19 @@ TEST_F(PeerCrudo, OpeningNameThenGluedAndSplitMessages)
                                                 {"DARH", "25"}}));
     EXPECT_EQ(leido, QByteArray("OKOKOKOKOKOKOKOKOKOK"));  // the name is never acknowledged
     EXPECT_TRUE(avisos().isEmpty());
+}
+
+TEST_F(PeerCrudo, AMessageThatNeverCompletesIsReleased)
+{
+    e->SaludoHecho = 1;
+    e->esperaRestoMs = 50;
+    mandar("CAM01");  // "1" of "10", "11" or "12", or "1" and its suit
+    ASSERT_TRUE(acuses(1));
+    ASSERT_TRUE(esperar([&] { return avisos().size() == 1; }));
+    EXPECT_TRUE(avisos()[0].startsWith(QStringLiteral("Se produjo el siguiente error 13 No coinciden los tipos: CAM01")));
+    mandar("DARH2");  // could still become 25: released as 2
+    ASSERT_TRUE(acuses(2));
+    EXPECT_EQ(recibidos, (std::vector<Recibido>{{"DARH", "2"}}));
 }
 
 TEST_F(PeerCrudo, TheNameEchoIsAcknowledgedQuietly)
