@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLocale>
 #include <QTime>
@@ -96,6 +97,22 @@ void TestClock::pause(double seconds)
 
 void TestClock::waitUntil(const std::function<bool()>& done)
 {
+    if (realEvents) {
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QTimer wake;  // bounds each sleep, so the limit is always checked
+        wake.start(realWakeMs);
+        while (!done()) {
+            if (elapsed.elapsed() > realWaitLimitMs) {
+                stuck_ = true;
+                return;
+            }
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            if (onWait && !done())
+                onWait(false);
+        }
+        return;
+    }
     int turns = 0;
     while (!done()) {
         if (++turns > maxTurns) {

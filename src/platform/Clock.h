@@ -68,6 +68,12 @@ public:
     // A waitUntil that turns this many times without ending gives up and
     // marks the clock stuck, so a broken test fails instead of hanging.
     int maxTurns = 10000;
+    // For tests over real sockets: waitUntil sleeps until a real event comes
+    // (waking at least every realWakeMs), pauses stay at zero, and a wait
+    // gives up after realWaitLimitMs of real time instead of maxTurns.
+    bool realEvents = false;
+    int realWakeMs = 20;
+    int realWaitLimitMs = 10000;
     bool stuck() const { return stuck_; }
 
 private:

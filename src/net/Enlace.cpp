@@ -1,0 +1,365 @@
+#include "net/Enlace.h"
+
+#include "net/rules/Cp1252.h"
+#include "net/rules/Protocolo.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Program.h"
+#include "platform/Settings.h"
+#include "platform/Sitios.h"
+
+#include <QPointer>
+
+namespace {
+
+QByteArray aCable(const QString& texto)
+{
+    const QList<uint> ucs = texto.toUcs4();
+    const std::u32string u(ucs.begin(), ucs.end());
+    return QByteArray::fromStdString(cp1252::codificar(u));
+}
+
+QString deCable(std::string_view bytes)
+{
+    const std::u32string u = cp1252::decodificar(bytes);
+    return QString::fromUcs4(u.data(), static_cast<qsizetype>(u.size()));
+}
+
+// A piece of a bad message, fit for a message box.
+QString muestra(std::string_view bytes)
+{
+    QString s = deCable(bytes.substr(0, 40));
+    for (QChar& c : s) {
+        if (c.unicode() < 0x20)
+            c = QLatin1Char(' ');
+    }
+    return bytes.size() > 40 ? s + QStringLiteral("...") : s;
+}
+
+}  // namespace
+
+Enlace::Enlace(Services& s, std::unique_ptr<ControlWs> ws, QObject* parent)
+    : QObject(parent), s_(s), ws_(std::move(ws))
+{
+    ws_->setEventos(this);
+    resto_.setSingleShot(true);
+    connect(&resto_, &QTimer::timeout, this, [this] {
+        // Bytes the control already holds count before giving up on them.
+        troceador_.agregar(ws_->GetData().toStdString());
+        procesar(false);
+        if (troceador_.retiene())
+            procesar(true);
+    });
+}
+
+Enlace::~Enlace()
+{
+    ws_->setEventos(nullptr);
+    ws_->Close();
+}
+
+int Enlace::puertoConfigurado(const Settings& ajustes, const QStringList& argumentos)
+{
+    std::vector<std::string> args;
+    for (const QString& a : argumentos)
+        args.push_back(a.toStdString());
+    if (const int p = puertos::puertoDeArgumentos(args))
+        return p;
+    return puertos::leerPuerto(
+        ajustes.get(QStringLiteral("Truco"), QStringLiteral("Red"), QStringLiteral("Puerto")).toStdString());
+}
+
+void Enlace::ponerEstado(const QString& texto)
+{
+    estado_ = texto;
+    emit estadoCambiado(texto);
+}
+
+bool Enlace::escuchar(int puertoFijo)
+{
+    ws_->Close();
+    puertosPorProbar_.clear();
+    const std::vector<int> candidatos =
+        puertoFijo > 0 ? std::vector<int>{puertoFijo} : std::vector<int>{puertoPrincipal, puertoAlternativo};
+    QString motivo;
+    for (int p : candidatos) {
+        ws_->setLocalPort(p);
+        if (ws_->Listen() == 0) {
+            QString t = QStringLiteral("Esperando contrincante en el puerto ") + QString::number(ws_->LocalPort());
+            if (!motivo.isEmpty())
+                t += QStringLiteral(" (") + motivo + QLatin1Char(')');
+            ponerEstado(t);
+            return true;
+        }
+        if (!motivo.isEmpty())
+            motivo += QStringLiteral("; ");
+        motivo += QStringLiteral("el puerto ") + QString::number(p) + QStringLiteral(" fue rechazado: ") +
+                  ws_->LastError();
+    }
+    ponerEstado(QStringLiteral("No se puede esperar contrincantes: ") + motivo);
+    return false;
+}
+
+bool Enlace::conectar(const QString& destino, int puertoFijo)
+{
+    ws_->Close();
+    const puertos::Destino d = puertos::leerDestino(destino.toStdString());
+    if (!d.valido) {
+        ponerEstado(QStringLiteral("Dirección no válida: ") + destino);
+        return false;
+    }
+    host_ = QString::fromStdString(d.host);
+    if (d.puerto > 0)
+        puertosPorProbar_ = {d.puerto};
+    else if (puertoFijo > 0)
+        puertosPorProbar_ = {puertoFijo};
+    else
+        puertosPorProbar_ = {puertoPrincipal, puertoAlternativo};
+    const int p = puertosPorProbar_.front();
+    puertosPorProbar_.erase(puertosPorProbar_.begin());
+    ws_->setRemoteHost(host_);
+    ws_->setRemotePort(p);
+    ponerEstado(QStringLiteral("Conectando con ") + host_ + QStringLiteral(", puerto ") + QString::number(p) +
+                QStringLiteral("..."));
+    if (const int e = ws_->Connect()) {
+        ponerEstado(QStringLiteral("No se puede conectar con ") + host_ + QStringLiteral(": ") + ws_->LastError());
+        emit fallo(e, ws_->LastError());
+        return false;
+    }
+    return true;
+}
+
+void Enlace::cerrar()
+{
+    ws_->Close();
+    puertosPorProbar_.clear();
+    troceador_.vaciar();
+    resto_.stop();
+    ++cierres_;
+}
+
+bool Enlace::conectado() const { return ws_->State() == ControlWs::sckConnected; }
+
+int Enlace::puertoEscucha() const
+{
+    return ws_->State() == ControlWs::sckListening ? ws_->LocalPort() : 0;
+}
+
+void Enlace::nuevaConexion()
+{
+    troceador_.vaciar();
+    resto_.stop();
+    puertosPorProbar_.clear();
+    PuedeEnviar = true;
+    LlegoOK = true;
+    ecoPendiente_ = false;
+}
+
+void Enlace::Connect()
+{
+    nuevaConexion();
+    ponerEstado(QStringLiteral("Conectado con ") + host_ + QStringLiteral(", puerto ") +
+                QString::number(ws_->RemotePort()));
+    emit conectadoComoCliente();
+}
+
+void Enlace::ConnectionRequest(long requestId)
+{
+    // Take this one caller; the listener stops, so nobody else can join.
+    ws_->Close();
+    if (const int e = ws_->Accept(requestId)) {
+        emit fallo(e, ws_->LastError());
+        return;
+    }
+    nuevaConexion();
+    ponerEstado(QStringLiteral("Contrincante conectado: ") + QString::number(requestId));
+    emit conectadoComoServidor(requestId);
+}
+
+void Enlace::Close()
+{
+    ++cierres_;  // ends a pending wait
+    PuedeEnviar = false;
+    QPointer<Enlace> yo(this);
+    emit desconectado();
+    if (yo)
+        cerrar();
+}
+
+void Enlace::Error(int number, const QString& description)
+{
+    const bool rechazado = number == ControlWs::sckConnectionRefused;
+    if (rechazado && !puertosPorProbar_.empty() && ws_->State() != ControlWs::sckConnected) {
+        // The main port is refused: the peer may listen on the other one.
+        const int anterior = ws_->RemotePort();
+        const int p = puertosPorProbar_.front();
+        puertosPorProbar_.erase(puertosPorProbar_.begin());
+        ponerEstado(QStringLiteral("El puerto ") + QString::number(anterior) +
+                    QStringLiteral(" rechazó la conexión; probando el puerto ") + QString::number(p) +
+                    QStringLiteral("..."));
+        ws_->setRemotePort(p);
+        if (ws_->Connect() == 0)
+            return;
+    }
+    ++errores_;  // ends a pending wait
+    if (esperas_ == 0)
+        ponerEstado(QStringLiteral("Puerto ") + QString::number(ws_->RemotePort()) + QStringLiteral(": ") +
+                    description);
+    emit fallo(number, description);
+}
+
+bool Enlace::enviarDirecto(const QString& dato)
+{
+    return ws_->SendData(aCable(dato)) == 0;
+}
+
+bool Enlace::enviar(const QString& dato)
+{
+    if (!PuedeEnviar)
+        return false;
+    LlegoOK = false;
+    if (ws_->SendData(aCable(dato)) != 0)
+        return falloTransmision();
+
+    QPointer<Enlace> yo(this);
+    bool vencido = false;
+    QTimer plazo;
+    plazo.setSingleShot(true);
+    connect(&plazo, &QTimer::timeout, [&vencido] { vencido = true; });
+    plazo.start(esperaAcuseMs);
+    const int cierres = cierres_;
+    const int errores = errores_;
+    ++esperas_;
+    s_.clock.waitUntil(
+        [&] { return !yo || LlegoOK || vencido || cierres_ != cierres || errores_ != errores; });
+    if (!yo)
+        return false;
+    --esperas_;
+    if (LlegoOK)
+        return true;
+    if (cierres_ != cierres)
+        return false;  // the closing message comes from the close itself
+    return falloTransmision();
+}
+
+bool Enlace::falloTransmision()
+{
+    PuedeEnviar = false;
+    ws_->Close();
+    ++cierres_;
+    QPointer<Enlace> yo(this);
+    s_.dialogs.message(ventana, Dialogs::Icon::Error, titulo,
+                       QStringLiteral("Error en la transmisión, por favor vuelva a conectarse"));
+    if (yo)
+        emit errorTransmision();
+    return false;
+}
+
+void Enlace::DataArrival(long)
+{
+    troceador_.agregar(ws_->GetData().toStdString());
+    procesar(false);
+}
+
+void Enlace::procesar(bool liberar)
+{
+    QPointer<Enlace> yo(this);
+    bool informado = false;
+    while (yo) {
+        const bool nombre = SaludoHecho == 0;
+        auto t = liberar ? troceador_.liberar(nombre) : troceador_.siguiente(nombre);
+        liberar = false;
+        if (!t)
+            break;
+        tratar(*t, informado);
+    }
+    if (!yo)
+        return;
+    if (troceador_.retiene())
+        resto_.start(esperaRestoMs);
+    else
+        resto_.stop();
+}
+
+void Enlace::tratar(const protocolo::Trozo& t, bool& informado)
+{
+    using protocolo::Clase;
+    QPointer<Enlace> yo(this);
+    const QString okok = QStringLiteral("OKOK");
+    switch (t.clase) {
+    case Clase::Nombre: {
+        if (t.texto.empty())
+            return;
+        const QString texto = deCable(t.texto);
+        SaludoHecho = 1;
+        ecoPendiente_ = true;
+        if (alSaludar)
+            alSaludar(texto.left(texto.size() - 1), protocolo::caraDeDigito(t.texto.back()));
+        return;
+    }
+    case Clase::Mensaje: {
+        const protocolo::Partes p = protocolo::separar(t.texto);
+        if (p.codigo == "OKOK") {
+            LlegoOK = true;
+            return;
+        }
+        const bool antes = protocolo::acusaAntes(p.codigo);
+        if (antes)
+            enviarDirecto(okok);
+        bool aceptado = true;
+        MensajeRechazado motivo{5, QStringLiteral("Mensaje fuera de lugar: ") + muestra(t.texto)};
+        try {
+            if (alRecibir)
+                aceptado = alRecibir(QString::fromLatin1(p.codigo.data(), 4), deCable(p.argumento));
+        } catch (const MensajeRechazado& m) {
+            aceptado = false;
+            motivo = m;
+        }
+        if (!yo)
+            return;
+        if (!antes)
+            enviarDirecto(okok);
+        if (!aceptado)
+            informar(motivo.numero, motivo.descripcion, informado);
+        return;
+    }
+    case Clase::Desconocido:
+        enviarDirecto(okok);
+        // The client answers the server's name with its own once more; that
+        // echo is acknowledged like any unknown code, but it is no fault.
+        if (ecoPendiente_ && t.texto.size() < protocolo::kLimiteNombre) {
+            ecoPendiente_ = false;
+            return;
+        }
+        informar(5, QStringLiteral("Mensaje desconocido: ") + muestra(t.texto), informado);
+        return;
+    case Clase::Malformado:
+        enviarDirecto(okok);
+        informar(13, QStringLiteral("No coinciden los tipos: ") + muestra(t.texto), informado);
+        return;
+    case Clase::Largo:
+        enviarDirecto(okok);
+        informar(7, QStringLiteral("Mensaje demasiado largo (") + QString::number(t.texto.size()) +
+                        QStringLiteral(" bytes)"),
+                 informado);
+        return;
+    }
+}
+
+void Enlace::informar(int numero, const QString& descripcion, bool& informado)
+{
+    // One box at a time, and one per arrival: a hostile peer cannot pile
+    // boxes up.
+    if (informando_ || informado)
+        return;
+    informado = true;
+    informando_ = true;
+    QPointer<Enlace> yo(this);
+    s_.dialogs.message(ventana, Dialogs::Icon::Error, titulo,
+                       QStringLiteral("Se produjo el siguiente error ") + QString::number(numero) +
+                           QLatin1Char(' ') + descripcion + QLatin1Char('\n') +
+                           QStringLiteral("POR FAVOR COMUNIQUEMELO!!!") + QStringLiteral("  ") +
+                           sitios::correo());
+    if (yo)
+        informando_ = false;
+}

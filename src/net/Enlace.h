@@ -1,0 +1,122 @@
+#pragma once
+#include "net/ControlWs.h"
+#include "net/rules/Puertos.h"
+#include "net/rules/Troceador.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+struct Services;
+class Settings;
+class QWidget;
+
+// A receiver's refusal of a well-formed message that makes no sense at this
+// point of the hand; reported like any bad input.
+struct MensajeRechazado {
+    int numero = 5;
+    QString descripcion;
+};
+
+// The wire of the two-player game: one socket control, the stop-and-wait
+// acknowledgement of `enviar`, the ports, and the receiving side that cuts
+// the stream into messages and answers "OKOK".
+class Enlace : public QObject, private WsEventos
+{
+    Q_OBJECT
+public:
+    // How long `enviar` waits for "OKOK" before giving the connection up.
+    static constexpr int kEsperaAcuseMs = 30000;
+    // How long a message cut short (or one that could still grow, like
+    // "DARH1" before a possible "5") waits for its remaining bytes.
+    static constexpr int kEsperaRestoMs = 30;
+
+    Enlace(Services& s, std::unique_ptr<ControlWs> ws, QObject* parent = nullptr);
+    ~Enlace() override;
+
+    ControlWs& ws() { return *ws_; }
+
+    // --- Ports ---------------------------------------------------------
+    // The fixed port: the option "--puerto N" (or "--puerto=N"), else the
+    // setting Truco/Red/Puerto; 0 when neither is set.
+    static int puertoConfigurado(const Settings& ajustes, const QStringList& argumentos);
+    int puertoPrincipal = puertos::kPrincipal;
+    int puertoAlternativo = puertos::kAlternativo;
+    // Listen on the fixed port, or on the main one and, when the system
+    // refuses it, on the alternative one. True when listening.
+    bool escuchar(int puertoFijo = 0);
+    // Connect to "host", "host:port" or "[v6]:port". A port in the text
+    // overrides the fixed one, which overrides the defaults; with the
+    // defaults a refused main port is followed by the alternative one.
+    // False when the text is no address; the outcome comes as a signal.
+    bool conectar(const QString& destino, int puertoFijo = 0);
+    void cerrar();
+    bool conectado() const;
+    int puertoEscucha() const;  // 0 when not listening
+    QString estado() const { return estado_; }
+
+    // --- Sending -------------------------------------------------------
+    // Sends and waits for "OKOK". False when nothing was sent (PuedeEnviar
+    // false: the caller clears PuedeCantar), when the peer closed during the
+    // wait, or after a transmission error (box shown, socket closed,
+    // errorTransmision emitted).
+    bool enviar(const QString& dato);
+    // One write, no wait.
+    bool enviarDirecto(const QString& dato);
+    bool esperandoAcuse() const { return esperas_ > 0; }
+
+    bool PuedeEnviar = true;
+    bool LlegoOK = true;
+    int SaludoHecho = 0;
+    int esperaAcuseMs = kEsperaAcuseMs;
+    int esperaRestoMs = kEsperaRestoMs;
+
+    // --- Receiving -----------------------------------------------------
+    // A message of the catalogue, decoded. Return false (or throw
+    // MensajeRechazado) to refuse it: it is acknowledged and reported.
+    std::function<bool(const QString& codigo, const QString& argumento)> alRecibir;
+    // The opening name message; SaludoHecho is already 1.
+    std::function<void(const QString& nombre, int cara)> alSaludar;
+
+    // Window that owns the message boxes, and their title.
+    QWidget* ventana = nullptr;
+    QString titulo = QStringLiteral("Naipex 2.0");
+
+signals:
+    void conectadoComoCliente();
+    void conectadoComoServidor(long requestId);
+    void desconectado();  // the peer closed the connection
+    void fallo(int numero, const QString& descripcion);
+    void errorTransmision();  // JRed must unload
+    void estadoCambiado(const QString& texto);
+
+private:
+    void Connect() override;
+    void ConnectionRequest(long requestId) override;
+    void DataArrival(long bytesTotal) override;
+    void Close() override;
+    void Error(int number, const QString& description) override;
+
+    void procesar(bool liberar);
+    void tratar(const protocolo::Trozo& t, bool& informado);
+    void informar(int numero, const QString& descripcion, bool& informado);
+    bool falloTransmision();
+    void ponerEstado(const QString& texto);
+    void nuevaConexion();
+
+    Services& s_;
+    std::unique_ptr<ControlWs> ws_;
+    protocolo::Troceador troceador_;
+    QTimer resto_;
+    QString estado_;
+    QString host_;
+    std::vector<int> puertosPorProbar_;
+    int esperas_ = 0;
+    int cierres_ = 0;
+    int errores_ = 0;
+    bool informando_ = false;
+    bool ecoPendiente_ = false;
+};

@@ -1,0 +1,596 @@
+#include "net/CargadorWs.h"
+#include "net/Enlace.h"
+#include "platform/IniSettings.h"
+#include "platform/Sitios.h"
+#include "support/TestTable.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Acknowledgements read so far ("OKOKOKOK" holds two, not three).
+int okoks(const QByteArray& leido)
+{
+    return leido == QByteArray("OKOK").repeated(static_cast<int>(leido.size() / 4))
+               ? static_cast<int>(leido.size() / 4)
+               : -1;
+}
+
+// Services whose waits let real socket events through, pauses still zero.
+struct Red : FakeServices {
+    Red()
+    {
+        clock.realEvents = true;
+        clock.realWaitLimitMs = 8000;
+    }
+};
+
+CargadorWs& cargador()
+{
+    static CargadorWs c(executableFolder());
+    return c;
+}
+
+std::unique_ptr<Enlace> nuevoEnlace(Red& r)
+{
+    auto ws = cargador().crear();
+    EXPECT_TRUE(ws) << cargador().error().toStdString();
+    return std::make_unique<Enlace>(r.services, std::move(ws));
+}
+
+// Keeps handling events until cond holds or the time is up.
+bool esperar(const std::function<bool()>& cond, int ms = 5000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!cond() && t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return cond();
+}
+
+// A port nothing listens on right now.
+int puertoLibre()
+{
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+struct Recibido {
+    QString codigo;
+    QString argumento;
+    bool operator==(const Recibido&) const = default;
+};
+
+// Two tables' wires, connected over loopback.
+struct Pareja : ::testing::Test {
+    Red a, b;
+    std::unique_ptr<Enlace> servidor = nuevoEnlace(a);
+    std::unique_ptr<Enlace> cliente = nuevoEnlace(b);
+    std::vector<Recibido> alServidor, alCliente;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(servidor && cliente);
+        servidor->puertoPrincipal = 0;  // any free port
+        ASSERT_TRUE(servidor->escuchar());
+        const int puerto = servidor->puertoEscucha();
+        ASSERT_GT(puerto, 0);
+        servidor->SaludoHecho = cliente->SaludoHecho = 1;
+        servidor->alRecibir = [this](const QString& c, const QString& x) {
+            alServidor.push_back({c, x});
+            return true;
+        };
+        cliente->alRecibir = [this](const QString& c, const QString& x) {
+            alCliente.push_back({c, x});
+            return true;
+        };
+        QSignalSpy spy(servidor.get(), &Enlace::conectadoComoServidor);
+        ASSERT_TRUE(cliente->conectar(QStringLiteral("127.0.0.1:%1").arg(puerto)));
+        ASSERT_TRUE(esperar([&] { return cliente->conectado() && servidor->conectado(); }));
+        EXPECT_EQ(spy.count(), 1);
+    }
+};
+
+}  // namespace
+
+TEST_F(Pareja, AcknowledgedSendsArriveInOrderAndReturnOnOKOK)
+{
+    EXPECT_TRUE(servidor->enviar(QStringLiteral("CAM012E")));
+    EXPECT_TRUE(servidor->enviar(QStringLiteral("CVM01")));  // waits briefly: could be 10..14
+    EXPECT_TRUE(servidor->enviar(QStringLiteral("BTON0111111001")));
+    EXPECT_TRUE(cliente->enviar(QStringLiteral("DARH15")));
+    EXPECT_TRUE(cliente->enviar(QStringLiteral("TRUC")));
+    EXPECT_EQ(alCliente, (std::vector<Recibido>{{"CAM0", "12E"}, {"CVM0", "1"}, {"BTON", "0111111001"}}));
+    EXPECT_EQ(alServidor, (std::vector<Recibido>{{"DARH", "15"}, {"TRUC", ""}}));
+    EXPECT_FALSE(servidor->esperandoAcuse());
+    EXPECT_FALSE(a.clock.stuck());
+    EXPECT_TRUE(a.dialogs.shown.empty());
+    EXPECT_TRUE(b.dialogs.shown.empty());
+}
+
+TEST_F(Pareja, FourCodesAnswerBeforeHandlingTheOthersAfter)
+{
+    // Inside the handler, has the sender already been released?
+    std::map<QString, bool> liberadoAntes;
+    cliente->alRecibir = [&](const QString& c, const QString&) {
+        liberadoAntes[c] = esperar([&] { return servidor->LlegoOK; }, 150);
+        return true;
+    };
+    for (const char* m : {"QUIE", "DARH3", "DARM2", "CONFEmpieza Ana", "TRUC", "NOQU", "EMPT"})
+        EXPECT_TRUE(servidor->enviar(QString::fromLatin1(m))) << m;
+    EXPECT_EQ(liberadoAntes, (std::map<QString, bool>{{"QUIE", true}, {"DARH", true}, {"DARM", true},
+                                                      {"CONF", true}, {"TRUC", false}, {"NOQU", false},
+                                                      {"EMPT", false}}));
+}
+
+TEST_F(Pareja, DirectSendsAndAccentsOnTheWire)
+{
+    const QString chat = QStringLiteral("MENS¿Quién ganó? ¡Ñandú! €5 漢");
+    EXPECT_TRUE(cliente->enviarDirecto(chat));
+    ASSERT_TRUE(esperar([&] { return !alServidor.empty(); }));
+    EXPECT_EQ(alServidor[0], (Recibido{"MENS", QStringLiteral("¿Quién ganó? ¡Ñandú! €5 ?")}));
+    // The receiver still acknowledges it; nobody waits for that.
+    ASSERT_TRUE(esperar([&] { return cliente->LlegoOK; }));
+    EXPECT_FALSE(cliente->esperandoAcuse());
+}
+
+TEST_F(Pareja, NestedSendInsideAHandler)
+{
+    // The receiver of "QUIE" answers with its own acknowledged sends while
+    // the first sender is still inside its handler chain.
+    cliente->alRecibir = [&](const QString& c, const QString& x) {
+        alCliente.push_back({c, x});
+        if (c == QLatin1String("QUIE")) {
+            EXPECT_TRUE(cliente->enviarDirecto(QStringLiteral("DICE228")));
+            EXPECT_TRUE(cliente->enviar(QStringLiteral("DARM2")));
+        }
+        return true;
+    };
+    EXPECT_TRUE(servidor->enviar(QStringLiteral("QUIE")));
+    ASSERT_TRUE(esperar([&] { return alServidor.size() == 2 && !cliente->esperandoAcuse(); }));
+    EXPECT_EQ(alServidor, (std::vector<Recibido>{{"DICE", "228"}, {"DARM", "2"}}));
+}
+
+TEST_F(Pareja, PeerClosingReleasesAWaitingSend)
+{
+    QSignalSpy cerrado(servidor.get(), &Enlace::desconectado);
+    cliente->alRecibir = [&](const QString&, const QString&) {
+        cliente->cerrar();  // gone before acknowledging
+        return true;
+    };
+    QElapsedTimer t;
+    t.start();
+    EXPECT_FALSE(servidor->enviar(QStringLiteral("TRUC")));
+    EXPECT_LT(t.elapsed(), 5000);
+    EXPECT_EQ(cerrado.count(), 1);
+    EXPECT_FALSE(servidor->esperandoAcuse());
+    EXPECT_FALSE(servidor->PuedeEnviar);
+    // The close has its own message; no transmission error on top.
+    EXPECT_TRUE(a.dialogs.shown.empty());
+    EXPECT_FALSE(servidor->enviar(QStringLiteral("TRUC")));
+    EXPECT_TRUE(a.dialogs.shown.empty());
+}
+
+TEST_F(Pareja, OneConnectionOnlyTheListenerStops)
+{
+    EXPECT_EQ(servidor->puertoEscucha(), 0);
+    EXPECT_TRUE(servidor->estado().startsWith(QStringLiteral("Contrincante conectado: ")));
+}
+
+TEST(Enlace, StalledPeerEndsTheWaitAtTheTimeOut)
+{
+    Red r;
+    auto e = nuevoEnlace(r);
+    QTcpServer mudo;
+    ASSERT_TRUE(mudo.listen(QHostAddress::LocalHost, 0));
+    QSignalSpy error(e.get(), &Enlace::errorTransmision);
+    ASSERT_TRUE(e->conectar(QStringLiteral("127.0.0.1:%1").arg(mudo.serverPort())));
+    ASSERT_TRUE(esperar([&] { return e->conectado() && mudo.hasPendingConnections(); }));
+    QTcpSocket* par = mudo.nextPendingConnection();
+
+    e->esperaAcuseMs = 300;
+    QElapsedTimer t;
+    t.start();
+    EXPECT_FALSE(e->enviar(QStringLiteral("TRUC")));
+    EXPECT_GE(t.elapsed(), 250);
+    EXPECT_LT(t.elapsed(), 5000);
+    ASSERT_EQ(r.dialogs.shown.size(), 1u);
+    EXPECT_EQ(r.dialogs.shown[0].text, QStringLiteral("Error en la transmisión, por favor vuelva a conectarse"));
+    EXPECT_EQ(r.dialogs.shown[0].icon, Dialogs::Icon::Error);
+    EXPECT_EQ(error.count(), 1);
+    EXPECT_FALSE(e->PuedeEnviar);
+    EXPECT_FALSE(e->conectado());
+    EXPECT_TRUE(esperar([&] { return par->state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_EQ(par->readAll(), QByteArray("TRUC"));
+    // Nothing more is sent and no second box.
+    EXPECT_FALSE(e->enviar(QStringLiteral("TRUC")));
+    EXPECT_EQ(r.dialogs.shown.size(), 1u);
+    EXPECT_EQ(Enlace::kEsperaAcuseMs, 30000);
+}
+
+namespace {
+
+// A plain socket in the test plays a peer that sends whatever it likes.
+struct PeerCrudo : ::testing::Test {
+    Red r;
+    std::unique_ptr<Enlace> e = nuevoEnlace(r);
+    QTcpSocket par;
+    std::vector<Recibido> recibidos;
+    std::vector<std::pair<QString, int>> saludos;
+    QByteArray leido;
+
+    void SetUp() override
+    {
+        e->puertoPrincipal = 0;
+        ASSERT_TRUE(e->escuchar());
+        e->alRecibir = [this](const QString& c, const QString& x) {
+            recibidos.push_back({c, x});
+            return true;
+        };
+        e->alSaludar = [this](const QString& n, int cara) { saludos.emplace_back(n, cara); };
+        par.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(e->puertoEscucha()));
+        ASSERT_TRUE(esperar([&] { return e->conectado() && par.state() == QAbstractSocket::ConnectedState; }));
+    }
+
+    void mandar(const QByteArray& bytes)
+    {
+        par.write(bytes);
+        par.flush();
+    }
+
+    // Reads what the game sent until it holds n acknowledgements.
+    bool acuses(int n)
+    {
+        return esperar([&] {
+            leido += par.readAll();
+            return okoks(leido) >= n;
+        });
+    }
+
+    QStringList avisos() const { return r.dialogs.texts(); }
+};
+
+}  // namespace
+
+TEST_F(PeerCrudo, OpeningNameThenGluedAndSplitMessages)
+{
+    mandar("Ana<");  // face 12
+    ASSERT_TRUE(esperar([&] { return !saludos.empty(); }));
+    EXPECT_EQ(saludos[0], (std::pair<QString, int>(QStringLiteral("Ana"), 12)));
+    EXPECT_EQ(e->SaludoHecho, 1);
+
+    mandar("TRUCIJM02POSC1");
+    ASSERT_TRUE(acuses(3));
+    e->esperaRestoMs = 3000;  // a loaded machine must not cut the split below
+    mandar("CAM01");
+    esperar([] { return false; }, 10);
+    mandar("2E");
+    mandar("DARH2");
+    mandar("5");
+    ASSERT_TRUE(acuses(5));
+    EXPECT_EQ(recibidos, (std::vector<Recibido>{{"TRUC", ""}, {"IJM0", "2"}, {"POSC", "1"}, {"CAM0", "12E"},
+                                                {"DARH", "25"}}));
+    EXPECT_EQ(leido, QByteArray("OKOKOKOKOKOKOKOKOKOK"));  // the name is never acknowledged
+    EXPECT_TRUE(avisos().isEmpty());
+}
+
+TEST_F(PeerCrudo, AMessageThatNeverCompletesIsReleased)
+{
+    e->SaludoHecho = 1;
+    e->esperaRestoMs = 50;
+    mandar("CAM01");  // "1" of "10", "11" or "12", or "1" and its suit
+    ASSERT_TRUE(acuses(1));
+    ASSERT_TRUE(esperar([&] { return avisos().size() == 1; }));
+    EXPECT_TRUE(avisos()[0].startsWith(QStringLiteral("Se produjo el siguiente error 13 No coinciden los tipos: CAM01")));
+    mandar("DARH2");  // could still become 25: released as 2
+    ASSERT_TRUE(acuses(2));
+    EXPECT_EQ(recibidos, (std::vector<Recibido>{{"DARH", "2"}}));
+}
+
+TEST_F(PeerCrudo, TheNameEchoIsAcknowledgedQuietly)
+{
+    mandar("Ana3");
+    ASSERT_TRUE(esperar([&] { return !saludos.empty(); }));
+    mandar("Ana3");  // the client's literal echo of our reply
+    ASSERT_TRUE(acuses(1));
+    EXPECT_TRUE(avisos().isEmpty());
+    mandar("Ana3");  // a second time it is just an unknown code
+    ASSERT_TRUE(acuses(2));
+    EXPECT_EQ(avisos().size(), 1);
+}
+
+TEST_F(PeerCrudo, BadInputIsAcknowledgedReportedAndDropped)
+{
+    e->SaludoHecho = 1;
+    struct Caso {
+        QByteArray bytes;
+        int acuses;
+        QString numero;
+    };
+    const std::vector<Caso> casos{
+        {"CAM0ZZ", 1, QStringLiteral("13")},
+        {"JUG05", 1, QStringLiteral("13")},
+        {"BTON01x0000000", 1, QStringLiteral("13")},
+        {"HOLA", 1, QStringLiteral("5")},
+        {QByteArray(6000, 'x'), 1, QStringLiteral("7")},
+        {"MENS" + QByteArray(5000, 'a'), 1, QStringLiteral("7")},
+    };
+    int total = 0;
+    for (const Caso& c : casos) {
+        const qsizetype antes = r.dialogs.shown.size();
+        mandar(c.bytes);
+        total += c.acuses;
+        ASSERT_TRUE(acuses(total)) << c.bytes.left(20).constData();
+        ASSERT_TRUE(esperar([&] { return r.dialogs.shown.size() > static_cast<std::size_t>(antes); }));
+        const QString texto = r.dialogs.shown.back().text;
+        EXPECT_TRUE(texto.startsWith(QStringLiteral("Se produjo el siguiente error ") + c.numero + ' '))
+            << texto.toStdString();
+        EXPECT_TRUE(texto.endsWith(QStringLiteral("\nPOR FAVOR COMUNIQUEMELO!!!  ") + sitios::correo()))
+            << texto.toStdString();
+        EXPECT_EQ(r.dialogs.shown.back().icon, Dialogs::Icon::Error);
+    }
+    EXPECT_TRUE(recibidos.empty());  // nothing reached the table
+    EXPECT_EQ(r.dialogs.shown.size(), casos.size());
+
+    // Several bad pieces in one read: each acknowledged, one box; the good
+    // message among them still goes through.
+    r.dialogs.shown.clear();
+    mandar("XXXXCAM0ZZTRUCYYYYIJM09");
+    ASSERT_TRUE(acuses(total + 5));
+    EXPECT_EQ(r.dialogs.shown.size(), 1u);
+    EXPECT_EQ(recibidos, (std::vector<Recibido>{{"TRUC", ""}}));
+}
+
+TEST_F(PeerCrudo, RefusedMessagesAreAcknowledgedAndReported)
+{
+    e->SaludoHecho = 1;
+    e->alRecibir = [](const QString& c, const QString&) {
+        if (c == QLatin1String("IJM1"))
+            throw MensajeRechazado{9, QStringLiteral("La carta ya fue jugada")};
+        return c != QLatin1String("JUG2");
+    };
+    mandar("IJM10");
+    ASSERT_TRUE(acuses(1));
+    ASSERT_TRUE(esperar([&] { return avisos().size() == 1; }));
+    EXPECT_TRUE(avisos()[0].startsWith(QStringLiteral("Se produjo el siguiente error 9 La carta ya fue jugada\n")));
+    mandar("JUG21");
+    ASSERT_TRUE(acuses(2));
+    ASSERT_TRUE(esperar([&] { return avisos().size() == 2; }));
+    EXPECT_TRUE(avisos()[1].startsWith(QStringLiteral("Se produjo el siguiente error 5 Mensaje fuera de lugar: JUG21")));
+}
+
+namespace {
+
+// A box that stays open while more events come, like a real modal one.
+struct DialogosAbiertos : ScriptedDialogs {
+    int abiertos = 0, maximo = 0;
+    void message(QWidget* w, Icon i, const QString& t, const QString& x) override
+    {
+        ScriptedDialogs::message(w, i, t, x);
+        maximo = std::max(maximo, ++abiertos);
+        if (abrir)
+            abrir();
+        --abiertos;
+    }
+    std::function<void()> abrir;
+};
+
+}  // namespace
+
+TEST(Enlace, AtMostOneErrorBoxOpenAtATime)
+{
+    DialogosAbiertos dialogos;
+    Red r;
+    Services s{r.clock, dialogos, r.sound, r.settings, r.services.programFolder, r.services.desktopFolder};
+    auto e = std::make_unique<Enlace>(s, cargador().crear());
+    e->SaludoHecho = 1;
+    e->puertoPrincipal = 0;
+    ASSERT_TRUE(e->escuchar());
+    QTcpSocket par;
+    par.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(e->puertoEscucha()));
+    ASSERT_TRUE(esperar([&] { return e->conectado(); }));
+    QByteArray leido;
+    int rondas = 0;
+    // While the first box is open the peer keeps sending garbage.
+    dialogos.abrir = [&] {
+        for (int i = 0; i < 5; ++i) {
+            par.write("ZZZZ");
+            par.flush();
+            ++rondas;
+            esperar([&] { return okoks(leido += par.readAll()) >= rondas + 1; }, 2000);
+        }
+    };
+    par.write("ZZZZ");
+    par.flush();
+    ASSERT_TRUE(esperar([&] { return !dialogos.shown.empty(); }));
+    EXPECT_TRUE(esperar([&] { return okoks(leido += par.readAll()) >= 6; }));
+    EXPECT_EQ(dialogos.shown.size(), 1u);
+    EXPECT_EQ(dialogos.maximo, 1);
+}
+
+TEST(Puertos, ListeningFallsBackWhenTheMainPortIsRefused)
+{
+    QTcpServer ocupante;
+    ASSERT_TRUE(ocupante.listen(QHostAddress::Any, 0));
+    const int ocupado = ocupante.serverPort();
+    Red a;
+    auto e = nuevoEnlace(a);
+    e->puertoPrincipal = ocupado;
+    e->puertoAlternativo = puertoLibre();
+    ASSERT_TRUE(e->escuchar());
+    EXPECT_EQ(e->puertoEscucha(), e->puertoAlternativo);
+    EXPECT_EQ(e->estado(), QStringLiteral("Esperando contrincante en el puerto %1 (el puerto %2 fue rechazado: "
+                                          "La dirección ya está en uso)")
+                               .arg(e->puertoAlternativo)
+                               .arg(ocupado));
+
+    // The connector is refused on the main port and finds the other one in
+    // the same attempt.
+    Red b;
+    auto c = nuevoEnlace(b);
+    c->puertoPrincipal = puertoLibre();
+    c->puertoAlternativo = e->puertoAlternativo;
+    QStringList estados;
+    QObject::connect(c.get(), &Enlace::estadoCambiado, [&](const QString& t) { estados << t; });
+    ASSERT_TRUE(c->conectar(QStringLiteral("127.0.0.1")));
+    ASSERT_TRUE(esperar([&] { return c->conectado() && e->conectado(); }));
+    EXPECT_TRUE(estados.join('|').contains(QStringLiteral("El puerto %1 rechazó la conexión; probando el puerto %2")
+                                               .arg(c->puertoPrincipal)
+                                               .arg(e->puertoAlternativo)))
+        << estados.join('|').toStdString();
+
+    // A fixed port is the only one tried.
+    e->cerrar();
+    EXPECT_FALSE(e->escuchar(ocupado));
+    EXPECT_TRUE(e->estado().contains(QString::number(ocupado)));
+}
+
+TEST(Puertos, ExplicitPortAndIPv6Loopback)
+{
+    Red a, b;
+    auto e = nuevoEnlace(a);
+    auto c = nuevoEnlace(b);
+    const int p = puertoLibre();
+    ASSERT_TRUE(e->escuchar(p));
+    c->puertoPrincipal = puertoLibre();  // never tried: the text's port wins
+    c->puertoAlternativo = puertoLibre();
+    QSignalSpy fallos(c.get(), &Enlace::fallo);
+    ASSERT_TRUE(c->conectar(QStringLiteral("[::1]:%1").arg(p), puertoLibre()));
+    ASSERT_TRUE(esperar([&] { return c->conectado() || fallos.count() > 0; }));
+    if (!c->conectado())
+        GTEST_SKIP() << "no IPv6 loopback here";
+    EXPECT_TRUE(esperar([&] { return e->conectado(); }));
+    EXPECT_FALSE(c->conectar(QStringLiteral("casa:")));
+    EXPECT_TRUE(c->estado().startsWith(QStringLiteral("Dirección no válida")));
+}
+
+TEST(Puertos, RefusedEverywhereIsReported)
+{
+    Red a;
+    auto c = nuevoEnlace(a);
+    c->puertoPrincipal = puertoLibre();
+    c->puertoAlternativo = puertoLibre();
+    QSignalSpy fallos(c.get(), &Enlace::fallo);
+    ASSERT_TRUE(c->conectar(QStringLiteral("127.0.0.1")));
+    ASSERT_TRUE(esperar([&] { return fallos.count() == 1; }));
+    EXPECT_EQ(fallos[0][0].toInt(), ControlWs::sckConnectionRefused);
+    EXPECT_FALSE(c->conectado());
+}
+
+TEST(Puertos, OptionOverridesTheSetting)
+{
+    MemorySettings ajustes;
+    EXPECT_EQ(Enlace::puertoConfigurado(ajustes, {QStringLiteral("Truco")}), 0);
+    ajustes.save(QStringLiteral("Truco"), QStringLiteral("Red"), QStringLiteral("Puerto"), QStringLiteral("2500"));
+    EXPECT_EQ(Enlace::puertoConfigurado(ajustes, {QStringLiteral("Truco")}), 2500);
+    EXPECT_EQ(Enlace::puertoConfigurado(ajustes, {QStringLiteral("Truco"), QStringLiteral("--puerto=3500")}), 3500);
+}
+
+TEST(ControlWs, ListenerAcceptsOneConnectionOnly)
+{
+    Red a;
+    auto e = nuevoEnlace(a);
+    e->puertoPrincipal = 0;
+    ASSERT_TRUE(e->escuchar());
+    const auto puerto = static_cast<quint16>(e->puertoEscucha());
+    QTcpSocket primero, segundo;
+    primero.connectToHost(QHostAddress::LocalHost, puerto);
+    ASSERT_TRUE(esperar([&] { return e->conectado(); }));
+    segundo.connectToHost(QHostAddress::LocalHost, puerto);
+    EXPECT_TRUE(esperar([&] { return segundo.state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_EQ(segundo.error(), QAbstractSocket::ConnectionRefusedError);
+    EXPECT_EQ(primero.state(), QAbstractSocket::ConnectedState);
+}
+
+TEST(ControlWs, SeveralControlsAtOnceAndAnotherControlAccepts)
+{
+    // The four-player host listens on one control and accepts on others.
+    struct Oyente : WsEventos {
+        std::vector<long> pedidos;
+        int llegadas = 0;
+        void Connect() override {}
+        void ConnectionRequest(long id) override { pedidos.push_back(id); }
+        void DataArrival(long) override { ++llegadas; }
+        void Close() override {}
+        void Error(int, const QString&) override {}
+    } oyente, otro;
+    auto escucha = cargador().crear();
+    auto uno = cargador().crear();
+    auto dos = cargador().crear();
+    escucha->setEventos(&oyente);
+    uno->setEventos(&otro);
+    dos->setEventos(&otro);
+    escucha->setLocalPort(0);
+    ASSERT_EQ(escucha->Listen(), 0);
+    EXPECT_EQ(escucha->State(), ControlWs::sckListening);
+    QTcpSocket p1, p2;
+    p1.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(escucha->LocalPort()));
+    p2.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(escucha->LocalPort()));
+    ASSERT_TRUE(esperar([&] { return oyente.pedidos.size() == 2; }));
+    EXPECT_EQ(uno->Accept(oyente.pedidos[0]), 0);
+    EXPECT_EQ(dos->Accept(oyente.pedidos[1]), 0);
+    EXPECT_NE(dos->Accept(oyente.pedidos[1]), 0);  // taken already
+    EXPECT_EQ(escucha->State(), ControlWs::sckListening);
+    EXPECT_EQ(uno->State(), ControlWs::sckConnected);
+    EXPECT_EQ(uno->SendData("hola"), 0);
+    EXPECT_EQ(dos->SendData("chau"), 0);
+    ASSERT_TRUE(esperar([&] { return p1.bytesAvailable() == 4 && p2.bytesAvailable() == 4; }));
+    EXPECT_EQ(p1.readAll() + p2.readAll(), QByteArray("holachau"));
+    p2.write("xy");
+    ASSERT_TRUE(esperar([&] { return otro.llegadas == 1; }));
+    EXPECT_EQ(dos->GetData(), QByteArray("xy"));
+    EXPECT_EQ(uno->GetData(), QByteArray());
+    EXPECT_NE(escucha->SendData("x"), 0);  // a listener has no peer
+    EXPECT_FALSE(escucha->LocalIP().isEmpty());
+}
+
+TEST(CargadorWs, MissingLibraryIsReportedClearly)
+{
+    QTemporaryDir vacia;
+    CargadorWs c(vacia.path());
+    EXPECT_FALSE(c.disponible());
+    EXPECT_EQ(c.crear(), nullptr);
+    EXPECT_TRUE(c.error().contains(vacia.path() + QStringLiteral("/Mswinsck.ocx")));
+    EXPECT_TRUE(CargadorWs::mensajeFalta().contains(QStringLiteral("Mswinsck.ocx")));
+
+    // A file of that name that is no library.
+    QFile falso(vacia.filePath(QStringLiteral("Mswinsck.ocx")));
+    ASSERT_TRUE(falso.open(QIODevice::WriteOnly));
+    falso.write("no soy una biblioteca");
+    falso.close();
+    CargadorWs roto(vacia.path());
+    EXPECT_FALSE(roto.disponible());
+    EXPECT_FALSE(roto.error().isEmpty());
+
+    EXPECT_TRUE(cargador().disponible()) << cargador().error().toStdString();
+}
+
+TEST(CargadorWs, RegistrationRecordsAndRemovesTheLibraryPath)
+{
+    QTemporaryDir config;
+    const QByteArray antes = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    void* h = dlopen(QFile::encodeName(cargador().ruta()).constData(), RTLD_NOW);
+    ASSERT_TRUE(h);
+    auto registrar = reinterpret_cast<int (*)()>(dlsym(h, "DllRegisterServer"));
+    auto quitar = reinterpret_cast<int (*)()>(dlsym(h, "DllUnregisterServer"));
+    ASSERT_TRUE(registrar && quitar);
+    IniSettings ajustes(config.path());
+    EXPECT_EQ(registrar(), 0);
+    EXPECT_EQ(ajustes.get(QStringLiteral("Mswinsck"), QStringLiteral("Registro"), QStringLiteral("Ruta")),
+              QFileInfo(cargador().ruta()).absoluteFilePath());
+    EXPECT_EQ(quitar(), 0);
+    EXPECT_TRUE(ajustes.get(QStringLiteral("Mswinsck"), QStringLiteral("Registro"), QStringLiteral("Ruta")).isEmpty());
+    dlclose(h);
+    if (antes.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", antes);
+}

@@ -1,0 +1,243 @@
+#include "net/rules/Cp1252.h"
+#include "net/rules/Protocolo.h"
+#include "net/rules/Puertos.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace protocolo;
+
+TEST(Protocolo, SplitsCodeAndArgument)
+{
+    EXPECT_EQ(separar("CAM012E").codigo, "CAM0");
+    EXPECT_EQ(separar("CAM012E").argumento, "12E");
+    EXPECT_EQ(separar("OKOK").argumento, "");
+    EXPECT_EQ(separar("OK").codigo, "OK");
+    EXPECT_EQ(separar("OK").argumento, "");
+    EXPECT_EQ(separar("").codigo, "");
+}
+
+TEST(Protocolo, BuildsTheCatalogue)
+{
+    EXPECT_EQ(saludo("Ana", 3), "Ana3");
+    EXPECT_EQ(saludo("Ana", 12), "Ana<");
+    EXPECT_EQ(nick("Ana", 14), "NICKAna>");
+    EXPECT_EQ(cara(2, "Bob", 10), "CARA2Bob:");
+    EXPECT_EQ(mens("hola"), "MENShola");
+    EXPECT_EQ(confDos("Ana", true), "CONFEmpieza Ana\n\xC2\xBF" "Con flor? SI");
+    EXPECT_EQ(confDos("Bob", false), "CONFEmpieza Bob\n\xC2\xBF" "Con flor? NO");
+    EXPECT_EQ(confCuatro("Ana"), "CONFREPARTIO: Ana");
+    EXPECT_EQ(pies(3), "PIES3");
+    EXPECT_EQ(cam(0, "12E"), "CAM012E");
+    EXPECT_EQ(cvm(2, 14), "CVM214");
+    EXPECT_EQ(car(1, "4O"), "CAR14O");
+    EXPECT_EQ(caV(1, 7), "CA1V7");
+    EXPECT_EQ(ar4(2, "1B"), "4AR21B");
+    EXPECT_EQ(bton("0111111001"), "BTON0111111001");
+    EXPECT_EQ(ijm(1, 2), "IJM12");
+    EXPECT_EQ(posc(3), "POSC3");
+    EXPECT_EQ(jug(2, 0), "JUG20");
+    EXPECT_EQ(jugc(0, "7E"), "JUGC07E");
+    EXPECT_EQ(jugLado('D', 2, "11C"), "JUGD211C");
+    EXPECT_EQ(dice(3, "Truco"), "DICE3Truco");
+    EXPECT_EQ(darh(0), "DARH0");
+    EXPECT_EQ(darm(255), "DARM255");
+    // Every built message is read back as its own code with a valid argument.
+    for (const std::string& m : {cam(0, "12E"), cvm(2, 14), caV(0, 1), pies(3), bton("0111111001"), ijm(1, 2),
+                                 posc(3), jug(2, 0), jugc(0, "7E"), jugLado('I', 1, "3O"), darh(30), cara(2, "Bob", 10),
+                                 nick("Ana", 1), dice(2, "28"), mens("x"), confDos("A", true)}) {
+        const Partes p = separar(m);
+        EXPECT_TRUE(esCodigo(p.codigo)) << m;
+        EXPECT_TRUE(argumentoValido(p.codigo, p.argumento)) << m;
+    }
+}
+
+TEST(Protocolo, CardCodesAreExactlyTheFortyCards)
+{
+    std::set<std::string> validas;
+    for (const char* n : {"1", "2", "3", "4", "5", "6", "7", "10", "11", "12"}) {
+        for (char palo : {'O', 'C', 'E', 'B'})
+            validas.insert(std::string(n) + palo);
+    }
+    int aceptadas = 0;
+    const std::string alfabeto = "0123456789OCEBXo";
+    for (char a : alfabeto) {
+        for (char b : alfabeto) {
+            const std::string dos{a, b};
+            aceptadas += esCarta(dos);
+            EXPECT_EQ(esCarta(dos), validas.count(dos) == 1) << dos;
+            for (char c : alfabeto) {
+                const std::string tres{a, b, c};
+                aceptadas += esCarta(tres);
+                EXPECT_EQ(esCarta(tres), validas.count(tres) == 1) << tres;
+            }
+        }
+    }
+    EXPECT_EQ(aceptadas, 40);
+    EXPECT_FALSE(esCarta(""));
+    EXPECT_FALSE(esCarta("112E"));
+}
+
+TEST(Protocolo, NumbersHaveTheirRangesAndNoLeadingZeros)
+{
+    for (int v = 0; v <= 300; ++v) {
+        const std::string s = std::to_string(v);
+        EXPECT_EQ(esValorTruco(s), v >= 1 && v <= 14) << s;
+        EXPECT_EQ(esPuntos(s), v <= 255) << s;
+    }
+    for (const char* malo : {"", "01", "00", "+3", "-1", " 3", "3 ", "1a", "0255"}) {
+        EXPECT_FALSE(esValorTruco(malo)) << malo;
+        EXPECT_FALSE(esPuntos(malo)) << malo;
+    }
+}
+
+TEST(Protocolo, MasksAndDigits)
+{
+    EXPECT_TRUE(esMascara("0000000000"));
+    EXPECT_TRUE(esMascara("1--------1"));
+    EXPECT_FALSE(esMascara("000000000"));
+    EXPECT_FALSE(esMascara("00000000000"));
+    EXPECT_FALSE(esMascara("000000000x"));
+    EXPECT_FALSE(esMascara("000000000 "));
+    EXPECT_TRUE(argumentoValido("PIES", "3"));
+    EXPECT_FALSE(argumentoValido("PIES", "4"));
+    EXPECT_TRUE(argumentoValido("IJM1", "2"));
+    EXPECT_FALSE(argumentoValido("IJM1", "3"));
+    EXPECT_FALSE(argumentoValido("IJM1", "22"));
+    EXPECT_TRUE(argumentoValido("JUG0", "2"));
+    EXPECT_FALSE(argumentoValido("JUG0", "3"));
+    EXPECT_TRUE(argumentoValido("POSC", "3"));
+    EXPECT_FALSE(argumentoValido("POSC", "4"));
+    EXPECT_FALSE(argumentoValido("TRUC", "x"));
+    EXPECT_TRUE(argumentoValido("TRUC", ""));
+    EXPECT_FALSE(argumentoValido("JUGC", "312E"));
+    EXPECT_FALSE(argumentoValido("JUGC", "2"));
+    EXPECT_FALSE(argumentoValido("DICE", "4Truco"));
+    EXPECT_FALSE(argumentoValido("CARA", "2"));
+    EXPECT_TRUE(argumentoValido("MENS", ""));
+    EXPECT_FALSE(argumentoValido("NICK", ""));
+    EXPECT_FALSE(argumentoValido("XXXX", ""));
+}
+
+TEST(Protocolo, FacesTravelAsOneCharacter)
+{
+    for (int n = 0; n <= 14; ++n) {
+        EXPECT_EQ(digitoCara(n), static_cast<char>('0' + n));
+        EXPECT_EQ(caraDeDigito(digitoCara(n)), n);
+    }
+    EXPECT_EQ(digitoCara(10), ':');
+    EXPECT_EQ(digitoCara(14), '>');
+    EXPECT_EQ(digitoCara(15), '0');
+    EXPECT_EQ(digitoCara(-1), '0');
+    for (int c = 0; c < 256; ++c) {
+        const int n = c - '0';
+        EXPECT_EQ(caraDeDigito(static_cast<char>(c)), n >= 0 && n <= 14 ? n : 0) << c;
+    }
+}
+
+TEST(Protocolo, OpeningNameRule)
+{
+    EXPECT_TRUE(esMensajeDeNombre(0, 5));   // "xxxx0"
+    EXPECT_TRUE(esMensajeDeNombre(0, 25));
+    EXPECT_FALSE(esMensajeDeNombre(0, 26));
+    EXPECT_FALSE(esMensajeDeNombre(0, 30));  // the host's notice
+    EXPECT_FALSE(esMensajeDeNombre(1, 5));
+}
+
+TEST(Protocolo, RelativeSeats)
+{
+    for (int meant = 0; meant < 4; ++meant) {
+        for (int receiver = 0; receiver < 4; ++receiver) {
+            const int d = asientoRelativo(meant, receiver);
+            EXPECT_GE(d, 0);
+            EXPECT_LT(d, 4);
+            EXPECT_EQ((receiver + d) % 4, meant);
+        }
+    }
+    // The host relays seat 1's "Truco": DICE3 to seat 2, DICE2 to seat 3.
+    EXPECT_EQ(asientoRelativo(1, 2), 3);
+    EXPECT_EQ(asientoRelativo(1, 3), 2);
+    // Seat 2 deals: seat 1 hears PIES1, seat 2 PIES0, seat 3 PIES3.
+    EXPECT_EQ(asientoRelativo(2, 1), 1);
+    EXPECT_EQ(asientoRelativo(2, 2), 0);
+    EXPECT_EQ(asientoRelativo(2, 3), 3);
+}
+
+TEST(Protocolo, AcknowledgementRule)
+{
+    EXPECT_FALSE(seAcusa("OKOK"));
+    for (const char* c : {"TRUC", "CAM0", "BTON", "MENS", "NICK", "DARH", "QUIE", "ZZZZ"})
+        EXPECT_TRUE(seAcusa(c)) << c;
+    std::set<std::string> antes;
+    for (const char* c : {"OKOK", "CONF", "DARH", "DARM", "QUIE", "NOQU", "TRUC", "MENS", "EMPT", "CAM0", "JUG0"}) {
+        if (acusaAntes(c))
+            antes.insert(c);
+    }
+    EXPECT_EQ(antes, (std::set<std::string>{"CONF", "DARH", "DARM", "QUIE"}));
+    for (const char* c : {"OKOK", "MENS", "NICK", "DICE", "Ana3"})
+        EXPECT_TRUE(seEnviaDirecto(c)) << c;
+    for (const char* c : {"TRUC", "CONF", "EMPT", "CAM0", "CVM0", "BTON", "IJM0", "POSC", "JUG1", "DARH", "CARA"})
+        EXPECT_FALSE(seEnviaDirecto(c)) << c;
+}
+
+TEST(Cp1252, SpanishTextRoundTrips)
+{
+    const std::u32string texto = U"¿Qué tal, Ñandú? ¡Güemes ganó! áéíóú ÁÉÍÓÚ ü Ü ñ Ñ ° º ª «»";
+    const std::string bytes = cp1252::codificar(texto);
+    EXPECT_EQ(bytes.size(), texto.size());
+    EXPECT_EQ(bytes[0], '\xBF');
+    EXPECT_EQ(cp1252::decodificar(bytes), texto);
+}
+
+TEST(Cp1252, FullTableAndUnknownCharacters)
+{
+    EXPECT_EQ(cp1252::codificar(U"€"), "\x80");
+    EXPECT_EQ(cp1252::codificar(U"…"), "\x85");
+    EXPECT_EQ(cp1252::codificar(U"Œœ"), "\x8C\x9C");
+    EXPECT_EQ(cp1252::codificar(U"“”"), "\x93\x94");
+    EXPECT_EQ(cp1252::codificar(U"Ÿ"), "\x9F");
+    EXPECT_EQ(cp1252::codificar(U"漢😀Ā"), "???");
+    EXPECT_EQ(cp1252::codificar(U"\u00A0"), "\xA0");
+    // Every byte decodes to one character and back to the same byte.
+    std::string todos;
+    for (int b = 0; b < 256; ++b)
+        todos += static_cast<char>(b);
+    const std::u32string u = cp1252::decodificar(todos);
+    ASSERT_EQ(u.size(), 256u);
+    EXPECT_EQ(cp1252::codificar(u), todos);
+    EXPECT_EQ(u[0x80], U'€');
+    EXPECT_EQ(u[0x99], U'™');
+}
+
+TEST(Puertos, DestinationsWithAndWithoutPort)
+{
+    auto d = puertos::leerDestino("192.168.0.5");
+    EXPECT_EQ(d.host, "192.168.0.5");
+    EXPECT_EQ(d.puerto, 0);
+    EXPECT_TRUE(d.valido);
+    d = puertos::leerDestino(" casa:11001 ");
+    EXPECT_EQ(d.host, "casa");
+    EXPECT_EQ(d.puerto, 11001);
+    d = puertos::leerDestino("[::1]:2000");
+    EXPECT_EQ(d.host, "::1");
+    EXPECT_EQ(d.puerto, 2000);
+    d = puertos::leerDestino("[fe80::1]");
+    EXPECT_EQ(d.host, "fe80::1");
+    EXPECT_EQ(d.puerto, 0);
+    d = puertos::leerDestino("::1");
+    EXPECT_EQ(d.host, "::1");
+    EXPECT_EQ(d.puerto, 0);
+    for (const char* malo : {"", "casa:", "casa:0", "casa:65536", "casa:x", ":1001", "[::1]x", "[::1]:", "[]:5"})
+        EXPECT_FALSE(puertos::leerDestino(malo).valido) << malo;
+}
+
+TEST(Puertos, PortOption)
+{
+    EXPECT_EQ(puertos::puertoDeArgumentos({"Truco"}), 0);
+    EXPECT_EQ(puertos::puertoDeArgumentos({"Truco", "--puerto", "2001"}), 2001);
+    EXPECT_EQ(puertos::puertoDeArgumentos({"Truco", "--puerto=3001"}), 3001);
+    EXPECT_EQ(puertos::puertoDeArgumentos({"Truco", "--puerto"}), 0);
+    EXPECT_EQ(puertos::puertoDeArgumentos({"Truco", "--puerto=99999"}), 0);
+    EXPECT_EQ(puertos::leerPuerto("65535"), 65535);
+    EXPECT_EQ(puertos::leerPuerto("0"), 0);
+}
