@@ -240,5 +240,7 @@ void Form1::ComparandoFlor()
 {
     ContraflorCantada = false;
     const bool ganaHumano = PuntosFlorHumano > PuntosFlorMaquina || (PuntosFlorHumano == PuntosFlorMaquina && !MaquinaEsMano);
-    DarPuntos(ganaHumano ? QStringLiteral("H") : QStringLiteral("M"), 6);
+    const QString lado = ganaHumano ? QStringLiteral("H") : QStringLiteral("M");
+    DarPuntos(lado, 6);
+    asiento().puntosDados(lado, 6);
 }

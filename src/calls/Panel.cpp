@@ -32,7 +32,9 @@ void Form1::DeshBotones(bool e)
     Botones(QString::fromStdString(reglas::panelDelHumano(p)));
 }
 
-void Form1::bt_Click(int Index)
+void Form1::bt_Click(int Index) { asiento().cantar(Index); }
+
+void Form1::cantoContraMaquina(int Index)
 {
     if (!enPartido || PausaActiva || ManoTerminada || Index < 0 || Index > 7)
         return;
@@ -88,7 +90,9 @@ void Form1::decirHumano(int Index, bool sonBuenas)
     Sonar(sonidos[Index], 0, QString());
 }
 
-void Form1::AlMazo_Click()
+void Form1::AlMazo_Click() { asiento().alMazo(); }
+
+void Form1::mazoContraMaquina()
 {
     BotonPulsado = 15;
     if (!enPartido || ManoTerminada || PausaActiva)
@@ -103,7 +107,9 @@ void Form1::AlMazo_Click()
         ManoTerminada = true;  // the match is over; leave any wait
 }
 
-void Form1::Flor_Click()
+void Form1::Flor_Click() { asiento().flor(); }
+
+void Form1::florContraMaquina()
 {
     if (!enPartido || ManoTerminada || PausaActiva || !PuedeCantar || FlorCantada || !FlorHumano || !ConFlor)
         return;

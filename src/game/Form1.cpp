@@ -1,5 +1,6 @@
 #include "game/Form1.h"
 
+#include "calls/AsientoMaquina.h"
 #include "game/MesaEscalable.h"
 
 #include "platform/CardPictures.h"
@@ -35,7 +36,8 @@ QString fuenteBotones()
 
 }  // namespace
 
-Form1::Form1(Services& services, QWidget* parent) : QMainWindow(parent), s_(services)
+Form1::Form1(Services& services, QWidget* parent)
+    : QMainWindow(parent), s_(services), maquina_(std::make_unique<AsientoMaquina>(*this))
 {
     instalarAccesibilidad();
     setObjectName(QStringLiteral("Form1"));

@@ -3,6 +3,7 @@
 // procedures keep the names the rules of the game use, and are split by
 // subsystem: the hand flow in game/, the calls and the machine in calls/.
 #include "calls/rules/Reglas.h"
+#include "game/Asiento.h"
 #include "game/Controles.h"
 #include "platform/Program.h"
 
@@ -151,6 +152,9 @@ public:
     int manoNumero = 0;
 
     Services& services() { return s_; }
+    // Whoever sits opposite now: the computer, or the network peer.
+    Asiento& asiento() { return asientoRed_ ? *asientoRed_ : *maquina_; }
+    void sentarEnRed(Asiento* red) { asientoRed_ = red; }
     f2& opciones();
 
 signals:
@@ -165,6 +169,13 @@ protected:
 
 private:
     friend class FFlor;
+    friend class AsientoMaquina;
+    friend class AsientoRed;
+    // The local player's moves against the computer.
+    void jugarContraMaquina(int Index);
+    void cantoContraMaquina(int Index);
+    void florContraMaquina();
+    void mazoContraMaquina();
     void crearControles();
     void crearMenu();
     void mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const QPixmap& pm);
@@ -203,6 +214,8 @@ private:
     Services& s_;
     MesaEscalable* mesa_ = nullptr;
     std::unique_ptr<f2> f2_;
+    std::unique_ptr<Asiento> maquina_;
+    Asiento* asientoRed_ = nullptr;
     bool vigilante_ = false;  // Tmrparche's own flag between ticks
     bool esperandoEnvido_ = false;
     bool cartaEnCurso_ = false;  // CH_Click is placing a card

@@ -102,7 +102,9 @@ void Form1::mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const Q
     texto->setCaption(c.Caption + QStringLiteral(" (") + c.Tag + QStringLiteral(" )"));
 }
 
-void Form1::ICH_Click(int Index)
+void Form1::ICH_Click(int Index) { asiento().jugar(Index); }
+
+void Form1::jugarContraMaquina(int Index)
 {
     if (PausaActiva || ManoTerminada || !PuedeCantar)
         return;
@@ -207,10 +209,12 @@ void Form1::finDeMano(bool ganaMaquina, bool SinPuntos, int /*PuntosForzados*/)
         i->hide();
     JugadasMaquina = 0;
     Botones(QStringLiteral("0000000000"));
-    if (!SinPuntos) {
-        reglas::Apuestas a{TrucoCantado, RetrucoCantado, Vale4Cantado, TrucoQuerido, RetrucoQuerido, Vale4Querido};
-        DarPuntos(ganaMaquina ? QStringLiteral("M") : QStringLiteral("H"), reglas::valorMano(a, ganaMaquina));
-    }
+    const reglas::Apuestas a{TrucoCantado, RetrucoCantado, Vale4Cantado, TrucoQuerido, RetrucoQuerido, Vale4Querido};
+    const int valor = SinPuntos ? 0 : reglas::valorMano(a, ganaMaquina);
+    if (asiento().manoTerminada(ganaMaquina, valor))
+        return;
+    if (valor > 0)
+        DarPuntos(ganaMaquina ? QStringLiteral("M") : QStringLiteral("H"), valor);
     if (ContraflorCantada)
         ComparandoFlor();
     if (!PartidoTerminado)
@@ -345,6 +349,7 @@ void Form1::ganaPartido(bool maquina)
         DeshBotones(false);
         MaquinaEsMano = false;
     }
+    asiento().partidoTerminado();
     emit partidoTerminado();
 }
 
