@@ -2,6 +2,9 @@
 
 #include "calls/AsientoMaquina.h"
 #include "game/MesaEscalable.h"
+#include "net/AsientoRed.h"
+#include "net/CargadorWs.h"
+#include "net/JRed.h"
 
 #include "platform/CardPictures.h"
 #include "platform/Clock.h"
@@ -17,6 +20,7 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -77,12 +81,13 @@ void Form1::crearMenu()
     ayuda->addSeparator();
     acerca = ayuda->addAction(QStringLiteral("&Acerca de Naipex"));
     // Items of windows still to come stay visible but disabled.
-    for (QAction* a : {red, como, Descargargratis, acerca})
+    for (QAction* a : {como, Descargargratis, acerca})
         a->setEnabled(false);
 
     // Windows open once the click has returned, so assistive technologies
     // are never blocked by a modal window.
     connect(nuevo, &QAction::triggered, this, [this] { QMetaObject::invokeMethod(this, &Form1::nuevo_Click, Qt::QueuedConnection); });
+    connect(red, &QAction::triggered, this, [this] { QMetaObject::invokeMethod(this, &Form1::red_Click, Qt::QueuedConnection); });
     connect(salir, &QAction::triggered, this, &Form1::salir_Click);
     connect(nosonido, &QAction::triggered, this, [this] { Nosonido_Click(); });
     connect(cambiarfondo, &QAction::triggered, this, [this] { QMetaObject::invokeMethod(this, &Form1::cambiarfondo_Click, Qt::QueuedConnection); });
@@ -223,6 +228,27 @@ void Form1::crearControles()
         }
     }
 
+    // The chat line of the network games, under the tallies.
+    mensaje = new QLineEdit(mesa_);
+    mensaje->setObjectName(QStringLiteral("mensaje"));
+    mensaje->setAccessibleDescription(QStringLiteral("mensaje"));
+    mensaje->setAccessibleName(QStringLiteral("Mensaje"));
+    mensaje->setMaxLength(200);
+    QFont fm = font();
+    fm.setPixelSize(12);
+    mensaje->setFont(fm);
+    mesa_->colocar(mensaje, QRect(430, 406, 160, 26));
+    enviar = new QPushButton(QStringLiteral("Enviar"), mesa_);
+    enviar->setObjectName(QStringLiteral("enviar"));
+    enviar->setAccessibleDescription(QStringLiteral("enviar"));
+    enviar->setAccessibleName(QStringLiteral("Enviar"));
+    enviar->setToolTip(QStringLiteral("Enviar el mensaje"));
+    enviar->setFont(fm);
+    mesa_->colocar(enviar, QRect(594, 406, 58, 26));
+    connect(mensaje, &QLineEdit::returnPressed, enviar, &QPushButton::click);
+    connect(enviar, &QPushButton::clicked, this, &Form1::enviar_Click);
+    mostrarChat(false);
+
     // Keys 1, 2, 3 play the cards in hand.
     for (int t = 0; t < 3; ++t) {
         auto* sc = new QShortcut(QKeySequence(Qt::Key_1 + t), this);
@@ -343,6 +369,7 @@ void Form1::Command6_Click()
     carTag = QString::number(caraSiguiente(carTag.toInt()));
     car[0]->setPicture(opciones().Cara[carTag.toInt()], QStringLiteral("Tu cara"));
     s_.settings.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), carTag);
+    asiento().caraCambiada();
 }
 
 void Form1::Command5_Click()
@@ -350,4 +377,63 @@ void Form1::Command5_Click()
     carTag = QString::number(caraAnterior(carTag.toInt()));
     car[0]->setPicture(opciones().Cara[carTag.toInt()], QStringLiteral("Tu cara"));
     s_.settings.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), carTag);
+    asiento().caraCambiada();
+}
+
+// ---- Network play -------------------------------------------------------------
+
+AsientoRed& Form1::asientoRed()
+{
+    if (!red_) {
+        red_ = std::make_unique<AsientoRed>(*this, s_);
+        // At the end of a match both players return to the connection window.
+        red_->alTerminar = [this] {
+            jred().descargar();
+            Pausa(0.5);
+            jred().abrir();
+        };
+    }
+    return *red_;
+}
+
+JRed& Form1::jred()
+{
+    if (!jred_)
+        jred_ = std::make_unique<JRed>(s_, asientoRed(), this);
+    return *jred_;
+}
+
+void Form1::red_Click()
+{
+    if (!jred().disponible()) {
+        s_.dialogs.message(this, Dialogs::Icon::Error, tituloPrograma(), CargadorWs::mensajeFalta());
+        return;
+    }
+    if (PuedeCantar || RedCuatro) {
+        if (!s_.dialogs.ask(this, tituloPrograma(), QStringLiteral("Se está jugando en este momento, ¿Desea abandonar el partdo? ")))
+            return;
+        if (enRed_)
+            jred().descargar();
+    }
+    Tmrparche.stop();
+    enPartido = false;
+    PuedeCantar = false;
+    jred().abrir();
+}
+
+void Form1::mostrarChat(bool visible)
+{
+    mensaje->setVisible(visible);
+    enviar->setVisible(visible);
+    if (!visible)
+        mensaje->clear();
+}
+
+void Form1::enviar_Click()
+{
+    if (!enRed_ || mensaje->text().isEmpty())
+        return;
+    asientoRed().chatear(mensaje->text());
+    Pausa(0.6);
+    mensaje->clear();
 }

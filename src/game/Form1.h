@@ -20,6 +20,9 @@ class QDialog;
 class f2;
 class FFlor;
 class MesaEscalable;
+class AsientoRed;
+class JRed;
+class QLineEdit;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -32,6 +35,7 @@ public:
     // ---- Start-up and menu --------------------------------------------------
     void Form_Load();
     void nuevo_Click();
+    void red_Click();
     void salir_Click();
     void Nosonido_Click();
     void cambiarfondo_Click();
@@ -103,6 +107,8 @@ public:
     QPushButton* AlMazo = nullptr;
     QPushButton* Command5 = nullptr;
     QPushButton* Command6 = nullptr;
+    QLineEdit* mensaje = nullptr;
+    QPushButton* enviar = nullptr;
     QTimer Tmrparche;
     QAction* nuevo = nullptr;
     QAction* red = nullptr;
@@ -153,8 +159,14 @@ public:
 
     Services& services() { return s_; }
     // Whoever sits opposite now: the computer, or the network peer.
-    Asiento& asiento() { return asientoRed_ ? *asientoRed_ : *maquina_; }
-    void sentarEnRed(Asiento* red) { asientoRed_ = red; }
+    Asiento& asiento() { return enRed_ ? *enRed_ : *maquina_; }
+    void sentarEnRed(Asiento* red) { enRed_ = red; }
+    // The seat of the two-player network game and its connection window.
+    AsientoRed& asientoRed();
+    JRed& jred();
+    // The chat line of the network games.
+    void mostrarChat(bool visible);
+    void enviar_Click();
     f2& opciones();
 
 signals:
@@ -215,7 +227,9 @@ private:
     MesaEscalable* mesa_ = nullptr;
     std::unique_ptr<f2> f2_;
     std::unique_ptr<Asiento> maquina_;
-    Asiento* asientoRed_ = nullptr;
+    std::unique_ptr<AsientoRed> red_;
+    std::unique_ptr<JRed> jred_;
+    Asiento* enRed_ = nullptr;
     bool vigilante_ = false;  // Tmrparche's own flag between ticks
     bool esperandoEnvido_ = false;
     bool cartaEnCurso_ = false;  // CH_Click is placing a card

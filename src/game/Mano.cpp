@@ -1,5 +1,6 @@
 // Deal, hand and trick flow, score and match.
 #include "game/Form1.h"
+#include "net/JRed.h"
 #include "game/rules/Cartas.h"
 #include "platform/CardPictures.h"
 #include "platform/Clock.h"
@@ -371,6 +372,9 @@ void Form1::nuevo_Click()
     if (opciones().mostrar(cara >= 0 && cara <= 14 ? cara : 0) == QLatin1String("1"))
         return;
     aplicarOpciones();
+    if (enRed_)
+        jred().descargar();
+    mostrarChat(false);
 
     RedDos = false;
     PuedeCantar = true;

@@ -359,6 +359,24 @@ QString f2::mostrar(int cara)
     return tag_;
 }
 
+void f2::paraRed(const QString& peer, const QString& propio)
+{
+    Option1->setText(peer);
+    Option2->setText(propio);
+    Image3->setToolTip(QStringLiteral("Jugando desde otra computadora"));
+    Command2->hide();
+    Command3->hide();
+}
+
+void f2::paraMaquina()
+{
+    Option1->setText(QStringLiteral("Co&mputadora"));
+    Option2->setText(QStringLiteral("&Humano"));
+    Image3->setToolTip(QString());
+    Command2->show();
+    Command3->show();
+}
+
 f2::Eleccion f2::eleccion() const
 {
     return Eleccion{OptArg->isChecked() ? 1 : 2, Option3->isChecked(), Option1->isChecked(),

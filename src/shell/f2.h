@@ -36,6 +36,12 @@ public:
     // Shows the window modally with the given face and returns tag().
     QString mostrar(int cara);
 
+    // Before a network game: the two choices of who starts carry the peer's
+    // name and one's own, and the faces are not chosen here.
+    void paraRed(const QString& peer, const QString& propio);
+    // Back to the game against the computer.
+    void paraMaquina();
+
     // Face index kept on Image3 as decimal text.
     int caraElegida() const;
 
