@@ -1,0 +1,506 @@
+#include "net/CargadorWs.h"
+#include "net/Enlace.h"
+#include "net/JRed.h"
+#include "net/MesaRed.h"
+#include "support/TestTable.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// What the table was told, in order.
+struct MesaFalsa : MesaRed {
+    struct Conexion {
+        Enlace* enlace;
+        bool servidor;
+        QString nombre;
+        int cara;
+    };
+    struct Saludo {
+        QString nombre;
+        int cara;
+        bool operator==(const Saludo&) const = default;
+    };
+    std::vector<Conexion> conexiones;
+    std::vector<Saludo> saludos;
+    std::vector<std::pair<QString, QString>> recibidos;
+    std::vector<bool> terminadas;
+    std::vector<std::string> orden;
+
+    void redConectada(Enlace& e, bool servidor, const QString& nombre, int cara) override
+    {
+        conexiones.push_back({&e, servidor, nombre, cara});
+        orden.push_back("conectada");
+    }
+    void saludoHecho(const QString& nombre, int cara) override
+    {
+        saludos.push_back({nombre, cara});
+        orden.push_back("saludo");
+    }
+    bool recibir(const QString& codigo, const QString& argumento) override
+    {
+        if (alRecibir)
+            alRecibir(codigo);
+        recibidos.emplace_back(codigo, argumento);
+        return true;
+    }
+    void redTerminada(bool porElPeer) override
+    {
+        terminadas.push_back(porElPeer);
+        orden.push_back("terminada");
+    }
+    std::function<void(const QString&)> alRecibir;
+};
+
+// A port nothing listens on right now.
+int puertoLibre()
+{
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+// One program: services whose waits let real socket events through (pauses
+// still zero), its table and its connection window.
+struct Programa {
+    FakeServices f;
+    MesaFalsa mesa;
+    std::unique_ptr<JRed> red;
+
+    Programa(const QString& nombre, int cara, int puerto1, int puerto2)
+    {
+        f.clock.realEvents = true;
+        f.clock.realWaitLimitMs = 5000;
+        f.settings.save(QStringLiteral("Truco"), QStringLiteral("Config"), QStringLiteral("nombre"), nombre);
+        f.settings.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"),
+                        QString::number(cara));
+        red = std::make_unique<JRed>(f.services, mesa);
+        red->enlace().puertoPrincipal = puerto1;
+        red->enlace().puertoAlternativo = puerto2;
+        red->intervaloIntento = 200;
+        red->intervaloRendirse = 3000;
+    }
+
+    // Opens the window, types the address and presses "Conectar" on the
+    // given second of the clock.
+    void conectar(int segundo, const QString& destino = QStringLiteral("127.0.0.1"))
+    {
+        red->abrir();
+        red->IPContrincante->setText(destino);
+        f.clock.setSecond(segundo);
+        QTest::mouseClick(red->Command1, Qt::LeftButton);
+    }
+
+    bool saludado() const { return !mesa.saludos.empty(); }
+};
+
+QString pregunta()
+{
+    return QStringLiteral("No se ha podido realizar la conexión.\n¿Desea seguir intentándolo?");
+}
+
+int preguntas(const ScriptedDialogs& d)
+{
+    int n = 0;
+    for (const auto& s : d.shown)
+        n += s.icon == Dialogs::Icon::Question && s.title == QLatin1String("Error") && s.text == pregunta();
+    return n;
+}
+
+// Two programs on this machine with the same two ports, like two copies of
+// the game started by one user.
+struct DosProgramas : ::testing::Test {
+    int p1 = puertoLibre();
+    int p2 = puertoLibre();
+    Programa a{QStringLiteral("Ana"), 12, p1, p2};
+    Programa b{QStringLiteral("Beto"), 3, p1, p2};
+
+    void SetUp() override
+    {
+        ASSERT_NE(p1, p2);
+        ASSERT_TRUE(a.red->disponible()) << CargadorWs(executableFolder()).error().toStdString();
+    }
+
+    void TearDown() override
+    {
+        EXPECT_FALSE(a.f.clock.stuck());
+        EXPECT_FALSE(b.f.clock.stuck());
+    }
+
+    bool ambosSaludados(int ms = 5000)
+    {
+        return QTest::qWaitFor([&] { return a.saludado() && b.saludado(); }, ms);
+    }
+};
+
+}  // namespace
+
+TEST(JRed, ControlsCaptionsAndTooltips)
+{
+    FakeServices f;
+    MesaFalsa mesa;
+    JRed red(f.services, mesa);
+    EXPECT_EQ(red.windowTitle(), QStringLiteral("Juego en Red"));
+    EXPECT_FALSE(red.isModal());
+    EXPECT_EQ(red.Command1->text(), QStringLiteral("Conectar"));
+    EXPECT_EQ(red.Command1->toolTip(),
+              QStringLiteral("Conecta a un contrincante que esté aguardando uno o más contrincantes"));
+    EXPECT_EQ(red.IPContrincante->toolTip(),
+              QStringLiteral("Escriba la dirección IP de la otra PC o su nombre (dentro de la red local)"));
+    EXPECT_EQ(red.NombrePC->toolTip(), QStringLiteral("Nombre de esta PC en una red LAN"));
+    EXPECT_EQ(red.Command3->toolTip(), QStringLiteral("Cambiar cara"));
+    EXPECT_EQ(red.Command4->toolTip(), QStringLiteral("Cambiar cara"));
+    EXPECT_EQ(red.Command5->text(), QStringLiteral("Truco en parejas (4 jugadores)"));
+    EXPECT_EQ(red.Command5->toolTip(), QStringLiteral("jugada en parejas (4 jugadores)"));
+    EXPECT_EQ(red.Label1->text(), QStringLiteral("Conectar a:"));
+    for (const char* c : {"Frame3", "MiNombre", "Image3", "Command3", "Command4", "Label1", "IPContrincante",
+                          "Command1", "Frame1", "NombrePC", "Frame2", "DireccionIP", "Command5", "lblestado",
+                          "lblstate", "l2"}) {
+        auto* w = red.findChild<QWidget*>(QString::fromLatin1(c));
+        ASSERT_TRUE(w) << c;
+        EXPECT_EQ(w->accessibleDescription(), QString::fromLatin1(c));
+    }
+    EXPECT_FALSE(red.Timer1.isActive());
+    EXPECT_FALSE(red.Tmrtimeout.isActive());
+}
+
+TEST(JRed, LoadingReadsTheSettingsAndFacesWrap)
+{
+    FakeServices f;
+    MesaFalsa mesa;
+    f.settings.save(QStringLiteral("Truco"), QStringLiteral("Config"), QStringLiteral("nombre"), QStringLiteral("Ana"));
+    f.settings.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), QStringLiteral("14"));
+    JRed red(f.services, mesa);
+    red.hostRecordado = QStringLiteral("pc-de-beto");
+    red.abrir();
+    EXPECT_EQ(red.MiNombre->text(), QStringLiteral("Ana"));
+    EXPECT_EQ(red.IPContrincante->text(), QStringLiteral("pc-de-beto"));
+    EXPECT_FALSE(red.NombrePC->text().isEmpty());
+    EXPECT_FALSE(red.DireccionIP->text().startsWith(QStringLiteral("127.")));
+    EXPECT_EQ(red.cara(), 14);
+    EXPECT_EQ(red.Image3->property("tag").toString(), QStringLiteral("14"));
+    ASSERT_FALSE(red.Image3->pixmap().isNull());
+    const QImage catorce = red.Image3->pixmap().toImage();
+    QTest::mouseClick(red.Command4, Qt::LeftButton);
+    EXPECT_EQ(red.cara(), 0);
+    EXPECT_NE(red.Image3->pixmap().toImage(), catorce);
+    QTest::mouseClick(red.Command3, Qt::LeftButton);
+    EXPECT_EQ(red.cara(), 14);
+    EXPECT_EQ(red.Image3->pixmap().toImage(), catorce);
+    QTest::mouseClick(red.Command3, Qt::LeftButton);
+    EXPECT_EQ(red.cara(), 13);
+    // Closing the window keeps the face.
+    red.close();
+    EXPECT_EQ(f.settings.get(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero")),
+              QStringLiteral("13"));
+    EXPECT_TRUE(mesa.terminadas.empty());  // there was no connection
+
+    // A bad face number in the settings still lands on a face.
+    f.settings.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), QStringLiteral("77"));
+    red.abrir();
+    EXPECT_EQ(red.cara(), 0);
+}
+
+TEST(JRed, ConectarChecksTheAddressThenTheName)
+{
+    FakeServices f;
+    MesaFalsa mesa;
+    JRed red(f.services, mesa);
+    red.abrir();
+    red.MiNombre->setText(QStringLiteral("Ana"));
+    red.IPContrincante->setText(QStringLiteral("   "));
+    QTest::mouseClick(red.Command1, Qt::LeftButton);
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.dialogs.shown[0].icon, Dialogs::Icon::Error);
+    EXPECT_EQ(f.dialogs.shown[0].text, QStringLiteral("Por favor escriba el nombre de la otra Pc o su dirección IP."));
+    EXPECT_TRUE(red.IPContrincante->hasFocus());
+
+    red.IPContrincante->setText(QStringLiteral("127.0.0.1"));
+    red.MiNombre->clear();
+    QTest::mouseClick(red.Command1, Qt::LeftButton);
+    ASSERT_EQ(f.dialogs.shown.size(), 2u);
+    EXPECT_EQ(f.dialogs.shown[1].text, QStringLiteral("Por favor escriba su nombre o apodo."));
+    EXPECT_TRUE(red.MiNombre->hasFocus());
+
+    // Neither check started anything or saved anything.
+    EXPECT_TRUE(red.Command1->isEnabled());
+    EXPECT_TRUE(red.IPContrincante->isEnabled());
+    EXPECT_FALSE(red.Timer1.isActive());
+    EXPECT_FALSE(red.Tmrtimeout.isActive());
+    EXPECT_EQ(red.windowTitle(), QStringLiteral("Juego en Red"));
+    EXPECT_TRUE(f.settings.get(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero")).isEmpty());
+
+    // An address that cannot be one.
+    red.MiNombre->setText(QStringLiteral("Ana"));
+    red.IPContrincante->setText(QStringLiteral("pc:99999"));
+    QTest::mouseClick(red.Command1, Qt::LeftButton);
+    ASSERT_EQ(f.dialogs.shown.size(), 3u);
+    EXPECT_EQ(f.dialogs.shown[2].text, QStringLiteral("Error al intentar conectarse"));
+    EXPECT_TRUE(red.Command1->isEnabled());
+    EXPECT_FALSE(red.Timer1.isActive());
+}
+
+TEST(JRed, FourPlayerButtonChecksTheNameAndHasOneHook)
+{
+    FakeServices f;
+    MesaFalsa mesa;
+    JRed red(f.services, mesa);
+    red.abrir();
+    red.MiNombre->clear();
+    QTest::mouseClick(red.Command5, Qt::LeftButton);
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.dialogs.shown[0].text, QStringLiteral("Por favor escriba su nombre o apodo."));
+
+    red.MiNombre->setText(QStringLiteral("Ana"));
+    QTest::mouseClick(red.Command5, Qt::LeftButton);
+    ASSERT_EQ(f.dialogs.shown.size(), 2u);
+    EXPECT_EQ(f.dialogs.shown[1].icon, Dialogs::Icon::Information);
+    EXPECT_TRUE(f.dialogs.shown[1].text.contains(QStringLiteral("4 jugadores")));
+
+    int abiertas = 0;
+    red.abrirDea4 = [&] { ++abiertas; };
+    QTest::mouseClick(red.Command5, Qt::LeftButton);
+    EXPECT_EQ(abiertas, 1);
+    EXPECT_EQ(f.dialogs.shown.size(), 2u);
+}
+
+TEST(JRed, WithoutThePlugInTheWindowStillWorksAndSaysWhy)
+{
+    FakeServices f;
+    QTemporaryDir vacia;
+    f.services.programFolder = vacia.path();
+    MesaFalsa mesa;
+    JRed red(f.services, mesa);
+    EXPECT_FALSE(red.disponible());
+    EXPECT_EQ(JRed::mensajeFalta(), CargadorWs::mensajeFalta());
+    EXPECT_TRUE(JRed::mensajeFalta().contains(QStringLiteral("Mswinsck.ocx")));
+    red.abrir();
+    red.MiNombre->setText(QStringLiteral("Ana"));
+    red.IPContrincante->setText(QStringLiteral("127.0.0.1"));
+    QTest::mouseClick(red.Command1, Qt::LeftButton);
+    ASSERT_EQ(f.dialogs.shown.size(), 1u);
+    EXPECT_EQ(f.dialogs.shown[0].text, CargadorWs::mensajeFalta());
+    EXPECT_TRUE(red.Command1->isEnabled());
+    EXPECT_FALSE(red.Timer1.isActive());
+    EXPECT_FALSE(red.enlace().enviarDirecto(QStringLiteral("TRUC")));
+    EXPECT_FALSE(red.enlace().enviar(QStringLiteral("TRUC")));
+    red.close();
+    EXPECT_TRUE(mesa.conexiones.empty());
+}
+
+TEST_F(DosProgramas, DifferentRolesMeetAndExchangeNamesAndFaces)
+{
+    a.conectar(1);  // odd second: listens first
+    EXPECT_EQ(a.red->windowTitle(), QStringLiteral("Intentando conexión...."));
+    EXPECT_EQ(a.red->l2->text(), QStringLiteral("0"));
+    EXPECT_FALSE(a.red->Command1->isEnabled());
+    EXPECT_FALSE(a.red->MiNombre->isEnabled());
+    EXPECT_FALSE(a.red->IPContrincante->isEnabled());
+    EXPECT_FALSE(a.red->Command5->isEnabled());
+    EXPECT_TRUE(a.red->Tmrtimeout.isActive());
+    EXPECT_EQ(a.f.settings.get(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero")),
+              QStringLiteral("12"));
+    b.conectar(0);  // even second: connects first
+    EXPECT_EQ(b.red->l2->text(), QStringLiteral("1"));
+    ASSERT_TRUE(ambosSaludados());
+
+    ASSERT_EQ(a.mesa.conexiones.size(), 1u);
+    ASSERT_EQ(b.mesa.conexiones.size(), 1u);
+    EXPECT_TRUE(a.mesa.conexiones[0].servidor);
+    EXPECT_FALSE(b.mesa.conexiones[0].servidor);
+    EXPECT_EQ(a.mesa.conexiones[0].enlace, &a.red->enlace());
+    EXPECT_EQ(a.mesa.conexiones[0].nombre, QStringLiteral("Ana"));
+    EXPECT_EQ(a.mesa.conexiones[0].cara, 12);
+    EXPECT_EQ(b.mesa.conexiones[0].nombre, QStringLiteral("Beto"));
+    EXPECT_EQ(b.mesa.conexiones[0].cara, 3);
+    // Each table hears the other's name and face, once; a face of 12 does
+    // not leak into the name.
+    EXPECT_EQ(a.mesa.saludos, (std::vector<MesaFalsa::Saludo>{{QStringLiteral("Beto"), 3}}));
+    EXPECT_EQ(b.mesa.saludos, (std::vector<MesaFalsa::Saludo>{{QStringLiteral("Ana"), 12}}));
+    EXPECT_EQ(a.mesa.orden, (std::vector<std::string>{"conectada", "saludo"}));
+    EXPECT_EQ(b.mesa.orden, (std::vector<std::string>{"conectada", "saludo"}));
+    EXPECT_TRUE(a.red->SoyServidor);
+    EXPECT_FALSE(b.red->SoyServidor);
+
+    // Both windows are out of the way, their clocks stopped.
+    for (Programa* p : {&a, &b}) {
+        EXPECT_FALSE(p->red->isVisible());
+        EXPECT_FALSE(p->red->Timer1.isActive());
+        EXPECT_FALSE(p->red->Tmrtimeout.isActive());
+        EXPECT_EQ(p->red->enlace().SaludoHecho, 1);
+    }
+    EXPECT_TRUE(a.red->lblestado->text().startsWith(QStringLiteral("Contrincante conectado: ")));
+    EXPECT_EQ(b.red->windowTitle(), QStringLiteral("CONECTADO (CLIENTE)"));
+    EXPECT_EQ(b.red->lblestado->text(), QStringLiteral("Conectado..esperando opciones del juego"));
+
+    // "NICK" and the client's echo of the names reach nobody and worry nobody.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return b.red->enlace().LlegoOK; }, 2000));
+    EXPECT_TRUE(a.mesa.recibidos.empty());
+    EXPECT_TRUE(a.f.dialogs.shown.empty());
+    EXPECT_TRUE(b.f.dialogs.shown.empty());
+
+    // The tables play over the connection they were handed.
+    EXPECT_TRUE(a.mesa.conexiones[0].enlace->enviar(QStringLiteral("CONFEmpieza Beto\n¿Con flor? SI")));
+    EXPECT_TRUE(b.mesa.conexiones[0].enlace->enviar(QStringLiteral("DARH3")));
+    EXPECT_EQ(b.mesa.recibidos,
+              (std::vector<std::pair<QString, QString>>{{"CONF", QStringLiteral("Empieza Beto\n¿Con flor? SI")}}));
+    EXPECT_EQ(a.mesa.recibidos, (std::vector<std::pair<QString, QString>>{{"DARH", "3"}}));
+    EXPECT_TRUE(a.mesa.terminadas.empty());
+    EXPECT_TRUE(b.mesa.terminadas.empty());
+}
+
+TEST_F(DosProgramas, AlternationMeetsWhenOneStartsLater)
+{
+    // Both begin by connecting, the second a little later: they meet once
+    // the alternation has put them in different roles.
+    a.conectar(0);
+    QTest::qWait(90);
+    b.conectar(0);
+    ASSERT_TRUE(ambosSaludados());
+    ASSERT_EQ(a.mesa.conexiones.size(), 1u);
+    ASSERT_EQ(b.mesa.conexiones.size(), 1u);
+    EXPECT_NE(a.mesa.conexiones[0].servidor, b.mesa.conexiones[0].servidor);
+    EXPECT_EQ(a.mesa.saludos[0].nombre, QStringLiteral("Beto"));
+    EXPECT_EQ(b.mesa.saludos[0].nombre, QStringLiteral("Ana"));
+    EXPECT_EQ(preguntas(a.f.dialogs) + preguntas(b.f.dialogs), 0);
+}
+
+TEST_F(DosProgramas, SameRoleInStepEndsAtTheQuestionAndYesRestartsWithTheAddressKept)
+{
+    // Both listen and keep listening: nobody connects before the time-out.
+    for (Programa* p : {&a, &b}) {
+        p->red->intervaloIntento = 60000;
+        p->f.dialogs.answers = {true};
+    }
+    a.red->intervaloRendirse = 400;
+    b.red->intervaloRendirse = 700;
+    a.conectar(1);
+    b.conectar(1);
+    EXPECT_EQ(a.red->l2->text(), QStringLiteral("0"));
+    EXPECT_EQ(b.red->l2->text(), QStringLiteral("0"));
+    // On the retry, Beto's clock says even: he connects first.
+    b.f.clock.setSecond(2);
+    ASSERT_TRUE(ambosSaludados());
+    EXPECT_EQ(preguntas(a.f.dialogs), 1);
+    EXPECT_EQ(preguntas(b.f.dialogs), 1);
+    EXPECT_EQ(a.red->IPContrincante->text(), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(b.red->IPContrincante->text(), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(b.red->hostRecordado, QStringLiteral("127.0.0.1"));
+    ASSERT_EQ(a.mesa.conexiones.size(), 1u);
+    EXPECT_TRUE(a.mesa.conexiones[0].servidor);
+    EXPECT_FALSE(b.mesa.conexiones[0].servidor);
+}
+
+TEST(JRed, YesGivesAFreshTimeOutNoReturnsToTheClosedWindow)
+{
+    const int nadie = puertoLibre();
+    Programa p(QStringLiteral("Ana"), 2, nadie, nadie);
+    p.red->intervaloIntento = 100;
+    p.red->intervaloRendirse = 300;
+    p.f.dialogs.answers = {true, false};
+    p.conectar(0, QStringLiteral("127.0.0.1:%1").arg(nadie));
+    // Once, then once more after the fresh time-out of the retry.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preguntas(p.f.dialogs) == 2; }, 3000));
+    QTest::qWait(50);
+    EXPECT_EQ(p.red->windowTitle(), QStringLiteral("Juego en Red"));
+    EXPECT_TRUE(p.red->Command1->isEnabled());
+    EXPECT_TRUE(p.red->MiNombre->isEnabled());
+    EXPECT_TRUE(p.red->IPContrincante->isEnabled());
+    EXPECT_EQ(p.red->IPContrincante->text(), QStringLiteral("127.0.0.1:%1").arg(nadie));
+    EXPECT_FALSE(p.red->Timer1.isActive());
+    EXPECT_FALSE(p.red->Tmrtimeout.isActive());
+    EXPECT_FALSE(p.red->enlace().conectado());
+    EXPECT_EQ(p.red->enlace().puertoEscucha(), 0);
+    EXPECT_TRUE(p.mesa.conexiones.empty());
+    EXPECT_EQ(preguntas(p.f.dialogs), 2);
+}
+
+TEST_F(DosProgramas, PeerLeavingEndsTheGameOnBothTablesAndANewOneCanStart)
+{
+    a.conectar(1);
+    b.conectar(0);
+    ASSERT_TRUE(ambosSaludados());
+    // Beto closes his connection window.
+    b.red->descargar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !a.mesa.terminadas.empty(); }, 3000));
+    EXPECT_EQ(a.mesa.terminadas, std::vector<bool>{true});
+    EXPECT_EQ(b.mesa.terminadas, std::vector<bool>{false});
+    EXPECT_FALSE(a.red->enlace().conectado());
+    EXPECT_FALSE(a.red->RedDos);
+    // The table shows the message itself; the window shows none.
+    EXPECT_TRUE(a.f.dialogs.shown.empty());
+
+    // From the menu again: a closed window with the address kept.
+    a.red->abrir();
+    EXPECT_TRUE(a.red->isVisible());
+    EXPECT_EQ(a.red->windowTitle(), QStringLiteral("Juego en Red"));
+    EXPECT_TRUE(a.red->Command1->isEnabled());
+    EXPECT_EQ(a.red->IPContrincante->text(), QStringLiteral("127.0.0.1"));
+    EXPECT_EQ(a.red->enlace().SaludoHecho, 0);
+    EXPECT_TRUE(a.red->enlace().PuedeEnviar);
+
+    // And the two meet again, in the other roles this time.
+    a.mesa = MesaFalsa{};
+    b.mesa = MesaFalsa{};
+    b.conectar(1);
+    a.conectar(0);
+    ASSERT_TRUE(ambosSaludados());
+    EXPECT_TRUE(b.mesa.conexiones[0].servidor);
+    EXPECT_FALSE(a.mesa.conexiones[0].servidor);
+    EXPECT_EQ(b.mesa.saludos, (std::vector<MesaFalsa::Saludo>{{QStringLiteral("Ana"), 12}}));
+}
+
+TEST_F(DosProgramas, TransmissionErrorUnloadsTheWindowAndReleasesTheTable)
+{
+    a.conectar(1);
+    b.conectar(0);
+    ASSERT_TRUE(ambosSaludados());
+    // Beto's table hangs on a message longer than Ana's patience.
+    a.red->enlace().esperaAcuseMs = 150;
+    b.mesa.alRecibir = [](const QString&) { QTest::qWait(400); };
+    a.red->show();
+    EXPECT_FALSE(a.red->enlace().enviar(QStringLiteral("TRUC")));
+    ASSERT_FALSE(a.f.dialogs.shown.empty());
+    EXPECT_EQ(a.f.dialogs.shown.back().text, QStringLiteral("Error en la transmisión, por favor vuelva a conectarse"));
+    EXPECT_EQ(a.mesa.terminadas, std::vector<bool>{false});
+    EXPECT_FALSE(a.red->isVisible());
+    EXPECT_FALSE(a.red->RedDos);
+    // Ready for the next connection.
+    EXPECT_TRUE(a.red->enlace().PuedeEnviar);
+    EXPECT_EQ(a.red->enlace().SaludoHecho, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !b.mesa.terminadas.empty(); }, 3000));
+    EXPECT_EQ(b.mesa.terminadas, std::vector<bool>{true});
+}
+
+TEST(JRed, Screenshot)
+{
+    FakeServices f;
+    MesaFalsa mesa;
+    f.settings.save(QStringLiteral("Truco"), QStringLiteral("Config"), QStringLiteral("nombre"), QStringLiteral("Ana"));
+    f.settings.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), QStringLiteral("4"));
+    JRed red(f.services, mesa);
+    red.abrir();
+    red.IPContrincante->setText(QStringLiteral("192.168.1.20"));
+    red.lblestado->setText(QStringLiteral("Contrincante conectado: 1"));
+    red.lblstate->setText(QStringLiteral("Esperando contrincante en el puerto 11001 (el puerto 1001 fue rechazado: "
+                                         "The address is protected)"));
+    red.l2->setText(QStringLiteral("0"));
+    QTest::qWait(20);
+    const QImage im = red.grab().toImage();
+    EXPECT_GE(im.width(), red.minimumSizeHint().width());
+    // Every control lies inside the window.
+    for (QWidget* w : red.findChildren<QWidget*>()) {
+        if (!w->isVisible())
+            continue;
+        const QRect r(w->mapTo(&red, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(red.rect().contains(r)) << w->objectName().toStdString();
+    }
+    if (const QByteArray dir = qgetenv("TRUCO_CAPTURAS"); !dir.isEmpty())
+        im.save(QString::fromLocal8Bit(dir) + QStringLiteral("/jred.png"));
+}
