@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "shell/f2.h"
 
+#include <QLineEdit>
 #include <QTimer>
 
 using red::Pedido;
