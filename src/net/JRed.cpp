@@ -170,6 +170,7 @@ JRed::JRed(Services& s, MesaRed& mesa, QWidget* parent)
     g->addWidget(Frame2, 1, 1);
     {
         auto* h = new QHBoxLayout;
+        h->setSpacing(8);
         h->addWidget(Label1);
         h->addWidget(IPContrincante, 1);
         h->addWidget(Command1);
@@ -181,13 +182,14 @@ JRed::JRed(Services& s, MesaRed& mesa, QWidget* parent)
         estado->setVerticalSpacing(2);
         estado->addWidget(lblestado, 0, 0);
         estado->addWidget(lblstate, 1, 0);
-        estado->addWidget(l2, 0, 1, 2, 1);
+        estado->addWidget(l2, 0, 1);
         estado->setColumnStretch(0, 1);
         g->addLayout(estado, 4, 0, 1, 2);
     }
     g->setColumnStretch(0, 1);
     g->setColumnStretch(1, 1);
-    g->setRowStretch(4, 1);
+    // Spare height stays below the status lines.
+    g->setRowStretch(5, 1);
 
     setTabOrder(MiNombre, Command3);
     setTabOrder(Command3, Command4);
@@ -221,7 +223,7 @@ JRed::JRed(Services& s, MesaRed& mesa, QWidget* parent)
     };
 
     ponerCara(0);
-    resize(500, 330);
+    resize(500, 320);
 }
 
 JRed::~JRed()
@@ -265,7 +267,6 @@ void JRed::abrir()
         Form_QueryUnload();
     Form_Load();
     show();
-    raise();
     activateWindow();
 }
 

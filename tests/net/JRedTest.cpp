@@ -219,14 +219,14 @@ TEST(JRed, ConectarChecksTheAddressThenTheName)
     ASSERT_EQ(f.dialogs.shown.size(), 1u);
     EXPECT_EQ(f.dialogs.shown[0].icon, Dialogs::Icon::Error);
     EXPECT_EQ(f.dialogs.shown[0].text, QStringLiteral("Por favor escriba el nombre de la otra Pc o su dirección IP."));
-    EXPECT_TRUE(red.IPContrincante->hasFocus());
+    EXPECT_EQ(red.focusWidget(), red.IPContrincante);
 
     red.IPContrincante->setText(QStringLiteral("127.0.0.1"));
     red.MiNombre->clear();
     QTest::mouseClick(red.Command1, Qt::LeftButton);
     ASSERT_EQ(f.dialogs.shown.size(), 2u);
     EXPECT_EQ(f.dialogs.shown[1].text, QStringLiteral("Por favor escriba su nombre o apodo."));
-    EXPECT_TRUE(red.MiNombre->hasFocus());
+    EXPECT_EQ(red.focusWidget(), red.MiNombre);
 
     // Neither check started anything or saved anything.
     EXPECT_TRUE(red.Command1->isEnabled());
