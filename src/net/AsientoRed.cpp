@@ -57,8 +57,9 @@ void AsientoRed::darPuntos(bool local, int puntos)
 {
     if (puntos <= 0)
         return;
-    enviar(local ? protocolo::darh(puntos) : protocolo::darm(puntos));
+    // Here first: a match won here ends after the peer has been told too.
     f_.DarPuntos(local ? QStringLiteral("M") : QStringLiteral("H"), puntos, true);
+    enviar(local ? protocolo::darh(puntos) : protocolo::darm(puntos));
 }
 
 // ---- Panels -------------------------------------------------------------------
@@ -190,8 +191,18 @@ void AsientoRed::partidoTerminado()
 {
     // Back to the connection window once the winner's box is closed.
     f_.MaquinaEsMano = false;
-    if (alTerminar)
-        QTimer::singleShot(0, &f_, alTerminar);
+    terminarCuandoCalle();
+}
+
+// The connection closes only once no message of ours waits for its answer.
+void AsientoRed::terminarCuandoCalle()
+{
+    QTimer::singleShot(enlace_ && enlace_->esperandoAcuse() ? 50 : 0, &f_, [this] {
+        if (enlace_ && enlace_->esperandoAcuse())
+            return terminarCuandoCalle();
+        if (alTerminar)
+            alTerminar();
+    });
 }
 
 void AsientoRed::chatear(const QString& texto)
@@ -501,10 +512,12 @@ bool AsientoRed::recibir(const QString& codigo, const QString& argumento)
     }
     if (codigo == QLatin1String("DARH") || codigo == QLatin1String("DARM"))
         return recibirPuntos(codigo, entero(argumento));
-    if (codigo.startsWith(QLatin1String("DICE"))) {
-        f_.decir(f_.LC, argumento);
+    if (codigo == QLatin1String("DICE")) {
+        // The seat digit, then the phrase: the peer's own points here.
+        const QString frase = argumento.mid(1);
+        f_.decir(f_.LC, frase);
         bool ok = false;
-        const int n = argumento.toInt(&ok);
+        const int n = frase.toInt(&ok);
         sonar(ok ? 12 : 15, ok ? n : 0, true);
         return true;
     }

@@ -40,6 +40,8 @@ public:
     void chatear(const QString& texto);
 
     bool SoyServidor() const { return servidor_; }
+    // The local player may put down a card now.
+    bool puedeJugar() const { return vista(true).turno; }
     bool RedEnJuego = false;
     // The table leaves the network game (match over, or the window closed).
     std::function<void()> alTerminar;
@@ -58,6 +60,7 @@ private:
     void pasarTurnoAlPeer();
     void darPuntos(bool local, int puntos);
     void sonar(int codigo, int numero, bool peer);
+    void terminarCuandoCalle();
 
     // Calls sung and answered.
     void llamarEnvido(int Index, bool subida);

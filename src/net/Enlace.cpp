@@ -153,6 +153,8 @@ void Enlace::nuevaConexion()
     PuedeEnviar = true;
     LlegoOK = true;
     ecoPendiente_ = false;
+    acusesDirectos_ = 0;
+    nombreEnviado_ = false;
 }
 
 void Enlace::Connect()
@@ -210,7 +212,18 @@ void Enlace::Error(int number, const QString& description)
 
 bool Enlace::enviarDirecto(const QString& dato)
 {
-    return ws_->SendData(aCable(dato)) == 0;
+    const QByteArray bytes = aCable(dato);
+    if (ws_->SendData(bytes) != 0)
+        return false;
+    if (bytes.startsWith("OKOK"))
+        return true;
+    // The first direct message of each side is its name, which is not
+    // acknowledged; the peer answers every later one (the name echoed after
+    // the greeting included).
+    if (nombreEnviado_)
+        ++acusesDirectos_;
+    nombreEnviado_ = true;
+    return true;
 }
 
 bool Enlace::enviar(const QString& dato)
@@ -300,7 +313,10 @@ void Enlace::tratar(const protocolo::Trozo& t, bool& informado)
     case Clase::Mensaje: {
         const protocolo::Partes p = protocolo::separar(t.texto);
         if (p.codigo == "OKOK") {
-            LlegoOK = true;
+            if (acusesDirectos_ > 0)
+                --acusesDirectos_;  // the answer to a direct message
+            else
+                LlegoOK = true;
             return;
         }
         const bool antes = protocolo::acusaAntes(p.codigo);

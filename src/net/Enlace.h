@@ -119,4 +119,8 @@ private:
     int errores_ = 0;
     bool informando_ = false;
     bool ecoPendiente_ = false;
+    // The peer answers "OKOK" to most direct messages too. Those answers are
+    // counted here, so that none is taken for the answer to a later enviar.
+    int acusesDirectos_ = 0;
+    bool nombreEnviado_ = false;
 };

@@ -1,0 +1,164 @@
+// Two tables in one process play whole matches against each other over
+// loopback TCP, with scripted players who play cards and press random
+// enabled calls.
+#include "net/AsientoRed.h"
+#include "net/Enlace.h"
+#include "net/JRed.h"
+#include "support/Jugador.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+int puntos(Etiqueta* l) { return l->caption().toInt(); }
+
+int puertoLibre()
+{
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+struct Lado {
+    Lado(unsigned seed, const QString& nombre, int cara) : m(seed), gen(seed)
+    {
+        m.fake.clock.realEvents = true;
+        m.fake.clock.realWaitLimitMs = 10000;
+        m.fake.settings.save("Truco", "Config", "nombre", nombre);
+        m.fake.settings.save("Truco", "cara", "Numero", QString::number(cara));
+        QObject::connect(&m.form, &Form1::manoRepartida, [this] { ++manos; });
+    }
+    Form1& f() { return m.form; }
+    AsientoRed& red() { return m.form.asientoRed(); }
+    MesaDePrueba m;
+    std::mt19937 gen;
+    int manos = 0;
+};
+
+// One action of a scripted player, when his table lets him act.
+bool actuar(Lado& l, bool canta)
+{
+    Form1& f = l.f();
+    std::vector<QPushButton*> botones;
+    for (QPushButton* b : f.bt)
+        if (b->isEnabled())
+            botones.push_back(b);
+    if (f.Flor->isEnabled())
+        botones.push_back(f.Flor);
+    std::vector<int> cartas;
+    if (l.red().puedeJugar())
+        for (int i = 0; i < 3; ++i)
+            if (f.CH[i].Visible && !f.ICH[i]->isHidden())
+                cartas.push_back(i);
+    const bool mazo = f.AlMazo->isEnabled();
+    if (botones.empty() && cartas.empty())
+        return false;
+    const bool responde = f.bt[1]->isEnabled();
+    if (!cartas.empty() && !responde && (!canta || botones.empty() || l.gen() % 4 != 0)) {
+        f.ICH[cartas[l.gen() % cartas.size()]]->press();
+        return true;
+    }
+    if (mazo && canta && l.gen() % 12 == 0) {
+        f.AlMazo->click();
+        return true;
+    }
+    if (botones.empty())
+        return false;
+    botones[l.gen() % botones.size()]->click();
+    return true;
+}
+
+struct PartidaRed : ::testing::TestWithParam<unsigned> {
+    void conectar(Lado& a, Lado& b)
+    {
+        const int p1 = puertoLibre(), p2 = puertoLibre();
+        for (Lado* l : {&a, &b}) {
+            l->f().jred().enlace().puertoPrincipal = p1;
+            l->f().jred().enlace().puertoAlternativo = p2;
+            l->f().jred().abrir();
+        }
+        ASSERT_TRUE(a.f().jred().enlace().escuchar());
+        ASSERT_TRUE(b.f().jred().enlace().conectar(QStringLiteral("127.0.0.1")));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return a.manos > 0 && b.manos > 0; }, 10000));
+    }
+};
+
+}  // namespace
+
+TEST_P(PartidaRed, DosMesasJueganUnPartidoEntero)
+{
+    const unsigned seed = GetParam();
+    Lado a(seed, QStringLiteral("Ana"), 3), b(seed + 100, QStringLiteral("Beto"), 12);
+    a.m.computadoraEmpieza = seed % 2;  // on the server, "the peer starts"
+    a.m.conFlor = seed % 3 != 0;
+    conectar(a, b);
+    ASSERT_FALSE(HasFatalFailure());
+
+    // The names, faces and the options reached both tables.
+    EXPECT_EQ(a.f().NombreC->caption(), QStringLiteral("Beto"));
+    EXPECT_EQ(b.f().NombreC->caption(), QStringLiteral("Ana"));
+    EXPECT_EQ(a.f().Label2->caption(), QStringLiteral("Ana"));
+    EXPECT_EQ(a.red().voz(), QStringLiteral("12"));
+    EXPECT_EQ(b.red().voz(), QStringLiteral("3"));
+    EXPECT_EQ(b.f().ConFlor, a.f().ConFlor);
+    ASSERT_FALSE(b.m.fake.dialogs.shown.empty());
+    EXPECT_EQ(b.m.fake.dialogs.shown.front().title, QStringLiteral("Configuración del juego"));
+    EXPECT_EQ(b.m.fake.dialogs.shown.front().text,
+              QStringLiteral("Empieza %1\n¿Con flor? %2").arg(seed % 2 ? "Beto" : "Ana", a.f().ConFlor ? "SI" : "NO"));
+    // Whoever was chosen leads the first hand.
+    EXPECT_EQ(b.red().puedeJugar(), seed % 2 == 1);
+    EXPECT_EQ(a.red().puedeJugar(), seed % 2 == 0);
+
+    QElapsedTimer reloj;
+    reloj.start();
+    int acciones = 0, quietos = 0;
+    while (!a.f().PartidoTerminado && !b.f().PartidoTerminado && reloj.elapsed() < 60000 && acciones < 4000) {
+        QCoreApplication::processEvents();
+        const bool actuo = actuar(a, true) || actuar(b, true);
+        acciones += actuo;
+        quietos = actuo ? 0 : quietos + 1;
+        ASSERT_LT(quietos, 2000) << "nobody can act";
+        QCoreApplication::processEvents();
+        // Both tables agree at every moment between moves: the score with
+        // its sides swapped, and each card and trick result of the hand.
+        ASSERT_EQ(puntos(a.f().PuntosM), puntos(b.f().PuntosH)) << acciones;
+        ASSERT_EQ(puntos(a.f().PuntosH), puntos(b.f().PuntosM)) << acciones;
+        if (a.f().JugadasHumano == b.f().JugadasMaquina && a.f().JugadasMaquina == b.f().JugadasHumano
+            && !a.f().ManoTerminada && !b.f().ManoTerminada) {
+            for (int t = 0; t < a.f().JugadasHumano; ++t)
+                ASSERT_EQ(a.f().JH[t]->caption(), b.f().JM[t]->caption());
+            for (int t = 0; t < a.f().JugadasMaquina; ++t)
+                ASSERT_EQ(a.f().JM[t]->caption(), b.f().JH[t]->caption());
+            const int decididas = std::min(a.f().JugadasHumano, a.f().JugadasMaquina);
+            for (int t = 0; t < decididas; ++t)
+                ASSERT_EQ(a.f().Bazas[t] + b.f().Bazas[t], 2) << "trick " << t;
+        }
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.f().PartidoTerminado && b.f().PartidoTerminado; }, 5000))
+        << puntos(a.f().PuntosM) << "-" << puntos(a.f().PuntosH);
+    EXPECT_GE(a.manos + b.manos, 2);
+    const int ana = puntos(a.f().PuntosM), beto = puntos(b.f().PuntosM);
+    EXPECT_TRUE((ana == 30) != (beto == 30)) << ana << " " << beto;
+    EXPECT_EQ(ana, puntos(b.f().PuntosH));
+    EXPECT_EQ(beto, puntos(a.f().PuntosH));
+    const QString ganador = ana == 30 ? QStringLiteral("ANA") : QStringLiteral("BETO");
+    for (Lado* l : {&a, &b}) {
+        EXPECT_TRUE(l->m.fake.dialogs.texts().contains(QStringLiteral("Ganador del partido: ") + ganador));
+        EXPECT_FALSE(l->f().jred().enlace().esperandoAcuse());
+        EXPECT_FALSE(l->m.fake.clock.stuck());
+        // No error box on either side.
+        for (const auto& s : l->m.fake.dialogs.shown)
+            EXPECT_NE(s.icon, Dialogs::Icon::Error) << s.text.toStdString();
+    }
+    // Both return to the connection window.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return a.f().jred().isVisible() && b.f().jred().isVisible(); }, 5000))
+        << a.f().jred().isVisible() << b.f().jred().isVisible();
+}
+
+INSTANTIATE_TEST_SUITE_P(Semillas, PartidaRed, ::testing::Range(1u, 9u));
