@@ -28,7 +28,7 @@ struct Rotulo {
 };
 constexpr Rotulo kRotulos[] = {{150, "Sitio web:"}, {176, "Sitio amigo:"}, {202, "Correo:"}};
 constexpr int kXRotulo = 36;
-constexpr int kXVinculo = 136;
+constexpr int kXVinculo = 150;
 
 }  // namespace
 

@@ -34,7 +34,7 @@ FrmAyuda::FrmAyuda(QWidget* owner) : QWidget(owner, Qt::Window)
 {
     nombrar(this, QStringLiteral("FrmAyuda"), QStringLiteral("Ayuda de Naipex"));
     setWindowTitle(QStringLiteral("Ayuda de Naipex"));
-    resize(820, 580);
+    resize(880, 600);
 
     auto* division = new QSplitter(this);
     Contenido = new QTreeWidget(division);
@@ -47,7 +47,7 @@ FrmAyuda::FrmAyuda(QWidget* owner) : QWidget(owner, Qt::Window)
     division->addWidget(Contenido);
     division->addWidget(Texto);
     division->setStretchFactor(1, 1);
-    division->setSizes({230, 590});
+    division->setSizes({290, 590});
     auto* capa = new QVBoxLayout(this);
     capa->setContentsMargins(0, 0, 0, 0);
     capa->addWidget(division);

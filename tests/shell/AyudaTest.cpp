@@ -19,14 +19,6 @@
 
 namespace {
 
-// Saves what a person would see, when a folder for pictures is given.
-void captura(QWidget* w, const QString& nombre)
-{
-    const QString carpeta = qEnvironmentVariable("TRUCO_CAPTURAS");
-    if (!carpeta.isEmpty())
-        w->grab().save(carpeta + QLatin1Char('/') + nombre + QStringLiteral(".png"));
-}
-
 // Runs a test from another current folder.
 struct OtraCarpeta {
     OtraCarpeta() : antes(QDir::currentPath()) { QDir::setCurrent(tmp.path()); }
@@ -74,7 +66,7 @@ TEST(Ayuda, OpensFromAnyFolderWithItsContents)
         EXPECT_TRUE(texto.contains(QString::fromUtf8(s))) << s;
 
     // Choosing a topic in the contents moves the text to it.
-    w->resize(820, 580);
+    w->resize(880, 600);
     w->Texto->verticalScrollBar()->setValue(0);
     QTreeWidgetItem* parejas = w->Contenido->topLevelItem(0)->child(2);
     w->Contenido->setCurrentItem(parejas);

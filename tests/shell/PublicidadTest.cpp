@@ -186,6 +186,8 @@ TEST(Links, TableLinksAndMenuOpenTheSitesThroughTheLinkService)
     EXPECT_EQ(m.fake.enlaces.abiertos, (QList<QUrl>{QUrl("http://127.0.0.1:8080"), QUrl("http://127.0.0.1:8080"),
                                                    QUrl("https://socio.example")}));
     EXPECT_EQ(p.Lblhiper->caption(), "El que busca...encuentra");
+    m.form.Form_Load();
+    captura(&m.form, "mesa");
 
     // Underlined while the mouse is over it.
     QEvent entra(QEvent::Enter), sale(QEvent::Leave);

@@ -72,4 +72,11 @@ void filtro(QtMsgType type, const QMessageLogContext& ctx, const QString& msg)
 }
 }  // namespace
 
+void captura(QWidget* w, const QString& nombre)
+{
+    const QString carpeta = qEnvironmentVariable("TRUCO_CAPTURAS");
+    if (!carpeta.isEmpty())
+        w->grab().save(carpeta + QLatin1Char('/') + nombre + QStringLiteral(".png"));
+}
+
 void silenciarAvisosDeDialogos() { previo = qInstallMessageHandler(filtro); }

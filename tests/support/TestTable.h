@@ -59,6 +59,10 @@ struct FakeServices {
     Services services;
 };
 
+// Saves what a person would see as <TRUCO_CAPTURAS>/<nombre>.png, when that
+// folder is given (for looking at the windows, not for asserting).
+void captura(QWidget* w, const QString& nombre);
+
 // The offscreen platform warns about every dialog; nothing a test needs.
 void silenciarAvisosDeDialogos();
 
