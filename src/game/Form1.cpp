@@ -251,6 +251,8 @@ void Form1::crearControles()
     mostrarChat(false);
 
     publicidad = new Publicidad(s_, mesa_, this);
+    for (const auto& [w, r] : publicidad->controles())
+        mesa_->colocar(w, r);
     connect(publicidad, &Publicidad::ventanaModal, this, &Form1::ventanaModal);
 
     // Keys 1, 2, 3 play the cards in hand.

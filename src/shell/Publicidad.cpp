@@ -19,18 +19,8 @@
 #include <QMouseEvent>
 #include <QScopeGuard>
 #include <QUrl>
-#include <cmath>
 
 namespace {
-
-QRect escalar(const QRect& r, double f)
-{
-    const int x1 = static_cast<int>(std::lround(r.left() * f));
-    const int y1 = static_cast<int>(std::lround(r.top() * f));
-    const int x2 = static_cast<int>(std::lround((r.left() + r.width()) * f));
-    const int y2 = static_cast<int>(std::lround((r.top() + r.height()) * f));
-    return {x1, y1, std::max(1, x2 - x1), std::max(1, y2 - y1)};
-}
 
 QString titulo() { return QStringLiteral("Naipex 2.0"); }
 
@@ -70,7 +60,9 @@ Publicidad::Publicidad(Services& s, QWidget* mesa, QWidget* ventana)
     Lblhiper->setStyleSheet(QStringLiteral("color: #1a3fa0; background: rgba(255,255,255,170); border-radius: 4px;"));
     connect(Lblhiper, &Vinculo::clicked, this, &Publicidad::Lblhiper_Click);
 
-    ubicar(1.0);
+    // At scale 1 until the table takes them into its scaling.
+    for (const auto& [w, r] : controles())
+        w->setGeometry(r);
     // The table closing lets the sponsor window close with it.
     ventana_->installEventFilter(this);
 
@@ -93,17 +85,9 @@ QRect Publicidad::rectWb1()
     return {L + (R - L - 120) / 2, rectImgLink().y(), 120, rectImgLink().height()};
 }
 
-void Publicidad::ubicar(double escala)
+std::vector<std::pair<QWidget*, QRect>> Publicidad::controles() const
 {
-    escala_ = escala;
-    Line7->setGeometry(escalar(rectLine7(), escala));
-    Line9->setGeometry(escalar(rectLine9(), escala));
-    ImgLink->setGeometry(escalar(rectImgLink(), escala));
-    Wb1->setGeometry(escalar(rectWb1(), escala));
-    Lblhiper->setGeometry(escalar(rectLblhiper(), escala));
-    QFont f = Lblhiper->font();
-    f.setPixelSize(std::max(6, static_cast<int>(std::lround(13 * escala))));
-    Lblhiper->setFont(f);
+    return {{Line7, rectLine7()}, {Line9, rectLine9()}, {ImgLink, rectImgLink()}, {Wb1, rectWb1()}, {Lblhiper, rectLblhiper()}};
 }
 
 bool Publicidad::eventFilter(QObject* o, QEvent* e)
@@ -210,7 +194,6 @@ void Publicidad::mostrarBanner()
         Wb1->Navigate(QString::fromStdString(e));
         if (Wb1->paginaCreada() && Wb1->isHidden()) {
             ImgLink->hide();
-            Wb1->setGeometry(escalar(rectWb1(), escala_));
             Wb1->show();
         }
     }

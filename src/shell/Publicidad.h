@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QDialog;
@@ -31,10 +32,10 @@ public:
     Publicidad(Services& s, QWidget* mesa, QWidget* ventana);
     ~Publicidad() override;
 
-    // Places the controls on the table: logical table coordinates (the table
-    // is 660 x 512) times `escala`.
-    void ubicar(double escala = 1.0);
-    // The controls' places in logical table coordinates.
+    // The controls on the table with their places in logical table
+    // coordinates (the table at scale 1, 660 x 512), for the table's scaling.
+    std::vector<std::pair<QWidget*, QRect>> controles() const;
+    // The places themselves.
     static QRect rectLine7() { return {0, 78, 1, 242}; }
     static QRect rectLine9() { return {122, 78, 1, 242}; }
     static QRect rectImgLink() { return {1, 79, 120, 240}; }
@@ -94,7 +95,6 @@ private:
     Services& s_;
     QWidget* mesa_;
     QWidget* ventana_;
-    double escala_ = 1.0;
     bool enTick_ = false;
     QPointer<FrmSponsor> FrmSponsor_;
     QPointer<Facerca> Facerca_;

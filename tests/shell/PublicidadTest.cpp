@@ -1,3 +1,4 @@
+#include "game/MesaEscalable.h"
 #include "shell/FrmSponsor.h"
 #include "shell/Navegador.h"
 #include "shell/Publicidad.h"
@@ -77,11 +78,6 @@ TEST(Timer1, FirstTickFetchesBothListsThenTheBannersRotate)
                                                  "http://a.example/1", "http://b.example/2"}));
     EXPECT_EQ(b.srv.pedidos.size(), 2);  // once per connection
     EXPECT_EQ(b.motor.paginas, 1);
-
-    // The lead's scaling: the same places, twice as large.
-    b.p.ubicar(2.0);
-    EXPECT_EQ(b.p.Wb1->geometry(), QRect(2, 158, 240, 480));
-    EXPECT_EQ(b.p.Line9->geometry().x(), 244);
 }
 
 TEST(Timer1, AFailedDownloadEndsTheTickAndKeepsTheOldList)
@@ -188,6 +184,17 @@ TEST(Links, TableLinksAndMenuOpenTheSitesThroughTheLinkService)
     EXPECT_EQ(p.Lblhiper->caption(), "El que busca...encuentra");
     m.form.Form_Load();
     captura(&m.form, "mesa");
+
+    // The banner controls scale with the table, from their logical places.
+    auto* mesa = qobject_cast<MesaEscalable*>(m.form.centralWidget());
+    ASSERT_NE(mesa, nullptr);
+    EXPECT_EQ(mesa->logicoDe(p.Wb1), QRect(1, 79, 120, 240));
+    EXPECT_EQ(mesa->logicoDe(p.Lblhiper), Publicidad::rectLblhiper());
+    m.form.resize(m.form.size() * 2);
+    QApplication::processEvents();
+    EXPECT_GT(mesa->escala(), 1.5);
+    EXPECT_EQ(p.Wb1->geometry(), mesa->enPantalla(QRectF(1, 79, 120, 240)));
+    EXPECT_EQ(p.ImgLink->geometry(), mesa->enPantalla(QRectF(Publicidad::rectImgLink())));
 
     // Underlined while the mouse is over it.
     QEvent entra(QEvent::Enter), sale(QEvent::Leave);
