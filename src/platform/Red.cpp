@@ -13,12 +13,15 @@
 namespace {
 
 // Backends that watch the real connection. The glib one says "online" on
-// any machine with a default route, Internet or not.
-bool backendFiable(const QString& nombre)
+// any machine with a default route, Internet or not, so it is never loaded.
+bool cargarBackendFiable()
 {
-    static const QStringList fiables = {QStringLiteral("networkmanager"), QStringLiteral("networklistmanager"),
-                                        QStringLiteral("applenetworkinformation"), QStringLiteral("android")};
-    return fiables.contains(nombre, Qt::CaseInsensitive);
+    for (const QString& nombre : {QStringLiteral("networkmanager"), QStringLiteral("networklistmanager"),
+                                  QStringLiteral("applenetworkinformation"), QStringLiteral("android")}) {
+        if (QNetworkInformation::loadBackendByName(nombre))
+            return true;
+    }
+    return false;
 }
 
 bool direccionUtil(const QHostAddress& a)
@@ -45,11 +48,11 @@ bool hayInterfazArriba()
 
 bool ConexionSistema::IsOnline()
 {
-    static const bool cargado = QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability);
-    if (cargado) {
-        if (QNetworkInformation* ni = QNetworkInformation::instance(); ni && backendFiable(ni->backendName()))
-            return ni->reachability() == QNetworkInformation::Reachability::Online;
-    }
+    static const bool fiable = cargarBackendFiable();
+    if (QNetworkInformation* ni = QNetworkInformation::instance(); fiable && ni
+        && ni->supports(QNetworkInformation::Feature::Reachability)
+        && ni->reachability() != QNetworkInformation::Reachability::Unknown)
+        return ni->reachability() == QNetworkInformation::Reachability::Online;
     return hayInterfazArriba();
 }
 
