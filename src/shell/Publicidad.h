@@ -39,7 +39,8 @@ public:
     static QRect rectLine7() { return {0, 78, 1, 242}; }
     static QRect rectLine9() { return {122, 78, 1, 242}; }
     static QRect rectImgLink() { return {1, 79, 120, 240}; }
-    static QRect rectLblhiper() { return {432, 412, 220, 22}; }
+    // Above the table, clear of the chat line under the tallies.
+    static QRect rectLblhiper() { return {157, 26, 220, 22}; }
     // Wb1 is centred between the lines: left = L + (R - L - 120) / 2.
     static QRect rectWb1();
 
