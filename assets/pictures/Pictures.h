@@ -26,6 +26,13 @@ QList<Background> drawBackgrounds();
 // The built-in green baize of the table.
 QImage drawBuiltinBaize(); // 160 x 160
 
+// The about window: its backdrop and the game's logo (the maker's logo is
+// the installer's, in Logos.h).
+QImage drawAboutBackdrop(); // 460 x 320
+QImage drawGameLogo();      // 290 x 84
+// The table's picture link to the maker's site.
+QImage drawLinkPicture();   // 120 x 240
+
 // A pen whose width is in pixels whatever the painter's scale.
 inline QPen hairline(const QColor& color, double width = 1.0)
 {

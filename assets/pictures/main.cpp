@@ -1,5 +1,6 @@
 // Draws the cards, faces and backgrounds of the game.
 // Usage: truco_genpictures <program folder> <built-in pictures folder>
+#include "Logos.h"
 #include "Pictures.h"
 
 #include <QDir>
@@ -47,6 +48,11 @@ int main(int argc, char** argv)
                    "PNG");
     ok &= save(drawPcFace(), builtinFolder + "/caras/pc.png", "PNG");
     ok &= save(drawBuiltinBaize(), builtinFolder + "/fondo/fondo.bmp", "BMP");
+    ok &= save(drawAboutBackdrop(), builtinFolder + "/acerca/fondo.jpg", "JPG", 92);
+    ok &= save(drawMakerLogo().scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation),
+               builtinFolder + "/acerca/logo1.png", "PNG");
+    ok &= save(drawGameLogo(), builtinFolder + "/acerca/logo2.bmp", "BMP");
+    ok &= save(drawLinkPicture(), builtinFolder + "/enlace/imglink.png", "PNG");
 
     return ok ? 0 : 1;
 }

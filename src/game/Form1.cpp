@@ -13,6 +13,7 @@
 #include "platform/Shortcut.h"
 #include "shell/Fondo.h"
 #include "shell/FrmFOndo.h"
+#include "shell/Publicidad.h"
 #include "shell/f2.h"
 #include "shell/rules/Caras.h"
 
@@ -80,9 +81,6 @@ void Form1::crearMenu()
     Descargargratis = ayuda->addAction(QStringLiteral("&Descargar más programas Gratis..."));
     ayuda->addSeparator();
     acerca = ayuda->addAction(QStringLiteral("&Acerca de Naipex"));
-    // Items of windows still to come stay visible but disabled.
-    for (QAction* a : {como, Descargargratis, acerca})
-        a->setEnabled(false);
 
     // Windows open once the click has returned, so assistive technologies
     // are never blocked by a modal window.
@@ -91,6 +89,9 @@ void Form1::crearMenu()
     connect(salir, &QAction::triggered, this, &Form1::salir_Click);
     connect(nosonido, &QAction::triggered, this, [this] { Nosonido_Click(); });
     connect(cambiarfondo, &QAction::triggered, this, [this] { QMetaObject::invokeMethod(this, &Form1::cambiarfondo_Click, Qt::QueuedConnection); });
+    connect(como, &QAction::triggered, this, [this] { publicidad->como_Click(); });
+    connect(Descargargratis, &QAction::triggered, this, [this] { publicidad->Descargargratis_Click(); });
+    connect(acerca, &QAction::triggered, this, [this] { QMetaObject::invokeMethod(publicidad, &Publicidad::acerca_Click, Qt::QueuedConnection); });
 }
 
 void Form1::crearControles()
@@ -248,6 +249,11 @@ void Form1::crearControles()
     connect(mensaje, &QLineEdit::returnPressed, enviar, &QPushButton::click);
     connect(enviar, &QPushButton::clicked, this, &Form1::enviar_Click);
     mostrarChat(false);
+
+    publicidad = new Publicidad(s_, mesa_, this);
+    for (const auto& [w, r] : publicidad->controles())
+        mesa_->colocar(w, r);
+    connect(publicidad, &Publicidad::ventanaModal, this, &Form1::ventanaModal);
 
     // Keys 1, 2, 3 play the cards in hand.
     for (int t = 0; t < 3; ++t) {

@@ -23,6 +23,7 @@ class MesaEscalable;
 class AsientoRed;
 class JRed;
 class QLineEdit;
+class Publicidad;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -118,6 +119,7 @@ public:
     QAction* como = nullptr;
     QAction* Descargargratis = nullptr;
     QAction* acerca = nullptr;
+    Publicidad* publicidad = nullptr;  // banners, sponsor, links, about and help
     QString carTag = QStringLiteral("0");  // face index of car(0)
     QPixmap P1;                           // the background picture tiled over the table
 

@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
+#include "shell/Publicidad.h"
 #include "shell/f2.h"
 
 namespace {
@@ -342,6 +343,7 @@ void Form1::ganaPartido(bool maquina)
     const QString nombre = (maquina ? Label2 : NombreC)->caption().toUpper();
     s_.dialogs.message(this, Dialogs::Icon::Information, tituloPrograma(), QStringLiteral("Ganador del partido: ") + nombre);
     Tmrparche.stop();
+    publicidad->MostrarSponsor();
     if (maquina) {
         setWindowTitle(tituloPrograma());
         HumanoRespondio = true;
@@ -357,8 +359,10 @@ void Form1::ganaPartido(bool maquina)
 void Form1::nuevo_Click()
 {
     if (PuedeCantar || RedCuatro) {
-        if (!s_.dialogs.ask(this, tituloPrograma(), QStringLiteral("Se está jugando en este momento, ¿Desea abandonar el partdo? ")))
+        if (!s_.dialogs.ask(this, tituloPrograma(), QStringLiteral("Se está jugando en este momento, ¿Desea abandonar el partdo? "))) {
+            publicidad->ocultarSponsor();
             return;
+        }
     }
     for (int t = 0; t < 3; ++t) {
         IJM[t]->clearPicture();
@@ -371,6 +375,7 @@ void Form1::nuevo_Click()
     emit ventanaModal(&opciones());
     if (opciones().mostrar(cara >= 0 && cara <= 14 ? cara : 0) == QLatin1String("1"))
         return;
+    publicidad->ocultarSponsor();
     aplicarOpciones();
     if (enRed_)
         jred().descargar();

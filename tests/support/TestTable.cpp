@@ -1,6 +1,7 @@
 #include "support/TestTable.h"
 
 #include <QDir>
+#include <QWidget>
 
 static QString fold(const QString& a, const QString& s, const QString& k)
 {
@@ -35,6 +36,28 @@ FakeServices::FakeServices(unsigned seed)
       services{clock, dialogs, sound, settings, executableFolder(), home.path() + QStringLiteral("/Desktop")}
 {
     QDir().mkpath(services.desktopFolder);
+    services.conexion = &conexion;
+    services.enlaces = &enlaces;
+    services.windowsFolder = home.path() + QStringLiteral("/Quenbro");
+}
+
+namespace {
+class PaginaFalsa : public PaginaWeb {
+public:
+    PaginaFalsa(FakeMotorWeb& motor, QWidget* padre) : motor_(motor), vista_(new QWidget(padre)) {}
+    QWidget* vista() override { return vista_; }
+    void navegar(const QUrl& url) override { motor_.navegaciones << url.toString(); }
+
+private:
+    FakeMotorWeb& motor_;
+    QWidget* vista_;
+};
+}  // namespace
+
+std::unique_ptr<PaginaWeb> FakeMotorWeb::crearPagina(QWidget* padre)
+{
+    ++paginas;
+    return std::make_unique<PaginaFalsa>(*this, padre);
 }
 
 namespace {
@@ -48,5 +71,12 @@ void filtro(QtMsgType type, const QMessageLogContext& ctx, const QString& msg)
         previo(type, ctx, msg);
 }
 }  // namespace
+
+void captura(QWidget* w, const QString& nombre)
+{
+    const QString carpeta = qEnvironmentVariable("TRUCO_CAPTURAS");
+    if (!carpeta.isEmpty())
+        w->grab().save(carpeta + QLatin1Char('/') + nombre + QStringLiteral(".png"));
+}
 
 void silenciarAvisosDeDialogos() { previo = qInstallMessageHandler(filtro); }

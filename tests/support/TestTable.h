@@ -1,6 +1,9 @@
 #pragma once
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Enlaces.h"
+#include "platform/Red.h"
+#include "platform/Web.h"
 #include "platform/Program.h"
 #include "platform/Settings.h"
 #include "platform/Sound.h"
@@ -20,6 +23,28 @@ public:
     QHash<QString, QString> values;
 };
 
+// The computer is online when the test says so.
+class FakeConexion : public Conexion {
+public:
+    bool IsOnline() override { return online; }
+    bool online = false;
+};
+
+// Records the addresses a person would have seen open in the browser.
+class RecordingEnlaces : public Enlaces {
+public:
+    void abrir(const QUrl& url) override { abiertos << url; }
+    QList<QUrl> abiertos;
+};
+
+// Page views that are plain widgets and remember where they went.
+class FakeMotorWeb : public MotorWeb {
+public:
+    std::unique_ptr<PaginaWeb> crearPagina(QWidget* padre) override;
+    int paginas = 0;          // views made
+    QStringList navegaciones;  // every address, in order
+};
+
 // Fake services for one program instance: zero pauses, fixed seed, scripted
 // message boxes, recorded sounds, settings in memory, a temporary desktop.
 struct FakeServices {
@@ -28,9 +53,15 @@ struct FakeServices {
     ScriptedDialogs dialogs;
     RecordingSoundPlayer sound;
     MemorySettings settings;
+    FakeConexion conexion;  // offline unless a test says otherwise
+    RecordingEnlaces enlaces;
     QTemporaryDir home;
     Services services;
 };
+
+// Saves what a person would see as <TRUCO_CAPTURAS>/<nombre>.png, when that
+// folder is given (for looking at the windows, not for asserting).
+void captura(QWidget* w, const QString& nombre);
 
 // The offscreen platform warns about every dialog; nothing a test needs.
 void silenciarAvisosDeDialogos();

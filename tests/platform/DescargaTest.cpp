@@ -1,0 +1,72 @@
+#include "platform/Red.h"
+#include "support/ServidorHttp.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray contenido(const QString& ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
+}
+
+}  // namespace
+
+TEST(DescargadorHttp, StoresTheFileAndAFailureKeepsThePreviousOneWhole)
+{
+    ServidorHttp srv;
+    ASSERT_TRUE(srv.ok());
+    QTemporaryDir dir;
+    const QString destino = dir.filePath("sub/pnaipex.dat");  // the folder is made when needed
+    DescargadorHttp d(5000);
+
+    srv.poner("/pnaipex.dat", "cabecera***http://a.example/;");
+    ASSERT_TRUE(d.DownloadFile(srv.direccion() + "/pnaipex.dat", destino));
+    EXPECT_EQ(contenido(destino), "cabecera***http://a.example/;");
+
+    // Not found, a server error, an empty 404 body: the old file stays.
+    srv.poner("/pnaipex.dat", "pagina de error", 500);
+    EXPECT_FALSE(d.DownloadFile(srv.direccion() + "/pnaipex.dat", destino));
+    EXPECT_FALSE(d.DownloadFile(srv.direccion() + "/otro.dat", destino));
+    EXPECT_EQ(contenido(destino), "cabecera***http://a.example/;");
+
+    // Nobody listening on the port any more.
+    QString muerto;
+    {
+        ServidorHttp cerrado;
+        muerto = cerrado.direccion();
+    }
+    EXPECT_FALSE(d.DownloadFile(muerto + "/pnaipex.dat", destino));
+    EXPECT_EQ(contenido(destino), "cabecera***http://a.example/;");
+
+    // Only web addresses are fetched.
+    EXPECT_FALSE(d.DownloadFile("file://" + destino, dir.filePath("copia")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("copia")));
+}
+
+TEST(DescargadorHttp, ASilentServerTimesOutAndAHugeAnswerIsRefused)
+{
+    ServidorHttp srv;
+    ASSERT_TRUE(srv.ok());
+    QTemporaryDir dir;
+    const QString destino = dir.filePath("pnaipexS.dat");
+
+    srv.callado = true;
+    DescargadorHttp rapido(300);
+    QElapsedTimer t;
+    t.start();
+    EXPECT_FALSE(rapido.DownloadFile(srv.direccion() + "/pnaipexS.txt", destino));
+    EXPECT_LT(t.elapsed(), 5000);  // bounded: the time-out ended the wait
+    EXPECT_FALSE(QFile::exists(destino));
+    EXPECT_EQ(srv.pedidos, QStringList{"/pnaipexS.txt"});
+
+    srv.callado = false;
+    srv.poner("/grande", QByteArray(DescargadorHttp::kTamanoMaximo + 1, 'x'));
+    DescargadorHttp d(5000);
+    EXPECT_FALSE(d.DownloadFile(srv.direccion() + "/grande", destino));
+    EXPECT_FALSE(QFile::exists(destino));
+}
