@@ -376,9 +376,13 @@ void Form1::nuevo_Click()
     if (opciones().mostrar(cara >= 0 && cara <= 14 ? cara : 0) == QLatin1String("1"))
         return;
     publicidad->ocultarSponsor();
-    aplicarOpciones();
     if (enRed_)
         jred().descargar();
+    aplicarOpciones();
+    // The computer sits opposite again.
+    Label2->setCaption(QStringLiteral("Pc"));
+    car[2]->setPicture(QPixmap(QStringLiteral(":/caras/pc.png")), QStringLiteral("Cara de Pc"));
+    car[2]->setToolTip(QString());
     mostrarChat(false);
 
     RedDos = false;

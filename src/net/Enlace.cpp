@@ -203,6 +203,11 @@ void Enlace::Error(int number, const QString& description)
         if (ws_->Connect() == 0)
             return;
     }
+    if (number == ControlWs::sckConnectionReset && ws_->State() != ControlWs::sckListening) {
+        // A connection cut by the other end is the peer leaving.
+        Close();
+        return;
+    }
     ++errores_;  // ends a pending wait
     if (esperas_ == 0)
         ponerEstado(QStringLiteral("Puerto ") + QString::number(ws_->RemotePort()) + QStringLiteral(": ") +
@@ -231,8 +236,14 @@ bool Enlace::enviar(const QString& dato)
     if (!PuedeEnviar)
         return false;
     LlegoOK = false;
-    if (ws_->SendData(aCable(dato)) != 0)
+    if (const int e = ws_->SendData(aCable(dato))) {
+        // The peer has just left: its close brings the message, not this.
+        if (e == ControlWs::sckNotConnected || ws_->State() != ControlWs::sckConnected) {
+            PuedeEnviar = false;
+            return false;
+        }
         return falloTransmision();
+    }
 
     QPointer<Enlace> yo(this);
     bool vencido = false;

@@ -9,7 +9,9 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTcpServer>
+#include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -162,3 +164,67 @@ TEST_P(PartidaRed, DosMesasJueganUnPartidoEntero)
 }
 
 INSTANTIATE_TEST_SUITE_P(Semillas, PartidaRed, ::testing::Range(1u, 9u));
+
+namespace {
+
+// The kinds of message after which one table goes away: the deal, a card,
+// its count, a trick result, a panel, the turn, the points.
+struct Corte : ::testing::TestWithParam<const char*> {};
+
+}  // namespace
+
+TEST_P(Corte, ElOtroLadoSeEnteraYPuedeEmpezarOtroPartido)
+{
+    const QString codigo = QString::fromLatin1(GetParam());
+    Lado a(7, QStringLiteral("Ana"), 1), b(8, QStringLiteral("Beto"), 5);
+    a.m.computadoraEmpieza = false;
+    a.m.conFlor = false;
+    const int p1 = puertoLibre(), p2 = puertoLibre();
+    for (Lado* l : {&a, &b}) {
+        l->f().jred().enlace().puertoPrincipal = p1;
+        l->f().jred().enlace().puertoAlternativo = p2;
+        l->f().jred().abrir();
+    }
+    // Beto leaves (closes his connection window) right after receiving the message.
+    bool cortado = false;
+    Enlace& e = b.f().jred().enlace();
+    auto original = e.alRecibir;
+    e.alRecibir = [&, original](const QString& c, const QString& arg) {
+        const bool r = original(c, arg);
+        if (!cortado && c.startsWith(codigo)) {
+            cortado = true;
+            QTimer::singleShot(0, &b.f(), [&] { b.f().jred().descargar(); });
+        }
+        return r;
+    };
+    ASSERT_TRUE(a.f().jred().enlace().escuchar());
+    ASSERT_TRUE(b.f().jred().enlace().conectar(QStringLiteral("127.0.0.1")));
+    QElapsedTimer reloj;
+    reloj.start();
+    while (!cortado && reloj.elapsed() < 20000) {
+        QCoreApplication::processEvents();
+        if (!actuar(a, false))
+            actuar(b, false);
+    }
+    ASSERT_TRUE(cortado) << codigo.toStdString();
+    const QString aviso = QStringLiteral("El contrincante Beto se ha desconectado");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.m.fake.dialogs.texts().contains(aviso); }, 5000))
+        << a.m.fake.dialogs.texts().join(" / ").toStdString() << " red " << a.f().RedDos;
+    EXPECT_FALSE(a.f().jred().enlace().esperandoAcuse());
+    EXPECT_FALSE(b.f().jred().enlace().esperandoAcuse());
+    EXPECT_FALSE(a.f().RedDos);
+    EXPECT_FALSE(b.m.fake.dialogs.texts().contains(QStringLiteral("El contrincante Ana se ha desconectado")));
+    // Nothing more can be pressed on the table that was left.
+    EXPECT_FALSE(a.f().PuedeCantar);
+
+    // A new game against the computer from the menu.
+    a.m.fake.dialogs.defaultAnswer = true;
+    a.m.fake.clock.realEvents = false;
+    a.m.empezar();
+    EXPECT_FALSE(a.f().ManoTerminada);
+    EXPECT_EQ(a.f().Label2->caption(), QStringLiteral("Pc"));
+    EXPECT_EQ(a.f().PuntosM->caption(), QStringLiteral("0"));
+    EXPECT_TRUE(a.f().mensaje->isHidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(Mensajes, Corte, ::testing::Values("CAR0", "CA2V", "IJM", "POSC", "JUG", "BTON", "MANT", "DAR"));
