@@ -1,5 +1,6 @@
 // Whole matches on a headless table with zero pauses.
 #include "support/Jugador.h"
+#include "support/PartidaRed.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,3 +39,24 @@ static void BM_Partido(benchmark::State& state)
     state.counters["manos/partido"] = benchmark::Counter(manos / double(state.iterations()));
 }
 BENCHMARK(BM_Partido)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A whole two-player match over loopback TCP between two tables of this
+// process, zero pauses, both players singing and answering at random.
+static void BM_PartidoEnRed(benchmark::State& state)
+{
+    unsigned seed = 1;
+    int manos = 0;
+    for (auto _ : state) {
+        Lado a(seed, QStringLiteral("Ana"), 1), b(seed + 100, QStringLiteral("Beto"), 2);
+        a.m.computadoraEmpieza = seed % 2;
+        if (!conectarLados(a, b) || !jugarPartidoRed(a, b)) {
+            state.SkipWithError("a network match did not end");
+            return;
+        }
+        manos += a.manos + b.manos;
+        ++seed;
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["manos/partido"] = benchmark::Counter(manos / double(state.iterations()));
+}
+BENCHMARK(BM_PartidoEnRed)->Unit(benchmark::kMillisecond)->Iterations(10);

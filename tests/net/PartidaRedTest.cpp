@@ -4,7 +4,7 @@
 #include "net/AsientoRed.h"
 #include "net/Enlace.h"
 #include "net/JRed.h"
-#include "support/Jugador.h"
+#include "support/PartidaRed.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -20,75 +20,8 @@ namespace {
 
 int puntos(Etiqueta* l) { return l->caption().toInt(); }
 
-int puertoLibre()
-{
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
-
-struct Lado {
-    Lado(unsigned seed, const QString& nombre, int cara) : m(seed), gen(seed)
-    {
-        m.fake.clock.realEvents = true;
-        m.fake.clock.realWaitLimitMs = 10000;
-        m.fake.settings.save("Truco", "Config", "nombre", nombre);
-        m.fake.settings.save("Truco", "cara", "Numero", QString::number(cara));
-        QObject::connect(&m.form, &Form1::manoRepartida, [this] { ++manos; });
-    }
-    Form1& f() { return m.form; }
-    AsientoRed& red() { return m.form.asientoRed(); }
-    MesaDePrueba m;
-    std::mt19937 gen;
-    int manos = 0;
-};
-
-// One action of a scripted player, when his table lets him act.
-bool actuar(Lado& l, bool canta)
-{
-    Form1& f = l.f();
-    std::vector<QPushButton*> botones;
-    for (QPushButton* b : f.bt)
-        if (b->isEnabled())
-            botones.push_back(b);
-    if (f.Flor->isEnabled())
-        botones.push_back(f.Flor);
-    std::vector<int> cartas;
-    if (l.red().puedeJugar())
-        for (int i = 0; i < 3; ++i)
-            if (f.CH[i].Visible && !f.ICH[i]->isHidden())
-                cartas.push_back(i);
-    const bool mazo = f.AlMazo->isEnabled();
-    if (botones.empty() && cartas.empty())
-        return false;
-    const bool responde = f.bt[1]->isEnabled();
-    if (!cartas.empty() && !responde && (!canta || botones.empty() || l.gen() % 4 != 0)) {
-        f.ICH[cartas[l.gen() % cartas.size()]]->press();
-        return true;
-    }
-    if (mazo && canta && l.gen() % 12 == 0) {
-        f.AlMazo->click();
-        return true;
-    }
-    if (botones.empty())
-        return false;
-    botones[l.gen() % botones.size()]->click();
-    return true;
-}
-
 struct PartidaRed : ::testing::TestWithParam<unsigned> {
-    void conectar(Lado& a, Lado& b)
-    {
-        const int p1 = puertoLibre(), p2 = puertoLibre();
-        for (Lado* l : {&a, &b}) {
-            l->f().jred().enlace().puertoPrincipal = p1;
-            l->f().jred().enlace().puertoAlternativo = p2;
-            l->f().jred().abrir();
-        }
-        ASSERT_TRUE(a.f().jred().enlace().escuchar());
-        ASSERT_TRUE(b.f().jred().enlace().conectar(QStringLiteral("127.0.0.1")));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return a.manos > 0 && b.manos > 0; }, 10000));
-    }
+    void conectar(Lado& a, Lado& b) { ASSERT_TRUE(conectarLados(a, b)); }
 };
 
 }  // namespace
@@ -179,12 +112,6 @@ TEST_P(Corte, ElOtroLadoSeEnteraYPuedeEmpezarOtroPartido)
     Lado a(7, QStringLiteral("Ana"), 1), b(8, QStringLiteral("Beto"), 5);
     a.m.computadoraEmpieza = false;
     a.m.conFlor = false;
-    const int p1 = puertoLibre(), p2 = puertoLibre();
-    for (Lado* l : {&a, &b}) {
-        l->f().jred().enlace().puertoPrincipal = p1;
-        l->f().jred().enlace().puertoAlternativo = p2;
-        l->f().jred().abrir();
-    }
     // Beto leaves (closes his connection window) right after receiving the message.
     bool cortado = false;
     Enlace& e = b.f().jred().enlace();
@@ -197,8 +124,7 @@ TEST_P(Corte, ElOtroLadoSeEnteraYPuedeEmpezarOtroPartido)
         }
         return r;
     };
-    ASSERT_TRUE(a.f().jred().enlace().escuchar());
-    ASSERT_TRUE(b.f().jred().enlace().conectar(QStringLiteral("127.0.0.1")));
+    conectarLados(a, b);
     QElapsedTimer reloj;
     reloj.start();
     while (!cortado && reloj.elapsed() < 20000) {

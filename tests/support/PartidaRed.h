@@ -1,0 +1,28 @@
+#pragma once
+// Two tables of one test process playing each other over loopback TCP.
+#include "support/Jugador.h"
+
+#include <random>
+
+class AsientoRed;
+
+// One side: a table whose waits let the socket events through.
+struct Lado {
+    Lado(unsigned seed, const QString& nombre, int cara);
+    Form1& f() { return m.form; }
+    AsientoRed& red();
+    MesaDePrueba m;
+    std::mt19937 gen;
+    int manos = 0;
+};
+
+// A port nothing listens on right now.
+int puertoLibre();
+// Connects a (server) and b (client) through their connection windows and
+// waits for the first deal on both. False if they did not meet in time.
+bool conectarLados(Lado& a, Lado& b);
+// One action of a scripted player, when his table lets him act: a card, or
+// (when canta) now and then a call or the deck; any answer at random.
+bool actuar(Lado& l, bool canta);
+// Plays until the match ends on both tables. False when it stalled.
+bool jugarPartidoRed(Lado& a, Lado& b, int maxAcciones = 4000);
