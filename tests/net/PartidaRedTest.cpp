@@ -4,6 +4,8 @@
 #include "net/AsientoRed.h"
 #include "net/Enlace.h"
 #include "net/JRed.h"
+#include "net/CargadorWs.h"
+#include "net/rules/Protocolo.h"
 #include "support/PartidaRed.h"
 
 #include <QElapsedTimer>
@@ -154,3 +156,71 @@ TEST_P(Corte, ElOtroLadoSeEnteraYPuedeEmpezarOtroPartido)
 }
 
 INSTANTIATE_TEST_SUITE_P(Mensajes, Corte, ::testing::Values("CAR0", "CA2V", "IJM", "POSC", "JUG", "BTON", "MANT", "DAR"));
+
+// A peer that is only a wire in the test: it answers "OKOK" like any peer and
+// then sends what no game would. The table acknowledges, reports once and
+// stays as it was.
+TEST(MesaEnRed, LoQueNoTieneSentidoSeInformaUnaVezYLaMesaNoCambia)
+{
+    Lado a(3, QStringLiteral("Ana"), 1);
+    a.m.computadoraEmpieza = false;  // Ana leads: the raw peer never has the turn
+    const int p1 = puertoLibre(), p2 = puertoLibre();
+    a.f().jred().enlace().puertoPrincipal = p1;
+    a.f().jred().enlace().puertoAlternativo = p2;
+    a.f().jred().abrir();
+    ASSERT_TRUE(a.f().jred().enlace().escuchar());
+
+    FakeServices fp(9);
+    fp.clock.realEvents = true;
+    CargadorWs cargador(fp.services.programFolder);
+    ASSERT_TRUE(cargador.disponible());
+    Enlace peer(fp.services, cargador.crear());
+    peer.alRecibir = [](const QString&, const QString&) { return true; };
+    QObject::connect(&peer, &Enlace::conectadoComoCliente, [&] {
+        peer.enviarDirecto(QString::fromStdString(protocolo::saludo("Crudo", 4)));
+    });
+    peer.puertoPrincipal = p1;
+    ASSERT_TRUE(peer.conectar(QStringLiteral("127.0.0.1")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.manos > 0; }, 10000));
+    ASSERT_TRUE(a.red().puedeJugar());
+
+    auto foto = [&] {
+        QStringList s;
+        Form1& f = a.f();
+        s << f.PuntosM->caption() << f.PuntosH->caption() << QString::number(f.JugadasHumano)
+          << QString::number(f.JugadasMaquina) << f.LC->caption() << QString::fromStdString(a.red().panelLocal());
+        for (int t = 0; t < 3; ++t)
+            s << f.JM[t]->caption() << QString::number(f.Bazas[t]) << f.CM[t].Caption;
+        s << QString::number(f.TrucoCantado) << QString::number(f.EnvidoCantado);
+        return s;
+    };
+    const QStringList antes = foto();
+    const int cajas = a.m.fake.dialogs.shown.size();
+    // Out of turn, out of range, unknown, malformed, over-long, glued and
+    // split: each is answered "OKOK", so the sender never hangs.
+    for (const char* crudo : {"IJM01", "POSC3", "JUG02", "QUIE", "NOQU", "RETR", "XYZWhola", "DARHmucho",
+                              "BTON12", "CAM0ZZ", "VAL4OKOK"}) {
+        ASSERT_TRUE(peer.enviar(QString::fromLatin1(crudo))) << crudo;
+    }
+    ASSERT_TRUE(peer.enviar(QString(5000, QLatin1Char('x'))));
+    EXPECT_FALSE(peer.esperandoAcuse());
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(foto(), antes);
+    // Reported, never piled up: one box at a time.
+    const int nuevas = a.m.fake.dialogs.shown.size() - cajas;
+    EXPECT_GE(nuevas, 1);
+    for (int i = cajas; i < a.m.fake.dialogs.shown.size(); ++i)
+        EXPECT_TRUE(a.m.fake.dialogs.shown[i].text.startsWith(QStringLiteral("Se produjo el siguiente error ")))
+            << a.m.fake.dialogs.shown[i].text.toStdString();
+    // And the game goes on: Ana plays her card, the peer hears of it.
+    QString visto;
+    peer.alRecibir = [&](const QString& c, const QString& arg) {
+        if (c.startsWith(QLatin1String("IJM")))
+            visto = c + arg;
+        return true;
+    };
+    a.f().ICH_Click(0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !visto.isEmpty(); }, 5000));
+    EXPECT_EQ(visto, QStringLiteral("IJM00"));
+}
