@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -363,6 +364,11 @@ bool Setupfrm::instalar()
             ModSetup::ReplaceFile(QDir(desde).filePath(a), QDir(hacia).filePath(a));
         }
     }
+
+    // The banners' page engine, copied like the pictures when it is there.
+    const QString web = QDir(origen).filePath(QStringLiteral("NaipexWeb.so"));
+    if (QFileInfo::exists(web))
+        ModSetup::ReplaceFile(web, carpeta_ + QStringLiteral("NaipexWeb.so"));
 
     // 16 to 19.
     Porcentaje(85);

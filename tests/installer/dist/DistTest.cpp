@@ -94,6 +94,9 @@ TEST(Dist, WholeInstallationThenTheGameStartsFromTheMenu)
     for (const char* f : {"Truco.hlp", "Truco.cnt"})
         EXPECT_EQ(leer(carpeta + QLatin1String(f)), leer(kBin + QLatin1Char('/') + QLatin1String(f))) << f;
     EXPECT_EQ(leer(carpeta + QStringLiteral("Mswinsck.ocx")), leer(kDist + QStringLiteral("/Mswinsck.ocx")));
+    // The banners' page engine goes beside the game when the build made it.
+    if (QFileInfo::exists(kDist + QStringLiteral("/NaipexWeb.so")))
+        EXPECT_EQ(leer(carpeta + QStringLiteral("NaipexWeb.so")), leer(kDist + QStringLiteral("/NaipexWeb.so")));
     for (const char* sub : {"Fondos", "Cartas", "Sonidos", "Sonidos/Mujer"}) {
         const QString desde = kDist + QLatin1Char('/') + QLatin1String(sub);
         ASSERT_FALSE(archivos(desde).isEmpty()) << sub;
