@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTcpServer>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -48,6 +49,15 @@ TEST_P(PartidaRed, DosMesasJueganUnPartidoEntero)
     EXPECT_EQ(b.m.fake.dialogs.shown.front().title, QStringLiteral("Configuración del juego"));
     EXPECT_EQ(b.m.fake.dialogs.shown.front().text,
               QStringLiteral("Empieza %1\n¿Con flor? %2").arg(seed % 2 ? "Beto" : "Ana", a.f().ConFlor ? "SI" : "NO"));
+    // A chat line reaches the other table above its cards, between quotes.
+    b.f().mensaje->setText(QStringLiteral("¡Suerte, Ana!"));
+    b.f().enviar->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return a.f().LC->caption() == QStringLiteral("\"¡Suerte, Ana!\""); }, 5000));
+    EXPECT_TRUE(b.f().mensaje->text().isEmpty());
+    if (const QString carpeta = qEnvironmentVariable("TRUCO_CAPTURAS"); !carpeta.isEmpty()) {
+        a.f().grab().save(carpeta + QStringLiteral("/red-servidor.png"));
+        b.f().grab().save(carpeta + QStringLiteral("/red-cliente.png"));
+    }
     // Whoever was chosen leads the first hand.
     EXPECT_EQ(b.red().puedeJugar(), seed % 2 == 1);
     EXPECT_EQ(a.red().puedeJugar(), seed % 2 == 0);
