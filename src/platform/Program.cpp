@@ -10,7 +10,7 @@ namespace {
 QString xdg(const char* variable, const QString& porDefecto)
 {
     const QString v = qEnvironmentVariable(variable);
-    // The base directory specification ignores relative paths.
+    // XDG ignores relative paths in these variables.
     return !v.isEmpty() && QDir::isAbsolutePath(v) ? v : QDir::homePath() + porDefecto;
 }
 
