@@ -18,15 +18,7 @@ struct Cantos : ::testing::Test {
         ASSERT_FALSE(f.TurnoMaquina);
         ASSERT_FALSE(f.ManoTerminada);
     }
-    QString panel() const
-    {
-        QString s;
-        for (auto* b : f.bt)
-            s += b->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-        s += f.Flor->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-        s += f.AlMazo->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-        return s;
-    }
+    QString panel() const { return mascaraDelPanel(f); }
 };
 
 }  // namespace

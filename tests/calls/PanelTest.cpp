@@ -8,16 +8,7 @@ namespace {
 
 int puntos(Etiqueta* l) { return l->caption().toInt(); }
 
-// Enabled state of bt(0..7), Flor and AlMazo as a mask.
-QString panel(const Form1& f)
-{
-    QString s;
-    for (auto* b : f.bt)
-        s += b->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-    s += f.Flor->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-    s += f.AlMazo->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-    return s;
-}
+QString panel(const Form1& f) { return mascaraDelPanel(f); }
 
 // No envido button that would do nothing may stay enabled.
 bool algunEnvido(const Form1& f) { return f.bt[2]->isEnabled() || f.bt[4]->isEnabled() || f.bt[6]->isEnabled(); }

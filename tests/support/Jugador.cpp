@@ -120,6 +120,16 @@ bool JugadorGuionado::jugarPartido(int maxAcciones)
     return m_.form.PartidoTerminado;
 }
 
+QString mascaraDelPanel(const Form1& f)
+{
+    QString s;
+    for (auto* b : f.bt)
+        s += b->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    s += f.Flor->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    s += f.AlMazo->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    return s;
+}
+
 void ponerCartas(Form1& f, const QStringList& humano, const QStringList& maquina)
 {
     for (int i = 0; i < 3; ++i) {

@@ -24,6 +24,9 @@ struct MesaDePrueba {
     void empezar();
 };
 
+// Enabled state of bt(0..7), Flor and AlMazo as a mask of '1' and '0'.
+QString mascaraDelPanel(const Form1& f);
+
 // Puts known cards in both hands of the hand under way (codes like "7E").
 void ponerCartas(Form1& f, const QStringList& humano, const QStringList& maquina);
 
