@@ -13,6 +13,7 @@
 #include <QTcpServer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -54,6 +55,13 @@ TEST_P(PartidaRed, DosMesasJueganUnPartidoEntero)
     b.f().enviar->click();
     EXPECT_TRUE(QTest::qWaitFor([&] { return a.f().LC->caption() == QStringLiteral("\"¡Suerte, Ana!\""); }, 5000));
     EXPECT_TRUE(b.f().mensaje->text().isEmpty());
+    // A face changed on the table changes on the other table too.
+    a.f().Command6->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return b.red().voz() == QStringLiteral("4"); }, 5000));
+    EXPECT_EQ(b.f().car[2]->toolTip(), QStringLiteral("Ana"));
+    // The third-trick watchdog of the game against the computer stays off.
+    EXPECT_FALSE(a.f().Tmrparche.isActive());
+    EXPECT_FALSE(b.f().Tmrparche.isActive());
     if (const QString carpeta = qEnvironmentVariable("TRUCO_CAPTURAS"); !carpeta.isEmpty()) {
         a.f().grab().save(carpeta + QStringLiteral("/red-servidor.png"));
         b.f().grab().save(carpeta + QStringLiteral("/red-cliente.png"));
@@ -233,4 +241,20 @@ TEST(MesaEnRed, LoQueNoTieneSentidoSeInformaUnaVezYLaMesaNoCambia)
     a.f().ICH_Click(0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !visto.isEmpty(); }, 5000));
     EXPECT_EQ(visto, QStringLiteral("IJM00"));
+}
+
+// Without the socket control the game against the computer still works, and
+// network play says clearly what is missing.
+TEST(MesaEnRed, SinElControlDeRedLoDiceYSeSigueJugandoContraLaPc)
+{
+    QTemporaryDir vacia;
+    MesaDePrueba m(2);
+    m.fake.services.programFolder = vacia.path();
+    m.form.red_Click();
+    ASSERT_FALSE(m.fake.dialogs.shown.empty());
+    EXPECT_EQ(m.fake.dialogs.shown.back().text, CargadorWs::mensajeFalta());
+    EXPECT_FALSE(m.form.RedDos);
+    m.empezar();
+    EXPECT_FALSE(m.form.ManoTerminada);
+    EXPECT_EQ(m.form.Label2->caption(), QStringLiteral("Pc"));
 }
