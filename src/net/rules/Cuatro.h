@@ -1,0 +1,146 @@
+#pragma once
+// Rules of the four-player game in pairs as plain functions. Seats are the
+// host's: 0 the host, 1 his right-hand opponent, 2 his partner, 3 his
+// left-hand opponent; play goes from seat s to seat s + 1. Seats 0 and 2 are
+// the host's pair ("M" on the host's table), 1 and 3 the other ("H").
+#include "calls/rules/Reglas.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cuatro {
+
+// ---- Seats and turns --------------------------------------------------------
+
+int siguiente(int asiento);
+int anterior(int asiento);
+int companero(int asiento);
+bool mismaPareja(int a, int b);
+// The mano leads the first trick: the seat after the dealer.
+int mano(int repartidor);
+// Each new hand the deal moves one seat on.
+int siguienteRepartidor(int repartidor);
+// The four seats in play order from the one who leads.
+std::array<int, 4> ordenDesde(int primero);
+
+// ---- Who sits where ---------------------------------------------------------
+
+// `AsientoSocket(seat)` gives the socket of the client in that seat and
+// `SocketAsiento(socket)` the seat of the client on that socket. The host has
+// no socket: entry 0 of both is 0.
+struct Asientos {
+    std::array<int, 4> AsientoSocket{};
+    std::array<int, 4> SocketAsiento{};
+    bool operator==(const Asientos&) const = default;
+};
+// The partner (socket 1..3) takes seat 2; the two other clients take seats 1
+// and 3 in socket order. Nothing when no partner was chosen.
+std::optional<Asientos> asientos(int socketCompanero);
+
+// ---- Messages to the clients ------------------------------------------------
+
+// One message for the client in a seat (1..3).
+struct Envio {
+    int asiento = 0;
+    std::string mensaje;
+    bool operator==(const Envio&) const = default;
+};
+
+// "PIES" to each client: the dealer's seat relative to him.
+std::vector<Envio> pies(int repartidor);
+
+// A played card relayed to one receiver: 'D' from his right, 'M' from his
+// partner, 'I' from his left; nothing to the player himself.
+std::optional<char> ladoJugada(int emisor, int receptor);
+// "JUGD"/"JUGM"/"JUGI" + trick + card to every client except the one who
+// played it.
+std::vector<Envio> relevoJugada(int emisor, int baza, std::string_view carta);
+
+// `CambioMensaje(QuienSoy, Mens)`: "DICE" + the speaker's seat relative to
+// each receiver + the phrase, to every client except the speaker.
+std::vector<Envio> cambioMensaje(int quienSoy, std::string_view mens);
+// As `CambioMensaje`, and the speaker himself (a client) gets "DICE0": the
+// envido announcements, which the speaker's own table does not show itself.
+std::vector<Envio> anuncio(int quien, std::string_view frase);
+
+// Points to a pair: each client's "DARM" (his own pair) or "DARH" (the other).
+std::vector<Envio> darPuntos(int asientoGanador, int puntos);
+// The host's score side for a seat's pair: 'M' seats 0 and 2, 'H' 1 and 3.
+char ladoEnHost(int asiento);
+
+// The chat line goes to the sender's partner only. The host sends to seat 2;
+// a client's line reaches the host, which shows it when it comes from seat 2
+// (partner 0) and forwards it between seats 1 and 3.
+int destinoChat(int emisor);
+
+// ---- Calls ------------------------------------------------------------------
+
+enum class Canto { Truco, Retruco, Vale4, Envido, RealEnvido, FaltaEnvido };
+
+// The phrase shown and relayed for a client's call or answer code ("4TRU"
+// "Truco" ... "4NOQ" "No Quiero"); empty for any other code.
+std::string_view fraseDe(std::string_view codigo);
+// The call of a code, nothing for the answers "4QUI", "4NOQ" and others.
+std::optional<Canto> cantoDe(std::string_view codigo);
+
+// The opponent of `quien` who plays later in the order from the mano.
+int pieContrario(int quien, int repartidor);
+
+struct EstadoCanto {
+    int repartidor = 0;
+    int cartasEnBaza = 0;      // cards on the table in the current trick
+    bool hostJugo = false;     // the host has played a card in this hand
+    bool primerEnvido = true;  // no envido was sung before this call
+    bool envidoPosible = true; // the answer to a truco may still raise an envido
+};
+
+struct Respuesta {
+    int asiento = 0;  // the opponent who answers
+    std::string panel;
+    bool operator==(const Respuesta&) const = default;
+};
+// Who answers a call made at seat `quien`, and the panel he is given.
+Respuesta quienResponde(Canto canto, int quien, const EstadoCanto& e);
+
+// ---- Tricks -----------------------------------------------------------------
+
+enum class Fin { Sigue, GanaMaquina, GanaHumano };  // from the host's side
+
+struct Analisis {
+    int resultado = 0;  // `Bazas(t)`: 2 the host's pair, 1 parda, 0 the others
+    int ganador = 0;    // seat holding the highest card
+    bool parda = false;
+    Fin fin = Fin::Sigue;
+    int lidera = -1;    // seat leading the next trick; -1 when the hand is over
+    std::array<int, 3> bazas{};  // the results with this trick recorded
+};
+// `Analizar`: decides trick t (0..2) from the four cards' values by seat.
+// A tie with one's own partner is no parda. Every complete trick is settled,
+// the third included, so a hand always ends by its third trick.
+Analisis analizar(const std::array<int, 4>& valores, int repartidor, const std::array<int, 3>& bazas,
+                  int t);
+
+// ---- Envido -----------------------------------------------------------------
+
+// `TantosLado`: envido points and flor of a side player's three cards, by the
+// rule of `Ver_Tantos`.
+reglas::Tantos tantosLado(const std::array<std::string, 3>& cartas);
+
+struct Anuncio {
+    int asiento = 0;
+    std::string frase;  // the points, or "Son Buenas"
+    bool operator==(const Anuncio&) const = default;
+};
+struct EnvidoMesa {
+    std::array<Anuncio, 4> anuncios;  // in speaking order
+    int mejor = 0;                    // seat whose pair scores
+};
+// The four players' points spoken in turn from the mano. A player says his
+// points unless he cannot beat the best the other pair has said, and then
+// "Son Buenas". The best is the first strictly highest: ties go to the mano.
+EnvidoMesa envidoMesa(const std::array<int, 4>& tantos, int repartidor);
+
+}  // namespace cuatro
