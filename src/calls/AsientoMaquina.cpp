@@ -2,7 +2,22 @@
 
 #include "game/Form1.h"
 
-void AsientoMaquina::jugar(int Index) { f_.jugarContraMaquina(Index); }
-void AsientoMaquina::cantar(int Index) { f_.cantoContraMaquina(Index); }
-void AsientoMaquina::flor() { f_.florContraMaquina(); }
-void AsientoMaquina::alMazo() { f_.mazoContraMaquina(); }
+// The machine's card is due: the first, second or third of the hand.
+void AsientoMaquina::juega()
+{
+    if (f_.JugadasMaquina == 0)
+        Primera_carta();
+    else if (f_.JugadasMaquina == 1)
+        Segunda_carta();
+    else
+        Tercera_carta();
+}
+
+void AsientoMaquina::jugarContraMaquina(int Index)
+{
+    if (f_.PausaActiva || f_.ManoTerminada || !f_.PuedeCantar)
+        return;
+    if (f_.JugadasMaquina > f_.JugadasHumano && f_.TurnoMaquina)
+        f_.TurnoMaquina = false;  // the machine already played to this trick
+    f_.CH_Click(Index);
+}

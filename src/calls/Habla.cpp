@@ -1,6 +1,7 @@
 // What the players say: speech labels, voice files and the flor verses.
 #include "calls/FFlor.h"
 #include "calls/rules/Reglas.h"
+#include "calls/AsientoMaquina.h"
 #include "game/Form1.h"
 #include "platform/Carpetas.h"
 #include "platform/Clock.h"
@@ -53,24 +54,24 @@ void Form1::decir(Etiqueta* quien, const QString& texto)
         quien->setCaption(texto);
 }
 
-void Form1::CantarFlor(bool Atrevido)
+void AsientoMaquina::CantarFlor(bool Atrevido)
 {
-    if (!versoElegido) {
-        versoActual = reglas::primerVerso(s_.clock.uniform());
-        versoElegido = true;
+    if (!f_.versoElegido) {
+        f_.versoActual = reglas::primerVerso(f_.services().clock.uniform());
+        f_.versoElegido = true;
     } else {
-        versoActual = reglas::siguienteVerso(versoActual);
+        f_.versoActual = reglas::siguienteVerso(f_.versoActual);
     }
     if (Atrevido) {
-        decir(LC, QStringLiteral("Flor por atrevido"));
-        Sonar(13, 0, QString());
-        FlorCantada = EnvidoCantado = true;
-        Pausa(0.8);
-        DarPuntos(QStringLiteral("M"), 3);
+        f_.decir(f_.LC, QStringLiteral("Flor por atrevido"));
+        f_.Sonar(13, 0, QString());
+        f_.FlorCantada = f_.EnvidoCantado = true;
+        f_.Pausa(0.8);
+        f_.DarPuntos(QStringLiteral("M"), 3);
         return;
     }
-    decir(LC, QStringLiteral("Flor"));
-    FFlor w(*this, QLatin1Char('"') + verso(versoActual) + QLatin1Char('"'));
-    emit ventanaModal(&w);
+    f_.decir(f_.LC, QStringLiteral("Flor"));
+    FFlor w(f_, QLatin1Char('"') + verso(f_.versoActual) + QLatin1Char('"'));
+    emit f_.ventanaModal(&w);
     w.exec();
 }

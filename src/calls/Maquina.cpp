@@ -1,5 +1,6 @@
 // The machine opponent: which card it plays and when it sings the truco ladder.
 #include "calls/rules/Reglas.h"
+#include "calls/AsientoMaquina.h"
 #include "game/Form1.h"
 #include "game/rules/Cartas.h"
 #include "platform/Clock.h"
@@ -9,157 +10,150 @@ int entero(const QString& s) { return s.trimmed().toInt(); }
 }  // namespace
 
 // First card in hand (index order) with the lowest or highest value.
-int Form1::cartaExtrema(bool mayor) const
+int AsientoMaquina::cartaExtrema(bool mayor) const
 {
     int k = -1;
     for (int i = 0; i < 3; ++i) {
-        if (!CM[i].Visible)
+        if (!f_.CM[i].Visible)
             continue;
-        const int v = entero(CM[i].Tag);
-        if (k < 0 || (mayor ? v > entero(CM[k].Tag) : v < entero(CM[k].Tag)))
+        const int v = entero(f_.CM[i].Tag);
+        if (k < 0 || (mayor ? v > entero(f_.CM[k].Tag) : v < entero(f_.CM[k].Tag)))
             k = i;
     }
     return k;
 }
 
-void Form1::jugarCarta(int k)
+void AsientoMaquina::jugarCarta(int k)
 {
-    const int t = JugadasMaquina;
+    const int t = f_.JugadasMaquina;
     if (k < 0 || t > 2)
         return;
-    mostrarCarta(IJM[t], JM[t], CM[k], ICM[k]->picture());
-    CM[k].Visible = false;
-    ICM[k]->hide();
-    ++JugadasMaquina;
+    f_.mostrarCarta(f_.IJM[t], f_.JM[t], f_.CM[k], f_.ICM[k]->picture());
+    f_.CM[k].Visible = false;
+    f_.ICM[k]->hide();
+    ++f_.JugadasMaquina;
 }
 
 // True when the machine is really due to play; otherwise the turn goes back.
-bool Form1::maquinaDebeJugar()
+bool AsientoMaquina::maquinaDebeJugar()
 {
-    if (ManoTerminada || !PuedeCantar)
+    if (f_.ManoTerminada || !f_.PuedeCantar)
         return false;
-    if (JugadasMaquina > JugadasHumano) {
-        TurnoMaquina = false;
+    if (f_.JugadasMaquina > f_.JugadasHumano) {
+        f_.TurnoMaquina = false;
         return false;
     }
-    return JugadasMaquina < 3;
+    return f_.JugadasMaquina < 3;
 }
 
-void Form1::jugar_menor(int)
+void AsientoMaquina::jugar_menor(int)
 {
     if (maquinaDebeJugar())
         jugarCarta(cartaExtrema(false));
 }
 
-void Form1::Jugar_mayor()
+void AsientoMaquina::Jugar_mayor()
 {
     if (maquinaDebeJugar())
         jugarCarta(cartaExtrema(true));
 }
 
-int Form1::PromValor() const
+int AsientoMaquina::PromValor() const
 {
     int v[3], n = 0;
-    for (const Portador& c : CM)
+    for (const Portador& c : f_.CM)
         if (c.Visible)
             v[n++] = entero(c.Tag);
     return reglas::promValor(v, n);
 }
 
-// The human plays next: his panel for the state of the bets.
-void Form1::turnoDelHumano()
-{
-    TurnoMaquina = false;
-    DeshBotones(true);
-}
-
 // The machine played its card: decide the trick if it was the second card.
-void Form1::despuesDeJugar()
+void AsientoMaquina::despuesDeJugar()
 {
-    if (JugadasMaquina == JugadasHumano)
-        cerrarBaza();
+    if (f_.JugadasMaquina == f_.JugadasHumano)
+        f_.cerrarBaza();
     else
-        turnoDelHumano();
+        f_.turnoDelHumano();
 }
 
-reglas::Mesa Form1::mesa() const
+reglas::Mesa AsientoMaquina::mesa() const
 {
     reglas::Mesa m;
-    m.jugadasMaquina = JugadasMaquina;
-    m.jugadasHumano = JugadasHumano;
-    m.bazas = Bazas;
+    m.jugadasMaquina = f_.JugadasMaquina;
+    m.jugadasHumano = f_.JugadasHumano;
+    m.bazas = f_.Bazas;
     for (int t = 0; t < 3; ++t) {
-        m.jm[t] = entero(JM[t]->Tag);
-        m.jh[t] = entero(JH[t]->Tag);
+        m.jm[t] = entero(f_.JM[t]->Tag);
+        m.jh[t] = entero(f_.JH[t]->Tag);
     }
     m.promValor = PromValor();
-    m.puntosHumano = puntos(QStringLiteral("H"));
+    m.puntosHumano = f_.puntos(QStringLiteral("H"));
     return m;
 }
 
-void Form1::Primera_carta()
+void AsientoMaquina::Primera_carta()
 {
-    if (ManoTerminada)
+    if (f_.ManoTerminada)
         return;
-    const int mano = manoNumero;
+    const int mano = f_.manoNumero;
     bool florCantada = false;
-    if (ConFlor && FlorMaquina && !FlorCantada) {
+    if (f_.ConFlor && f_.FlorMaquina && !f_.FlorCantada) {
         CantarFlor(false);
         florCantada = true;
-        if (mano != manoNumero || ManoTerminada)
+        if (mano != f_.manoNumero || f_.ManoTerminada)
             return;
     }
-    if (JugadasHumano == 0) {
+    if (f_.JugadasHumano == 0) {
         // The machine is mano and leads.
-        Pausa(0.5);
-        if (mano != manoNumero || ManoTerminada)
+        f_.Pausa(0.5);
+        if (mano != f_.manoNumero || f_.ManoTerminada)
             return;
-        if (!florCantada && !EnvidoCantado && TantosMaquina >= 20) {
-            s_.clock.reseed();
-            const int sorteo = static_cast<int>(2 * s_.clock.uniform());
-            if (reglas::cantaEnvidoMano(TantosMaquina, EnvidoCantado, sorteo)) {
+        if (!florCantada && !f_.EnvidoCantado && f_.TantosMaquina >= 20) {
+            f_.services().clock.reseed();
+            const int sorteo = static_cast<int>(2 * f_.services().clock.uniform());
+            if (reglas::cantaEnvidoMano(f_.TantosMaquina, f_.EnvidoCantado, sorteo)) {
                 if (envidoDeLaMaquina())
                     return;
             } else {
                 // Holds its envido back and leads.
                 jugar_menor(0);
-                TurnoMaquina = false;
+                f_.TurnoMaquina = false;
                 // The human may still go to the deck, as on every turn of his.
-                Botones(QStringLiteral("1010101--1"));
+                f_.Botones(QStringLiteral("1010101--1"));
                 return;
             }
         }
         jugar_menor(0);
-        turnoDelHumano();
+        f_.turnoDelHumano();
         return;
     }
     // The human led: the machine is pie.
-    if (!florCantada && reglas::cantaEnvidoPie(TantosMaquina, EnvidoCantado)) {
+    if (!florCantada && reglas::cantaEnvidoPie(f_.TantosMaquina, f_.EnvidoCantado)) {
         if (envidoDeLaMaquina())
             return;
     }
-    if (!FlorCantada && PromValor() > 5 && !TrucoCantado) {
+    if (!f_.FlorCantada && PromValor() > 5 && !f_.TrucoCantado) {
         if (Cantar_Truco(4, 0))
             return;
     }
-    if (mano != manoNumero || ManoTerminada)
+    if (mano != f_.manoNumero || f_.ManoTerminada)
         return;
     jugar_menor(0);
     despuesDeJugar();
 }
 
-void Form1::Segunda_carta()
+void AsientoMaquina::Segunda_carta()
 {
-    if (ManoTerminada)
+    if (f_.ManoTerminada)
         return;
-    const int mano = manoNumero;
-    if (JugadasHumano > JugadasMaquina) {
+    const int mano = f_.manoNumero;
+    if (f_.JugadasHumano > f_.JugadasMaquina) {
         // Beat the human's card with the weakest card that does it.
-        const int h = entero(JH[JugadasMaquina]->Tag);
+        const int h = entero(f_.JH[f_.JugadasMaquina]->Tag);
         int k = -1, cota = 15;
         for (int i = 0; i < 3; ++i) {
-            const int v = entero(CM[i].Tag);
-            if (CM[i].Visible && v > h && v < cota) {
+            const int v = entero(f_.CM[i].Tag);
+            if (f_.CM[i].Visible && v > h && v < cota) {
                 cota = v;
                 k = i;
             }
@@ -169,98 +163,98 @@ void Form1::Segunda_carta()
             despuesDeJugar();
             return;
         }
-        if (!TrucoCantado) {
+        if (!f_.TrucoCantado) {
             if (Cantar_Truco(k, 0))
                 return;
-        } else if (!TrucoPorMaquina && !RetrucoCantado) {
+        } else if (!f_.TrucoPorMaquina && !f_.RetrucoCantado) {
             if (retrucoDeLaMaquina())
                 return;
         }
-        if (mano != manoNumero || ManoTerminada)
+        if (mano != f_.manoNumero || f_.ManoTerminada)
             return;
         jugarCarta(k);
         despuesDeJugar();
         return;
     }
-    if (Bazas[0] == reglas::Parda) {
+    if (f_.Bazas[0] == reglas::Parda) {
         // The second trick decides the hand: sing and lead the best card.
         if (Cantar_Truco(cartaExtrema(true), 0))
             return;
-        if (mano != manoNumero || ManoTerminada)
+        if (mano != f_.manoNumero || f_.ManoTerminada)
             return;
         Jugar_mayor();
     } else {
         jugar_menor(0);
     }
-    turnoDelHumano();
+    f_.turnoDelHumano();
 }
 
-void Form1::Tercera_carta()
+void AsientoMaquina::Tercera_carta()
 {
-    if (ManoTerminada)
+    if (f_.ManoTerminada)
         return;
-    const int mano = manoNumero;
+    const int mano = f_.manoNumero;
     const int k = cartaExtrema(false);
     if (k < 0)
         return;
-    if (JugadasHumano < 3) {
+    if (f_.JugadasHumano < 3) {
         jugarCarta(k);
-        turnoDelHumano();
+        f_.turnoDelHumano();
         return;
     }
-    if (reglas::cantaEnTercera(entero(JH[2]->Tag), entero(CM[k].Tag))) {
-        if (!TrucoCantado) {
+    if (reglas::cantaEnTercera(entero(f_.JH[2]->Tag), entero(f_.CM[k].Tag))) {
+        if (!f_.TrucoCantado) {
             Cantar_Truco(4, 1);
-            Esperar();
-            if (mano != manoNumero || ManoTerminada || respuestaAlTruco())
+            f_.Esperar();
+            if (mano != f_.manoNumero || f_.ManoTerminada || respuestaAlTruco())
                 return;
-        } else if (!TrucoPorMaquina && !RetrucoCantado) {
+        } else if (!f_.TrucoPorMaquina && !f_.RetrucoCantado) {
             if (retrucoDeLaMaquina())
                 return;
-        } else if (TrucoPorMaquina && RetrucoCantado && !Vale4Cantado) {
-            decir(LC, QStringLiteral("Quiero vale 4"));
-            Sonar(5, 0, QString());
-            Vale4Cantado = true;
-            for (auto* b : bt)
+        } else if (f_.TrucoPorMaquina && f_.RetrucoCantado && !f_.Vale4Cantado) {
+            f_.decir(f_.LC, QStringLiteral("Quiero vale 4"));
+            f_.Sonar(5, 0, QString());
+            f_.Vale4Cantado = true;
+            for (auto* b : f_.bt)
                 b->setEnabled(false);
-            bt[1]->setEnabled(true);
-            bt[3]->setEnabled(true);
-            AlMazo->setEnabled(true);
-            Esperar();
-            if (mano != manoNumero || ManoTerminada)
+            f_.bt[1]->setEnabled(true);
+            f_.bt[3]->setEnabled(true);
+            f_.AlMazo->setEnabled(true);
+            f_.Esperar();
+            if (mano != f_.manoNumero || f_.ManoTerminada)
                 return;
-            if (BotonPulsado == 3) {
-                DarPuntos(QStringLiteral("M"), 3);
-                GanaMaquina(true);
+            if (f_.BotonPulsado == 3) {
+                f_.DarPuntos(QStringLiteral("M"), 3);
+                f_.GanaMaquina(true);
                 return;
             }
-            Vale4Querido = true;
+            f_.Vale4Querido = true;
         }
-        if (mano != manoNumero || ManoTerminada)
+        if (mano != f_.manoNumero || f_.ManoTerminada)
             return;
     }
     jugarCarta(k);
     despuesDeJugar();
 }
 
-bool Form1::Cantar_Truco(int a, int b)
+bool AsientoMaquina::Cantar_Truco(int a, int b)
 {
-    if (TrucoCantado)
+    if (f_.TrucoCantado)
         return false;
-    decir(LC, QStringLiteral("Truco"));
-    Sonar(3, 0, QString());
-    TantoEnJuego = 2;
-    TrucoCantado = TrucoPorMaquina = true;
-    for (auto* x : bt)
+    f_.decir(f_.LC, QStringLiteral("Truco"));
+    f_.Sonar(3, 0, QString());
+    f_.TantoEnJuego = 2;
+    f_.TrucoCantado = f_.TrucoPorMaquina = true;
+    for (auto* x : f_.bt)
         x->setEnabled(false);
     for (int i : {1, 3, 5})
-        bt[i]->setEnabled(true);
-    AlMazo->setEnabled(true);
+        f_.bt[i]->setEnabled(true);
+    f_.AlMazo->setEnabled(true);
     if (b != 0)
         return false;  // the caller waits and reads the answer
-    const int mano = manoNumero;
-    Esperar();
-    if (mano != manoNumero || ManoTerminada || respuestaAlTruco())
+    const int mano = f_.manoNumero;
+    f_.Esperar();
+    if (mano != f_.manoNumero || f_.ManoTerminada || respuestaAlTruco())
         return true;
     if (a == 4)
         return false;  // the caller plays its card
@@ -270,133 +264,133 @@ bool Form1::Cantar_Truco(int a, int b)
 }
 
 // The human's answer to the machine's truco. True when the hand has ended.
-bool Form1::respuestaAlTruco()
+bool AsientoMaquina::respuestaAlTruco()
 {
-    switch (BotonPulsado) {
+    switch (f_.BotonPulsado) {
     case 3:
-        DarPuntos(QStringLiteral("M"), 1);
-        GanaMaquina(true);
+        f_.DarPuntos(QStringLiteral("M"), 1);
+        f_.GanaMaquina(true);
         return true;
     case 5:
         // A retruco answered to the machine's truco is always accepted.
-        TrucoQuerido = RetrucoCantado = true;
+        f_.TrucoQuerido = f_.RetrucoCantado = true;
         quiero(QStringLiteral("Quiero"));
-        RetrucoQuerido = true;
+        f_.RetrucoQuerido = true;
         return false;
     default:
-        TrucoQuerido = true;
-        return ManoTerminada;
+        f_.TrucoQuerido = true;
+        return f_.ManoTerminada;
     }
 }
 
-void Form1::Cantar_retruco()
+void AsientoMaquina::Cantar_retruco()
 {
-    decir(LC, QStringLiteral("Quiero retruco"));
-    Sonar(4, 0, QString());
-    TrucoQuerido = RetrucoCantado = true;
-    TrucoPorMaquina = false;
+    f_.decir(f_.LC, QStringLiteral("Quiero retruco"));
+    f_.Sonar(4, 0, QString());
+    f_.TrucoQuerido = f_.RetrucoCantado = true;
+    f_.TrucoPorMaquina = false;
     for (int i : {1, 3, 7})
-        bt[i]->setEnabled(true);
-    AlMazo->setEnabled(true);
-    Esperar();
+        f_.bt[i]->setEnabled(true);
+    f_.AlMazo->setEnabled(true);
+    f_.Esperar();
 }
 
 // The machine raises the human's truco. True when the hand has ended.
-bool Form1::retrucoDeLaMaquina()
+bool AsientoMaquina::retrucoDeLaMaquina()
 {
-    const int mano = manoNumero;
+    const int mano = f_.manoNumero;
     Cantar_retruco();
-    if (mano != manoNumero || ManoTerminada)
+    if (mano != f_.manoNumero || f_.ManoTerminada)
         return true;
-    switch (BotonPulsado) {
+    switch (f_.BotonPulsado) {
     case 3:
-        DarPuntos(QStringLiteral("M"), 2);
-        GanaMaquina(true);
+        f_.DarPuntos(QStringLiteral("M"), 2);
+        f_.GanaMaquina(true);
         return true;
     case 7:
         // A vale cuatro answered to the machine's retruco is always accepted.
-        Vale4Cantado = true;
+        f_.Vale4Cantado = true;
         quiero(QStringLiteral("Quiero"));
-        Vale4Querido = true;
-        RetrucoQuerido = true;
+        f_.Vale4Querido = true;
+        f_.RetrucoQuerido = true;
         return false;
     default:
-        RetrucoQuerido = true;
+        f_.RetrucoQuerido = true;
         return false;
     }
 }
 
 // ---- Answers to the human's truco ladder ----------------------------------------
 
-void Form1::quiero(const QString& dicho)
+void AsientoMaquina::quiero(const QString& dicho)
 {
-    decir(LC, dicho);
-    Sonar(0, 0, QString());
+    f_.decir(f_.LC, dicho);
+    f_.Sonar(0, 0, QString());
 }
 
 // The machine refuses: the human scores what the hand was worth before.
-void Form1::noQuiero(int puntosHumano)
+void AsientoMaquina::noQuiero(int puntosHumano)
 {
-    decir(LC, QStringLiteral("No Quiero"));
-    Sonar(2, 0, QString());
-    DarPuntos(QStringLiteral("H"), puntosHumano);
-    GanaHumano(true, 1);
+    f_.decir(f_.LC, QStringLiteral("No Quiero"));
+    f_.Sonar(2, 0, QString());
+    f_.DarPuntos(QStringLiteral("H"), puntosHumano);
+    f_.GanaHumano(true, 1);
 }
 
-void Form1::responderTrucoHumano()
+void AsientoMaquina::responderTrucoHumano()
 {
-    const int mano = manoNumero;
-    if (JugadasMaquina == 0 && !EnvidoCantado && TantosMaquina >= 21) {
+    const int mano = f_.manoNumero;
+    if (f_.JugadasMaquina == 0 && !f_.EnvidoCantado && f_.TantosMaquina >= 21) {
         // The envido goes before the truco.
         if (envidoDeLaMaquina(false))
             return;
-        if (mano != manoNumero || ManoTerminada)
+        if (mano != f_.manoNumero || f_.ManoTerminada)
             return;
     }
-    TrucoCantado = true;
-    TrucoPorMaquina = false;
+    f_.TrucoCantado = true;
+    f_.TrucoPorMaquina = false;
     const auto r = reglas::aceptaTruco(mesa());
     if (r == reglas::Respuesta::NoQuiero)
         return noQuiero(1);
     quiero(r == reglas::Respuesta::QuieroParda ? QStringLiteral("Quiero ") : QStringLiteral("Quiero"));
-    TrucoQuerido = true;
+    f_.TrucoQuerido = true;
     continuarMaquina();
 }
 
-void Form1::responderRetrucoHumano()
+void AsientoMaquina::responderRetrucoHumano()
 {
-    RetrucoCantado = true;
+    f_.RetrucoCantado = true;
     if (!reglas::aceptaRetruco(mesa()))
         return noQuiero(2);
     quiero(QStringLiteral("Quiero"));
-    RetrucoQuerido = true;
+    f_.RetrucoQuerido = true;
     continuarMaquina();
 }
 
-void Form1::responderVale4Humano()
+void AsientoMaquina::responderVale4Humano()
 {
-    Vale4Cantado = true;
+    f_.Vale4Cantado = true;
     if (!reglas::aceptaVale4(mesa()))
         return noQuiero(3);
     quiero(QStringLiteral("Quiero"));
-    Vale4Querido = true;
+    f_.Vale4Querido = true;
     continuarMaquina();
 }
 
 // After an accepted call, the machine plays if the trick waits for its
 // card; otherwise the human goes on.
-void Form1::continuarMaquina()
+void AsientoMaquina::continuarMaquina()
 {
-    if (ManoTerminada)
+    if (f_.ManoTerminada)
         return;
-    if (JugadasHumano <= JugadasMaquina) {
-        turnoDelHumano();
+    if (f_.JugadasHumano <= f_.JugadasMaquina) {
+        f_.turnoDelHumano();
         return;
     }
-    TurnoMaquina = true;
-    if (JugadasMaquina == 0)
+    f_.TurnoMaquina = true;
+    if (f_.JugadasMaquina == 0)
         Primera_carta();
-    else if (JugadasMaquina == 1)
+    else if (f_.JugadasMaquina == 1)
         Segunda_carta();
     else
         Tercera_carta();

@@ -1,5 +1,6 @@
 // The call panel: the mask, the human's presses and going to the deck.
 #include "calls/rules/Reglas.h"
+#include "calls/AsientoMaquina.h"
 #include "game/Form1.h"
 
 void Form1::Botones(const QString& Valor)
@@ -34,33 +35,37 @@ void Form1::DeshBotones(bool e)
 
 void Form1::bt_Click(int Index) { asiento().cantar(Index); }
 
-void Form1::cantoContraMaquina(int Index)
+void Form1::AlMazo_Click() { asiento().alMazo(); }
+
+void Form1::Flor_Click() { asiento().flor(); }
+
+void AsientoMaquina::cantoContraMaquina(int Index)
 {
-    if (!enPartido || PausaActiva || ManoTerminada || Index < 0 || Index > 7)
+    if (!f_.enPartido || f_.PausaActiva || f_.ManoTerminada || Index < 0 || Index > 7)
         return;
-    const bool sonBuenas = Index == 3 && bt[3]->text() == QLatin1String("Son Buenas");
-    bt[3]->setText(QStringLiteral("No Quiero"));
-    bt[3]->setAccessibleName(bt[3]->text());
-    if (!PuedeCantar)
+    const bool sonBuenas = Index == 3 && f_.bt[3]->text() == QLatin1String("Son Buenas");
+    f_.bt[3]->setText(QStringLiteral("No Quiero"));
+    f_.bt[3]->setAccessibleName(f_.bt[3]->text());
+    if (!f_.PuedeCantar)
         return;
     // One envido per hand: a second one as a new call does nothing at all
     // (raising the machine's envido is an answer, and goes on).
     const bool envido = Index == 2 || Index == 4 || Index == 6;
-    if (envido && EnvidoCantado && HumanoRespondio)
+    if (envido && f_.EnvidoCantado && f_.HumanoRespondio)
         return;
-    BotonPulsado = Index;
-    bt[Index]->setEnabled(false);
-    Botones(QStringLiteral("--------0-"));
+    f_.BotonPulsado = Index;
+    f_.bt[Index]->setEnabled(false);
+    f_.Botones(QStringLiteral("--------0-"));
     if (Index == 1)
-        bt[3]->setEnabled(false);
+        f_.bt[3]->setEnabled(false);
     else if (Index == 4)
-        bt[2]->setEnabled(false);
+        f_.bt[2]->setEnabled(false);
     else if (Index == 3)
-        bt[1]->setEnabled(false);
+        f_.bt[1]->setEnabled(false);
     decirHumano(Index, sonBuenas);
-    if (!HumanoRespondio) {
+    if (!f_.HumanoRespondio) {
         // The machine waits for this answer inside Esperar.
-        HumanoRespondio = true;
+        f_.HumanoRespondio = true;
         return;
     }
     switch (Index) {
@@ -75,75 +80,71 @@ void Form1::cantoContraMaquina(int Index)
 }
 
 // What the human sings is written beside him and spoken.
-void Form1::decirHumano(int Index, bool sonBuenas)
+void AsientoMaquina::decirHumano(int Index, bool sonBuenas)
 {
     if (sonBuenas) {
-        decir(LH, QStringLiteral("Son Buenas"));
-        Sonar(8, 0, QString());
+        f_.decir(f_.LH, QStringLiteral("Son Buenas"));
+        f_.Sonar(8, 0, QString());
         return;
     }
     static const char* dichos[8] = {"Truco", "Quiero", "Envido", "No Quiero", "Real envido", "Quiero retruco", "Falta envido", "Quiero vale 4"};
     static const int sonidos[8] = {3, 0, 6, 2, 7, 4, 14, 5};
     if (Index < 0 || Index > 7)
         return;
-    decir(LH, QString::fromUtf8(dichos[Index]));
-    Sonar(sonidos[Index], 0, QString());
+    f_.decir(f_.LH, QString::fromUtf8(dichos[Index]));
+    f_.Sonar(sonidos[Index], 0, QString());
 }
 
-void Form1::AlMazo_Click() { asiento().alMazo(); }
-
-void Form1::mazoContraMaquina()
+void AsientoMaquina::mazoContraMaquina()
 {
-    BotonPulsado = 15;
-    if (!enPartido || ManoTerminada || PausaActiva)
+    f_.BotonPulsado = 15;
+    if (!f_.enPartido || f_.ManoTerminada || f_.PausaActiva)
         return;
-    reglas::Escalera e{TrucoCantado, RetrucoCantado, Vale4Cantado, TrucoQuerido, RetrucoQuerido, Vale4Querido};
-    const int p = reglas::puntosAlMazo(e, esperandoEnvido_ && !HumanoRespondio, JugadasMaquina);
-    decir(LH, QStringLiteral("Me voy al mazo"));
-    DarPuntos(QStringLiteral("M"), p);
-    if (puntos(QStringLiteral("M")) < reglas::kPartido)
-        GanaMaquina(true);
+    reglas::Escalera e{f_.TrucoCantado, f_.RetrucoCantado, f_.Vale4Cantado, f_.TrucoQuerido, f_.RetrucoQuerido, f_.Vale4Querido};
+    const int p = reglas::puntosAlMazo(e, f_.esperandoEnvido_ && !f_.HumanoRespondio, f_.JugadasMaquina);
+    f_.decir(f_.LH, QStringLiteral("Me voy al mazo"));
+    f_.DarPuntos(QStringLiteral("M"), p);
+    if (f_.puntos(QStringLiteral("M")) < reglas::kPartido)
+        f_.GanaMaquina(true);
     else
-        ManoTerminada = true;  // the match is over; leave any wait
+        f_.ManoTerminada = true;  // the match is over; leave any wait
 }
 
-void Form1::Flor_Click() { asiento().flor(); }
-
-void Form1::florContraMaquina()
+void AsientoMaquina::florContraMaquina()
 {
-    if (!enPartido || ManoTerminada || PausaActiva || !PuedeCantar || FlorCantada || !FlorHumano || !ConFlor)
+    if (!f_.enPartido || f_.ManoTerminada || f_.PausaActiva || !f_.PuedeCantar || f_.FlorCantada || !f_.FlorHumano || !f_.ConFlor)
         return;
-    const int mano = manoNumero;
-    Botones(QStringLiteral("0000000000"));
-    BotonPulsado = 10;
-    Flor->setEnabled(false);
-    if (!TrucoCantado && !TurnoMaquina) {
-        bt[0]->setEnabled(true);
-        AlMazo->setEnabled(true);
+    const int mano = f_.manoNumero;
+    f_.Botones(QStringLiteral("0000000000"));
+    f_.BotonPulsado = 10;
+    f_.Flor->setEnabled(false);
+    if (!f_.TrucoCantado && !f_.TurnoMaquina) {
+        f_.bt[0]->setEnabled(true);
+        f_.AlMazo->setEnabled(true);
     }
-    EnvidoCantado = FlorCantada = true;
-    decir(LH, QStringLiteral("Flor"));
-    Sonar(10, 0, QString());
+    f_.EnvidoCantado = f_.FlorCantada = true;
+    f_.decir(f_.LH, QStringLiteral("Flor"));
+    f_.Sonar(10, 0, QString());
     // A flor also answers an envido the machine is waiting on.
-    const bool respondia = !HumanoRespondio;
-    if (!FlorMaquina || !ConFlor) {
-        decir(LC, QStringLiteral("¡Hasta aquí llegó el olor!"));
-        Sonar(9, 0, QString());
-        Pausa(1.0);
-        DarPuntos(QStringLiteral("H"), 3);
+    const bool respondia = !f_.HumanoRespondio;
+    if (!f_.FlorMaquina || !f_.ConFlor) {
+        f_.decir(f_.LC, QStringLiteral("¡Hasta aquí llegó el olor!"));
+        f_.Sonar(9, 0, QString());
+        f_.Pausa(1.0);
+        f_.DarPuntos(QStringLiteral("H"), 3);
     } else {
-        decir(LC, QStringLiteral("Contraflor"));
-        Sonar(11, 0, QString());
+        f_.decir(f_.LC, QStringLiteral("Contraflor"));
+        f_.Sonar(11, 0, QString());
         for (int i : {2, 4, 6})
-            bt[i]->setEnabled(false);
-        ContraflorCantada = true;
+            f_.bt[i]->setEnabled(false);
+        f_.ContraflorCantada = true;
     }
     if (respondia) {
-        HumanoRespondio = true;
+        f_.HumanoRespondio = true;
         return;
     }
-    if (mano == manoNumero && !ManoTerminada && JugadasMaquina == 0 && JugadasHumano == 1) {
-        TurnoMaquina = true;
+    if (mano == f_.manoNumero && !f_.ManoTerminada && f_.JugadasMaquina == 0 && f_.JugadasHumano == 1) {
+        f_.TurnoMaquina = true;
         Primera_carta();
     }
 }

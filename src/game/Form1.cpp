@@ -55,6 +55,13 @@ Form1::Form1(Services& services, QWidget* parent)
 
 Form1::~Form1() = default;
 
+Asiento& Form1::asiento()
+{
+    if (enRed_)
+        return *enRed_;
+    return *maquina_;
+}
+
 f2& Form1::opciones()
 {
     if (!f2_)

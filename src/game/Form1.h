@@ -20,6 +20,7 @@ class QDialog;
 class f2;
 class FFlor;
 class MesaEscalable;
+class AsientoMaquina;
 class AsientoRed;
 class JRed;
 class QLineEdit;
@@ -58,14 +59,6 @@ public:
     void DarPuntos(const QString& Quien, int Puntos, bool ConfirmarFin = false);
     int puntos(const QString& Quien) const;
 
-    // ---- Machine card play -------------------------------------------------
-    void jugar_menor(int);
-    void Jugar_mayor();
-    int PromValor() const;
-    void Primera_carta();
-    void Segunda_carta();
-    void Tercera_carta();
-
     // ---- Call panel ----------------------------------------------------------
     void bt_Click(int Index);
     void AlMazo_Click();
@@ -75,15 +68,9 @@ public:
     // The opening panel of the human's first turn.
     void panelApertura();
 
-    // ---- Machine calls -------------------------------------------------------
-    void Cantar_Envido();
-    bool Cantar_Truco(int a, int b);
-    void Cantar_retruco();
-
     // ---- Envido and flor -------------------------------------------------------
     int Ver_Tantos(const QString& Quien);
     void ComparandoFlor();
-    void CantarFlor(bool Atrevido);
 
     // ---- Speech and sound ------------------------------------------------------
     void Sonar(int codigo, int numero, const QString& jugador);
@@ -161,7 +148,9 @@ public:
 
     Services& services() { return s_; }
     // Whoever sits opposite now: the computer, or the network peer.
-    Asiento& asiento() { return enRed_ ? *enRed_ : *maquina_; }
+    Asiento& asiento();
+    // The computer's seat (the game against it, and tests of its play).
+    AsientoMaquina& maquina() { return *maquina_; }
     void sentarEnRed(Asiento* red) { enRed_ = red; }
     // The seat of the two-player network game and its connection window.
     AsientoRed& asientoRed();
@@ -185,11 +174,6 @@ private:
     friend class FFlor;
     friend class AsientoMaquina;
     friend class AsientoRed;
-    // The local player's moves against the computer.
-    void jugarContraMaquina(int Index);
-    void cantoContraMaquina(int Index);
-    void florContraMaquina();
-    void mazoContraMaquina();
     void crearControles();
     void crearMenu();
     void mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const QPixmap& pm);
@@ -199,36 +183,13 @@ private:
     void aplicarOpciones();
     void guardarTamano();
 
-    // Machine play.
-    int cartaExtrema(bool mayor) const;
-    void jugarCarta(int k);
-    bool maquinaDebeJugar();
+    // The human's turn: his panel for the state of the bets.
     void turnoDelHumano();
-    void despuesDeJugar();
-    reglas::Mesa mesa() const;
-    bool respuestaAlTruco();
-    bool retrucoDeLaMaquina();
-    void responderTrucoHumano();
-    void responderRetrucoHumano();
-    void responderVale4Humano();
-    void continuarMaquina();
-    void quiero(const QString& dicho);
-    void noQuiero(int puntosHumano);
-
-    // Calls and envido.
-    void decirHumano(int Index, bool sonBuenas);
-    bool humanoGanaEnvido(int h, int m) const;
-    void pagarEnvido(bool ganaMaquina, int valor);
-    void esperarSonBuenas();
-    void compararCantoMaquina(int valor, bool diceQuiero);
-    void compararCantoHumano(int valor);
-    bool envidoDeLaMaquina(bool juegaDespues = true);
-    void envidoDelHumano(int Index);
 
     Services& s_;
     MesaEscalable* mesa_ = nullptr;
     std::unique_ptr<f2> f2_;
-    std::unique_ptr<Asiento> maquina_;
+    std::unique_ptr<AsientoMaquina> maquina_;
     std::unique_ptr<AsientoRed> red_;
     std::unique_ptr<JRed> jred_;
     Asiento* enRed_ = nullptr;

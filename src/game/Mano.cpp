@@ -106,14 +106,6 @@ void Form1::mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const Q
 
 void Form1::ICH_Click(int Index) { asiento().jugar(Index); }
 
-void Form1::jugarContraMaquina(int Index)
-{
-    if (PausaActiva || ManoTerminada || !PuedeCantar)
-        return;
-    if (JugadasMaquina > JugadasHumano && TurnoMaquina)
-        TurnoMaquina = false;  // the machine already played to this trick
-    CH_Click(Index);
-}
 
 void Form1::CH_Click(int Index)
 {
@@ -141,12 +133,12 @@ void Form1::CH_Click(int Index)
             Pausa(0.5);
             if (mano != manoNumero || ManoTerminada)
                 return;
-            Primera_carta();
+            asiento().juega();
         } else if (JugadasMaquina == 1) {
-            Segunda_carta();
+            asiento().juega();
             return;
         } else {
-            Tercera_carta();
+            asiento().juega();
         }
     }
     if (mano != manoNumero || ManoTerminada)
@@ -182,10 +174,7 @@ void Form1::cerrarBaza()
     case reglas::Sigue::GanaHumano: GanaHumano(false, 1); break;
     case reglas::Sigue::Maquina:
         TurnoMaquina = true;
-        if (t == 0)
-            Segunda_carta();
-        else
-            Tercera_carta();
+        asiento().juega();
         break;
     default:
         turnoDelHumano();
@@ -241,10 +230,17 @@ void Form1::finDeMano(bool ganaMaquina, bool SinPuntos, int /*PuntosForzados*/)
         Flor->setEnabled(true);
     if (MaquinaEsMano) {
         DeshBotones(false);
-        Primera_carta();
+        asiento().juega();
     } else {
         panelApertura();
     }
+}
+
+// The human plays next: his panel for the state of the bets.
+void Form1::turnoDelHumano()
+{
+    TurnoMaquina = false;
+    DeshBotones(true);
 }
 
 void Form1::panelApertura()
@@ -401,7 +397,7 @@ void Form1::nuevo_Click()
     Tmrparche.start();
     if (TurnoMaquina) {
         DeshBotones(false);
-        Primera_carta();
+        asiento().juega();
     } else {
         panelApertura();
     }

@@ -1,4 +1,5 @@
 // The call panel and the machine's calls and answers, on a real table.
+#include "calls/AsientoMaquina.h"
 #include "support/Jugador.h"
 
 #include <gtest/gtest.h>
@@ -68,7 +69,7 @@ TEST_F(Cantos, PulsarSinNadaPendienteOEnPausaNoHaceNada)
 
 TEST_F(Cantos, QuieroMientrasLaMaquinaEsperaSoloRegistraLaRespuesta)
 {
-    f.Cantar_Envido();  // as the machine does before it waits
+    f.maquina().Cantar_Envido();  // as the machine does before it waits
     ASSERT_FALSE(f.HumanoRespondio);
     f.bt_Click(1);
     EXPECT_TRUE(f.HumanoRespondio);

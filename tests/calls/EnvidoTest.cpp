@@ -1,4 +1,5 @@
 // Envido and flor announced, compared and scored on a real table.
+#include "calls/AsientoMaquina.h"
 #include "support/Jugador.h"
 
 #include <gtest/gtest.h>
@@ -193,7 +194,7 @@ TEST_F(Flor, VersosEnOrdenCiclicoDuranteTodaLaCorrida)
     EXPECT_EQ(f.versoActual, 2);
     for (int esperado : {3, 0, 1}) {
         f.FlorCantada = false;
-        f.CantarFlor(true);
+        f.maquina().CantarFlor(true);
         EXPECT_EQ(f.versoActual, esperado);
     }
 }

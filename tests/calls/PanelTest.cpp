@@ -1,5 +1,6 @@
 // What the call panel offers at each step of a hand, on a real table, and
 // the machine's calls along the paths that decide it.
+#include "calls/AsientoMaquina.h"
 #include "support/Jugador.h"
 
 #include <gtest/gtest.h>
@@ -98,7 +99,7 @@ TEST_F(Panel, MaquinaManoSorteaSuEnvidoOSeLoGuardaConElMazoHabilitado)
     maquinaMano({"4O", "5C", "6B"}, {"1E", "5E", "4B"});
     ASSERT_EQ(f.TantosMaquina, 26);
     m.fake.clock.queueUniform({0.2});  // draw 0: it keeps quiet and leads
-    f.Primera_carta();
+    f.maquina().Primera_carta();
     EXPECT_FALSE(f.EnvidoCantado);
     EXPECT_EQ(f.JugadasMaquina, 1);
     EXPECT_FALSE(f.TurnoMaquina);
@@ -113,7 +114,7 @@ TEST_F(Panel, MaquinaManoSorteaSuEnvidoOSeLoGuardaConElMazoHabilitado)
     ponerCartas(g, {"4O", "5C", "6B"}, {"1E", "5E", "4B"});
     otra.fake.clock.queueUniform({0.7});
     Respuestas r(otra, {3});
-    g.Primera_carta();
+    g.maquina().Primera_carta();
     EXPECT_EQ(r.esperas, 1);
     EXPECT_TRUE(g.EnvidoCantado);
     EXPECT_EQ(puntos(g.PuntosM), 1);
@@ -190,7 +191,7 @@ TEST_F(Panel, FlorComoRespuestaAlEnvidoDeLaMaquina)
     ASSERT_TRUE(g.Flor->isEnabled());
     g.DeshBotones(false);
     Respuestas r(t, {10});
-    g.Primera_carta();
+    g.maquina().Primera_carta();
     EXPECT_TRUE(g.FlorCantada);
     EXPECT_EQ(g.LC->caption(), QStringLiteral("¡Hasta aquí llegó el olor!"));
     EXPECT_EQ(puntos(g.PuntosH), 3);  // the flor's three points; the envido lapses
