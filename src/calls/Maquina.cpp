@@ -388,10 +388,5 @@ void AsientoMaquina::continuarMaquina()
         return;
     }
     f_.TurnoMaquina = true;
-    if (f_.JugadasMaquina == 0)
-        Primera_carta();
-    else if (f_.JugadasMaquina == 1)
-        Segunda_carta();
-    else
-        Tercera_carta();
+    juega();
 }
