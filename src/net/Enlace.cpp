@@ -165,15 +165,34 @@ void Enlace::Connect()
     emit conectadoComoCliente();
 }
 
-void Enlace::ConnectionRequest(long requestId)
+void Enlace::setReceptor(Receptor r)
 {
-    // Take this one caller; the listener stops, so nobody else can join.
+    receptor_ = r;
+    // The host answers none of a client's direct messages: nothing owed.
+    if (r == Receptor::ClienteCuatro)
+        acusesDirectos_ = 0;
+}
+
+bool Enlace::aceptar(long requestId)
+{
     ws_->Close();
     if (const int e = ws_->Accept(requestId)) {
         emit fallo(e, ws_->LastError());
-        return;
+        return false;
     }
     nuevaConexion();
+    return true;
+}
+
+void Enlace::ConnectionRequest(long requestId)
+{
+    if (alPedirConexion) {
+        alPedirConexion(requestId);
+        return;
+    }
+    // Take this one caller; the listener stops, so nobody else can join.
+    if (!aceptar(requestId))
+        return;
     ponerEstado(QStringLiteral("Contrincante conectado: ") + QString::number(requestId));
     emit conectadoComoServidor(requestId);
 }
@@ -220,15 +239,29 @@ bool Enlace::enviarDirecto(const QString& dato)
     const QByteArray bytes = aCable(dato);
     if (ws_->SendData(bytes) != 0)
         return false;
-    if (bytes.startsWith("OKOK"))
-        return true;
-    // The first direct message of each side is its name, which is not
-    // acknowledged; the peer answers every later one (the name echoed after
-    // the greeting included).
-    if (nombreEnviado_)
+    if (esperaAcuse(bytes))
         ++acusesDirectos_;
     nombreEnviado_ = true;
     return true;
+}
+
+bool Enlace::esperaAcuse(const QByteArray& directo) const
+{
+    if (directo.startsWith("OKOK"))
+        return false;
+    switch (receptor_) {
+    case Receptor::Anfitrion:
+        // A client answers all but "xxxx0", which it takes for a name.
+        return directo != "xxxx0";
+    case Receptor::ClienteCuatro:
+        return false;
+    case Receptor::DosJugadores:
+        break;
+    }
+    // The first direct message of each side is its name, which is not
+    // acknowledged; the peer answers every later one (the name echoed after
+    // the greeting included).
+    return nombreEnviado_;
 }
 
 bool Enlace::enviar(const QString& dato)
@@ -242,7 +275,7 @@ bool Enlace::enviar(const QString& dato)
             PuedeEnviar = false;
             return false;
         }
-        return falloTransmision();
+        return falloTransmision(dato);
     }
 
     QPointer<Enlace> yo(this);
@@ -263,17 +296,18 @@ bool Enlace::enviar(const QString& dato)
         return true;
     if (cierres_ != cierres)
         return false;  // the closing message comes from the close itself
-    return falloTransmision();
+    return falloTransmision(dato);
 }
 
-bool Enlace::falloTransmision()
+bool Enlace::falloTransmision(const QString& dato)
 {
     PuedeEnviar = false;
     ws_->Close();
     ++cierres_;
     QPointer<Enlace> yo(this);
     s_.dialogs.message(ventana, Dialogs::Icon::Error, titulo,
-                       QStringLiteral("Error en la transmisión, por favor vuelva a conectarse"));
+                       textoError ? textoError(dato)
+                                  : QStringLiteral("Error en la transmisión, por favor vuelva a conectarse"));
     if (yo)
         emit errorTransmision();
     return false;
@@ -290,7 +324,8 @@ void Enlace::procesar(bool liberar)
     QPointer<Enlace> yo(this);
     bool informado = false;
     while (yo) {
-        const bool nombre = SaludoHecho == 0;
+        // The host never takes a message for a name.
+        const bool nombre = SaludoHecho == 0 && receptor_ != Receptor::Anfitrion;
         auto t = liberar ? troceador_.liberar(nombre) : troceador_.siguiente(nombre);
         liberar = false;
         if (!t)
@@ -330,6 +365,10 @@ void Enlace::tratar(const protocolo::Trozo& t, bool& informado)
                 LlegoOK = true;
             return;
         }
+        if (receptor_ == Receptor::Anfitrion) {
+            tratarEnAnfitrion(p);
+            return;
+        }
         const bool antes = protocolo::acusaAntes(p.codigo);
         if (antes)
             enviarDirecto(okok);
@@ -351,6 +390,9 @@ void Enlace::tratar(const protocolo::Trozo& t, bool& informado)
         return;
     }
     case Clase::Desconocido:
+        // On the host: a client's name echo, or noise; nobody waits for it.
+        if (receptor_ == Receptor::Anfitrion)
+            return;
         enviarDirecto(okok);
         // The client answers the server's name with its own once more; that
         // echo is acknowledged like any unknown code, but it is no fault.
@@ -361,16 +403,30 @@ void Enlace::tratar(const protocolo::Trozo& t, bool& informado)
         informar(5, QStringLiteral("Mensaje desconocido: ") + muestra(t.texto), informado);
         return;
     case Clase::Malformado:
-        enviarDirecto(okok);
+        if (receptor_ != Receptor::Anfitrion || protocolo::anfitrionAcusa(protocolo::separar(t.texto).codigo))
+            enviarDirecto(okok);
         informar(13, QStringLiteral("No coinciden los tipos: ") + muestra(t.texto), informado);
         return;
     case Clase::Largo:
-        enviarDirecto(okok);
+        if (receptor_ != Receptor::Anfitrion)
+            enviarDirecto(okok);
         informar(7, QStringLiteral("Mensaje demasiado largo (") + QString::number(t.texto.size()) +
                         QStringLiteral(" bytes)"),
                  informado);
         return;
     }
+}
+
+void Enlace::tratarEnAnfitrion(const protocolo::Partes& p)
+{
+    const bool acusa = protocolo::anfitrionAcusa(p.codigo);
+    if (!acusa && p.codigo != "NICK" && p.codigo != "MENS")
+        return;  // the host reads nothing else from a client
+    // Released first: the host's handling may wait on other clients.
+    if (acusa)
+        enviarDirecto(QStringLiteral("OKOK"));
+    if (alRecibir)
+        alRecibir(QString::fromLatin1(p.codigo.data(), 4), deCable(p.argumento));
 }
 
 void Enlace::informar(int numero, const QString& descripcion, bool& informado)

@@ -1,5 +1,6 @@
 #pragma once
 #include "net/ControlWs.h"
+#include "net/rules/Protocolo.h"
 #include "net/rules/Puertos.h"
 #include "net/rules/Troceador.h"
 
@@ -39,6 +40,22 @@ public:
 
     ControlWs& ws() { return *ws_; }
 
+    // Who answers what on this connection.
+    enum class Receptor {
+        // Both sides of the two-player game, and a four-player client until
+        // the game starts: "OKOK" to everything but "OKOK" and the name.
+        DosJugadores,
+        // The four-player host on a client's connection: "OKOK" first to the
+        // calls and played cards only; no opening name; unknown codes (the
+        // client's name echo) are dropped without an answer.
+        Anfitrion,
+        // A four-player client once the game is on: receives as in the
+        // two-player game, but the host answers none of its direct messages.
+        ClienteCuatro,
+    };
+    Receptor receptor() const { return receptor_; }
+    void setReceptor(Receptor r);
+
     // --- Ports ---------------------------------------------------------
     // The fixed port: the option "--puerto N" (or "--puerto=N"), else the
     // setting Truco/Red/Puerto; 0 when neither is set.
@@ -54,6 +71,12 @@ public:
     // False when the text is no address; the outcome comes as a signal.
     bool conectar(const QString& destino, int puertoFijo = 0);
     void cerrar();
+    // Takes a connection announced to some listener onto this control.
+    bool aceptar(long requestId);
+    // When set, a connection request on this control goes here and the
+    // control keeps listening (the four-player host's Ws(0)); else the
+    // control takes the caller itself and stops listening.
+    std::function<void(long requestId)> alPedirConexion;
     bool conectado() const;
     int puertoEscucha() const;  // 0 when not listening
     QString estado() const { return estado_; }
@@ -81,6 +104,9 @@ public:
     // The opening name message; SaludoHecho is already 1.
     std::function<void(const QString& nombre, int cara)> alSaludar;
 
+    // The transmission error's text for a message; unset, the two-player one.
+    std::function<QString(const QString& dato)> textoError;
+
     // Window that owns the message boxes, and their title.
     QWidget* ventana = nullptr;
     QString titulo = QStringLiteral("Naipex 2.0");
@@ -102,8 +128,10 @@ private:
 
     void procesar(bool liberar);
     void tratar(const protocolo::Trozo& t, bool& informado);
+    void tratarEnAnfitrion(const protocolo::Partes& p);
     void informar(int numero, const QString& descripcion, bool& informado);
-    bool falloTransmision();
+    bool falloTransmision(const QString& dato);
+    bool esperaAcuse(const QByteArray& directo) const;
     void ponerEstado(const QString& texto);
     void nuevaConexion();
 
@@ -123,4 +151,5 @@ private:
     // counted here, so that none is taken for the answer to a later enviar.
     int acusesDirectos_ = 0;
     bool nombreEnviado_ = false;
+    Receptor receptor_ = Receptor::DosJugadores;
 };

@@ -1,6 +1,7 @@
 #include "net/JRed.h"
 
 #include "net/CargadorWs.h"
+#include "net/ControlAusente.h"
 #include "net/Enlace.h"
 #include "net/MesaRed.h"
 #include "net/rules/Protocolo.h"
@@ -25,28 +26,6 @@
 namespace {
 
 const QString kTitulo = QStringLiteral("Juego en Red");
-
-// Stands in for the socket control when its library is missing: every
-// attempt fails, so the window still works and nothing can crash.
-class ControlAusente : public ControlWs {
-public:
-    void setEventos(WsEventos*) override {}
-    int LocalPort() const override { return 0; }
-    void setLocalPort(int) override {}
-    QString RemoteHost() const override { return {}; }
-    void setRemoteHost(const QString&) override {}
-    int RemotePort() const override { return 0; }
-    void setRemotePort(int) override {}
-    int Listen() override { return sckInvalidOp; }
-    int Connect() override { return sckInvalidOp; }
-    int Accept(long) override { return sckInvalidOp; }
-    int SendData(const QByteArray&) override { return sckNotConnected; }
-    QByteArray GetData() override { return {}; }
-    void Close() override {}
-    int State() const override { return sckClosed; }
-    QString LocalIP() const override { return {}; }
-    QString LastError() const override { return CargadorWs::mensajeFalta(); }
-};
 
 QPushButton* boton(QWidget* parent, const QString& control, const QString& caption)
 {

@@ -189,6 +189,12 @@ bool acusaAntes(std::string_view codigo)
     return codigo == "CONF" || codigo == "DARH" || codigo == "DARM" || codigo == "QUIE";
 }
 
+bool anfitrionAcusa(std::string_view codigo)
+{
+    return codigo == "4QUI" || codigo == "4FAL" || codigo == "4REA" || codigo == "4ENV" || codigo == "4NOQ" ||
+           codigo == "4VAL" || codigo == "4RET" || codigo == "4TRU" || codigo == "JUGC";
+}
+
 bool seEnviaDirecto(std::string_view codigo)
 {
     // The chat line, the envido points spoken on the settlement ("DICE2"),

@@ -1,0 +1,417 @@
+#include "net/Dea4.h"
+
+#include "net/CargadorWs.h"
+#include "net/ControlAusente.h"
+#include "net/Enlace.h"
+#include "net/rules/Protocolo.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "shell/Nombres.h"
+#include "shell/rules/Caras.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kTitulo = QStringLiteral("Truco en parejas (4 jugadores)");
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+std::string u(const QString& s) { return s.toStdString(); }
+
+}  // namespace
+
+Dea4::Dea4(Services& s, MesaCuatro& mesa, QWidget* parent)
+    : QDialog(parent), s_(s), mesa_(mesa), cargador_(std::make_unique<CargadorWs>(s.programFolder))
+{
+    setWindowTitle(kTitulo);
+    nombrar(this, QStringLiteral("Dea4"), kTitulo);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    for (int i = 0; i < 4; ++i) {
+        std::unique_ptr<ControlWs> c = cargador_->crear();
+        if (i == 0)
+            disponible_ = c != nullptr;
+        if (!c)
+            c = std::make_unique<ControlAusente>();
+        ws_[i] = std::make_unique<Enlace>(s_, std::move(c));
+        ws_[i]->ventana = this;
+        if (i == 0)
+            continue;
+        ws_[i]->setReceptor(Enlace::Receptor::Anfitrion);
+        ws_[i]->textoError = [i](const QString& dato) {
+            return QStringLiteral("Error en la transmisión, por favor vuelva a conectarse da4 ") + QString::number(i) +
+                   QStringLiteral("  ") + dato;
+        };
+        ws_[i]->alRecibir = [this, i](const QString& codigo, const QString& argumento) {
+            Ws_DataArrival(i, codigo, argumento);
+            return true;
+        };
+        connect(ws_[i].get(), &Enlace::desconectado, this, [this, i] { Ws_Close(i); });
+        // The box was shown by the wire; the game cannot go on without him.
+        connect(ws_[i].get(), &Enlace::errorTransmision, this, [this] { terminar(); });
+    }
+    ws_[0]->alPedirConexion = [this](long id) { Ws_ConnectionRequest(id); };
+
+    lblestado = new QLabel(this);
+    lblestado->setObjectName(QStringLiteral("lblestado"));
+    lblestado->setAccessibleDescription(QStringLiteral("lblestado"));
+    lblestado->setWordWrap(true);
+    connect(ws_[0].get(), &Enlace::estadoCambiado, lblestado, &QLabel::setText);
+
+    auto* g = new QGridLayout;
+    g->setHorizontalSpacing(12);
+    g->setVerticalSpacing(8);
+    for (int i = 0; i < 4; ++i) {
+        const QString caption = QStringLiteral("[Jugador %1]").arg(i + 1);
+        Jug[i] = new QRadioButton(caption, this);
+        nombrar(Jug[i], QStringLiteral("Jug(%1)").arg(i), caption);
+        Jug[i]->setMinimumWidth(180);
+        car[i] = new QLabel(this);
+        car[i]->setFixedSize(48, 48);
+        car[i]->setScaledContents(true);
+        car[i]->setFrameShape(QFrame::StyledPanel);
+        nombrar(car[i], QStringLiteral("car(%1)").arg(i), QStringLiteral("Cara"));
+        g->addWidget(car[i], i, 0);
+        g->addWidget(Jug[i], i, 1);
+        // Jug(i) stands for the client on socket i + 1, read by its text.
+        Jug[i]->setAccessibleName(caption);
+    }
+    // The host's own option is loaded with the dealer choice.
+    Jug[3]->hide();
+    car[3]->hide();
+
+    Command1 = new QPushButton(QStringLiteral("Continuar ->"), this);
+    nombrar(Command1, QStringLiteral("Command1"), QStringLiteral("Continuar"));
+    Command1->setAutoDefault(false);
+    Command1->setDefault(true);
+    Command1->setMinimumWidth(120);
+    connect(Command1, &QPushButton::clicked, this, &Dea4::Command1_Click);
+
+    auto* v = new QVBoxLayout(this);
+    v->setContentsMargins(16, 14, 16, 12);
+    v->setSpacing(12);
+    v->addLayout(g);
+    v->addWidget(lblestado);
+    v->addStretch(1);
+    auto* h = new QHBoxLayout;
+    h->addStretch(1);
+    h->addWidget(Command1);
+    v->addLayout(h);
+    resize(340, 300);
+}
+
+Dea4::~Dea4()
+{
+    for (auto& w : ws_) {
+        w->alRecibir = nullptr;
+        w->disconnect(this);
+    }
+    ws_[0]->alPedirConexion = nullptr;
+}
+
+void Dea4::ponerTitulo(const QString& t)
+{
+    setWindowTitle(t);
+    setAccessibleName(t);
+}
+
+void Dea4::ponerCara(int opcion, int cara)
+{
+    if (cara < 0 || cara >= cantidadCaras)
+        cara = 0;
+    car[opcion]->setPixmap(QPixmap(QStringLiteral(":/caras/cara%1.png").arg(cara, 2, 10, QLatin1Char('0'))));
+    car[opcion]->setProperty("tag", QString::number(cara));
+    car[opcion]->setAccessibleName(QStringLiteral("Cara %1").arg(cara + 1));
+}
+
+void Dea4::abrir(const QString& miNombre, int miCara)
+{
+    nombres_[0] = miNombre;
+    caras_[0] = miCara;
+    Form_Load();
+    show();
+    activateWindow();
+}
+
+void Dea4::Form_Load()
+{
+    terminar();
+    mesaAvisada_ = false;
+    Conectados = 0;
+    asientos = {};
+    Repartidor = 0;
+    RedCuatro = SoyServidor = RedEnJuego = false;
+    for (int i = 1; i < 4; ++i) {
+        nombres_[i].clear();
+        caras_[i] = 0;
+    }
+    ponerTitulo(kTitulo);
+    for (int i = 0; i < 4; ++i) {
+        Jug[i]->setAutoExclusive(false);
+        Jug[i]->setChecked(false);
+        Jug[i]->setAutoExclusive(true);
+        Jug[i]->setText(QStringLiteral("[Jugador %1]").arg(i + 1));
+        Jug[i]->setAccessibleName(Jug[i]->text());
+        Jug[i]->setEnabled(true);
+        car[i]->clear();
+    }
+    Jug[3]->hide();
+    car[3]->hide();
+    Command1->setEnabled(false);
+    // Callers still waiting from a former game must not get in unseen.
+    const int fijo = Enlace::puertoConfigurado(s_.settings, QCoreApplication::arguments());
+    if (ws_[0]->escuchar(fijo))
+        etapa_ = Etapa::Esperando;
+}
+
+void Dea4::descargar()
+{
+    terminar();
+    hide();
+}
+
+void Dea4::reject()
+{
+    // Closing the window before the game starts gives the table up.
+    if (etapa_ != Etapa::Jugando)
+        terminar();
+    QDialog::reject();
+}
+
+bool Dea4::enviarDirecto(const QString& dato, int aQuien)
+{
+    return aQuien >= 1 && aQuien <= 3 && ws_[aQuien]->conectado() && ws_[aQuien]->enviarDirecto(dato);
+}
+
+bool Dea4::enviar(const QString& Dato, int AQuien)
+{
+    if (AQuien < 1 || AQuien > 3 || etapa_ == Etapa::Cerrado)
+        return false;
+    return ws_[AQuien]->enviar(Dato);
+}
+
+void Dea4::CambioMensaje(int QuienSoy, const QString& Mens)
+{
+    for (const cuatro::Envio& e : cuatro::cambioMensaje(QuienSoy, u(Mens))) {
+        if (!enviar(q(e.mensaje), asientos.AsientoSocket[e.asiento]))
+            return;
+    }
+}
+
+void Dea4::Ws_ConnectionRequest(long requestId)
+{
+    if (etapa_ == Etapa::Cerrado)
+        return;
+    if (Conectados >= 3) {
+        // The table is full: take the caller and hang up at once, so he does
+        // not believe he is in.
+        std::unique_ptr<ControlWs> c = cargador_->crear();
+        if (c) {
+            c->Accept(requestId);
+            c->Close();
+        }
+        return;
+    }
+    const int i = Conectados + 1;
+    if (!ws_[i]->aceptar(requestId))
+        return;
+    Conectados = i;
+    mesa_.jugadorAceptado(Conectados);
+    ponerTitulo(QString::number(Conectados) +
+                (Conectados == 1 ? QStringLiteral(" contrincante conectado") : QStringLiteral(" contrincantes conectados")));
+
+    QPointer<Dea4> yo(this);
+    const QString aviso =
+        q(protocolo::mens("Hay " + std::to_string(Conectados + 1) + " Jugadores conectados"));
+    for (int k = Conectados; k >= 1; --k) {
+        enviarDirecto(aviso, k);
+        s_.clock.pause(0.5);
+        if (!yo || etapa_ == Etapa::Cerrado)
+            return;
+    }
+    if (Conectados == 3 && etapa_ == Etapa::Esperando) {
+        etapa_ = Etapa::Completo;
+        ponerTitulo(QStringLiteral("¿Quién es mi compañero?"));
+        Command1->setEnabled(true);
+        mesaAvisada_ = true;
+        mesa_.mesaCompleta(nombres_[0], caras_[0]);
+    }
+}
+
+void Dea4::nick(int indice, const QString& argumento)
+{
+    if (argumento.isEmpty())
+        return;
+    const QString nombre = argumento.left(argumento.size() - 1);
+    const int cara = protocolo::caraDeDigito(argumento.back().toLatin1());
+    nombres_[indice] = nombre;
+    caras_[indice] = cara;
+    if (etapa_ != Etapa::Jugando) {
+        Jug[indice - 1]->setText(nombre);
+        Jug[indice - 1]->setAccessibleName(nombre);
+        ponerCara(indice - 1, cara);
+        return;
+    }
+    const int asiento = asientos.SocketAsiento[indice];
+    jugadores_.nombres[asiento] = nombre;
+    jugadores_.caras[asiento] = cara;
+    mesa_.caraCambiada(asiento, nombre, cara);
+    for (int s = 1; s <= 3; ++s) {
+        if (s == asiento)
+            continue;
+        const auto m = protocolo::cara(protocolo::asientoRelativo(asiento, s), u(nombre), cara);
+        if (!enviar(q(m), asientos.AsientoSocket[s]))
+            return;
+    }
+}
+
+void Dea4::Ws_DataArrival(int indice, const QString& codigo, const QString& argumento)
+{
+    if (codigo == QLatin1String("NICK")) {
+        nick(indice, argumento);
+        return;
+    }
+    // Before the seats are known nothing else means anything.
+    if (etapa_ != Etapa::Jugando)
+        return;
+    const int asiento = asientos.SocketAsiento[indice];
+    if (codigo == QLatin1String("MENS")) {
+        // Partners only: the host reads his own partner, and passes the
+        // opponents' lines between them.
+        const int destino = cuatro::destinoChat(asiento);
+        if (destino == 0)
+            mesa_.recibir(asiento, codigo, argumento);
+        else
+            enviar(q(protocolo::mens(u(argumento))), asientos.AsientoSocket[destino]);
+        return;
+    }
+    mesa_.recibir(asiento, codigo, argumento);
+}
+
+void Dea4::Ws_Close(int indice)
+{
+    if (etapa_ == Etapa::Cerrado)
+        return;
+    QString nombre = nombres_[indice];
+    // Nobody plays on with three: every other client is released first, so
+    // none of them is left waiting behind the box.
+    terminar();
+    s_.dialogs.message(this, Dialogs::Icon::Error, ws_[indice]->titulo,
+                       QStringLiteral("El jugador ") + nombre + QStringLiteral(" se ha desconectado"));
+}
+
+void Dea4::terminar()
+{
+    const bool avisar = mesaAvisada_;
+    etapa_ = Etapa::Cerrado;
+    mesaAvisada_ = false;
+    RedEnJuego = false;
+    RedCuatro = false;
+    Command1->setEnabled(false);
+    for (auto& w : ws_)
+        w->cerrar();
+    Conectados = 0;
+    if (avisar)
+        mesa_.partidaTerminada();
+}
+
+void Dea4::Command1_Click()
+{
+    if (etapa_ == Etapa::Completo) {
+        int elegido = -1;
+        for (int i = 0; i < 3; ++i) {
+            if (Jug[i]->isChecked())
+                elegido = i;
+        }
+        const auto a = cuatro::asientos(elegido + 1);
+        if (!a)
+            return;  // no partner chosen yet
+        asientos = *a;
+        etapa_ = Etapa::EligeRepartidor;
+        ponerTitulo(QStringLiteral("Quién reparte primero?"));
+        Jug[3]->setText(nombres_[0]);
+        Jug[3]->setAccessibleName(nombres_[0]);
+        ponerCara(3, caras_[0]);
+        Jug[3]->show();
+        car[3]->show();
+        Jug[elegido]->setAutoExclusive(false);
+        Jug[elegido]->setChecked(false);
+        Jug[elegido]->setAutoExclusive(true);
+        return;
+    }
+    if (etapa_ != Etapa::EligeRepartidor)
+        return;
+    int elegido = -1;
+    for (int i = 0; i < 4; ++i) {
+        if (Jug[i]->isChecked())
+            elegido = i;
+    }
+    if (elegido < 0)
+        return;
+    Repartidor = elegido == 3 ? 0 : asientos.SocketAsiento[elegido + 1];
+    empezar();
+}
+
+void Dea4::empezar()
+{
+    etapa_ = Etapa::Jugando;
+    Command1->setEnabled(false);
+    hide();
+    if (ventanaRed)
+        ventanaRed->hide();
+    for (int s = 0; s < 4; ++s) {
+        const int socket = asientos.AsientoSocket[s];
+        jugadores_.nombres[s] = nombres_[socket];
+        jugadores_.caras[s] = caras_[socket];
+    }
+    QPointer<Dea4> yo(this);
+    auto sigue = [&] { return yo && etapa_ == Etapa::Jugando; };
+
+    // Each client's name exchange, completed with a dummy host name.
+    for (int k = 1; k <= 3; ++k) {
+        enviarDirecto(QStringLiteral("xxxx0"), k);
+        s_.clock.pause(0.3);
+        if (!sigue())
+            return;
+    }
+    SoyServidor = true;
+    for (int k = 1; k <= 3; ++k) {
+        if (!enviar(QStringLiteral("DEA4"), k) || !sigue())
+            return;
+    }
+    RedCuatro = true;
+    if (Repartidor != 0 && (!enviar(QStringLiteral("YORE"), asientos.AsientoSocket[Repartidor]) || !sigue()))
+        return;
+    for (int s = 1; s <= 3; ++s) {
+        for (int t = 0; t < 4; ++t) {
+            if (t == s)
+                continue;
+            const auto m = protocolo::cara(protocolo::asientoRelativo(t, s), u(jugadores_.nombres[t]),
+                                           jugadores_.caras[t]);
+            if (!enviar(q(m), asientos.AsientoSocket[s]) || !sigue())
+                return;
+        }
+    }
+    for (const cuatro::Envio& e : cuatro::pies(Repartidor)) {
+        enviarDirecto(q(e.mensaje), asientos.AsientoSocket[e.asiento]);
+        s_.clock.pause(0.5);
+        if (!sigue())
+            return;
+    }
+    RedEnJuego = true;
+    s_.clock.pause(0.5);
+    if (!sigue())
+        return;
+    const QString conf = q(protocolo::confCuatro(u(jugadores_.nombres[Repartidor])));
+    for (int k = 1; k <= 3; ++k)
+        enviarDirecto(conf, k);
+    mesa_.partidaEmpieza(*this, jugadores_, Repartidor);
+}

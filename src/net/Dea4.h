@@ -1,0 +1,90 @@
+#pragma once
+#include "net/MesaCuatro.h"
+#include "net/rules/Cuatro.h"
+#include "platform/Program.h"
+
+#include <QDialog>
+#include <QString>
+#include <array>
+#include <memory>
+
+class CargadorWs;
+class Enlace;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// The host of the four-player game: listens on Ws(0), takes three clients on
+// Ws(1)..Ws(3), lets the host pick his partner and the first dealer, and
+// tells every client its seats. Each client talks only to the host.
+class Dea4 : public QDialog {
+    Q_OBJECT
+public:
+    Dea4(Services& s, MesaCuatro& mesa, QWidget* parent = nullptr);
+    ~Dea4() override;
+
+    // False when the socket control library is missing.
+    bool disponible() const { return disponible_; }
+
+    // Ws(0) listens; Ws(1)..Ws(3) are the clients' connections.
+    Enlace& Ws(int indice) { return *ws_[indice]; }
+
+    // Form_Load with the host's name and face (from JRed), then shown.
+    void abrir(const QString& miNombre, int miCara);
+    // Every connection closed, the window hidden.
+    void descargar();
+
+    // Sends on socket AQuien (1..3) and waits for its "OKOK". False when
+    // nothing was acknowledged; a failed send shows the "da4" box and ends
+    // the game.
+    bool enviar(const QString& Dato, int AQuien);
+    // Relays a phrase said at seat QuienSoy to the other clients.
+    void CambioMensaje(int QuienSoy, const QString& Mens);
+
+    // Hidden when the game starts (JRed, under Dea4); may be null.
+    QWidget* ventanaRed = nullptr;
+
+    std::array<QRadioButton*, 4> Jug{};
+    std::array<QLabel*, 4> car{};
+    QPushButton* Command1;
+    QLabel* lblestado;
+
+    // State of the game, as the table reads it.
+    int Conectados = 0;
+    cuatro::Asientos asientos;  // AsientoSocket / SocketAsiento
+    int Repartidor = 0;
+    bool RedCuatro = false;
+    bool SoyServidor = false;
+    bool RedEnJuego = false;
+    const JugadoresCuatro& jugadores() const { return jugadores_; }
+
+public slots:
+    void Command1_Click();
+    void reject() override;
+
+private:
+    enum class Etapa { Cerrado, Esperando, Completo, EligeRepartidor, Jugando };
+
+    void Form_Load();
+    void Ws_ConnectionRequest(long requestId);
+    void Ws_DataArrival(int indice, const QString& codigo, const QString& argumento);
+    void Ws_Close(int indice);
+    void nick(int indice, const QString& argumento);
+    void empezar();
+    void terminar();
+    bool enviarDirecto(const QString& dato, int aQuien);
+    void ponerCara(int opcion, int cara);
+    void ponerTitulo(const QString& t);
+
+    Services& s_;
+    MesaCuatro& mesa_;
+    std::unique_ptr<CargadorWs> cargador_;
+    std::array<std::unique_ptr<Enlace>, 4> ws_;
+    bool disponible_ = false;
+    Etapa etapa_ = Etapa::Cerrado;
+    bool mesaAvisada_ = false;
+    // Name and face of socket i (0: the host).
+    std::array<QString, 4> nombres_;
+    std::array<int, 4> caras_{};
+    JugadoresCuatro jugadores_;
+};
