@@ -34,6 +34,8 @@ Dea4::Dea4(Services& s, MesaCuatro& mesa, QWidget* parent)
     setWindowTitle(kTitulo);
     nombrar(this, QStringLiteral("Dea4"), kTitulo);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    // Opened over "Juego en Red", which waits behind it.
+    setModal(true);
 
     for (int i = 0; i < 4; ++i) {
         std::unique_ptr<ControlWs> c = cargador_->crear();
@@ -240,6 +242,7 @@ void Dea4::Ws_ConnectionRequest(long requestId)
     if (Conectados == 3 && etapa_ == Etapa::Esperando) {
         etapa_ = Etapa::Completo;
         ponerTitulo(QStringLiteral("¿Quién es mi compañero?"));
+        lblestado->setText(QStringLiteral("Mesa completa"));
         Command1->setEnabled(true);
         mesaAvisada_ = true;
         mesa_.mesaCompleta(nombres_[0], caras_[0]);

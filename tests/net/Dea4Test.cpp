@@ -1,0 +1,382 @@
+#include "net/CargadorWs.h"
+#include "net/Dea4.h"
+#include "net/Enlace.h"
+#include "net/JRed.h"
+#include "net/MesaRed.h"
+#include "support/TestTable.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Recibido = std::pair<QString, QString>;
+
+int puertoLibre()
+{
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}
+
+// A client's table: what it was told, in order. Like the real table, it
+// switches its wire to the four-player client's rule on "DEA4".
+struct MesaCliente : MesaRed {
+    Enlace* enlace = nullptr;
+    std::vector<QString> saludos;
+    std::vector<Recibido> recibidos;
+    std::vector<bool> terminadas;
+
+    void redConectada(Enlace& e, bool, const QString&, int) override { enlace = &e; }
+    void saludoHecho(const QString& nombre, int cara) override
+    {
+        saludos.push_back(nombre + QString::number(cara));
+    }
+    bool recibir(const QString& codigo, const QString& argumento) override
+    {
+        if (codigo == QLatin1String("DEA4"))
+            enlace->setReceptor(Enlace::Receptor::ClienteCuatro);
+        recibidos.emplace_back(codigo, argumento);
+        return true;
+    }
+    void redTerminada(bool porElPeer) override { terminadas.push_back(porElPeer); }
+
+    std::vector<QString> argumentos(const QString& codigo) const
+    {
+        std::vector<QString> v;
+        for (const auto& [c, a] : recibidos) {
+            if (c == codigo)
+                v.push_back(a);
+        }
+        return v;
+    }
+    std::vector<QString> codigos() const
+    {
+        std::vector<QString> v;
+        for (const auto& r : recibidos)
+            v.push_back(r.first);
+        return v;
+    }
+};
+
+// The host's table.
+struct MesaHost : MesaCuatro {
+    std::vector<int> aceptados;
+    int completas = 0;
+    int empezadas = 0;
+    int terminadas = 0;
+    JugadoresCuatro jugadores;
+    int repartidor = -1;
+    std::vector<std::tuple<int, QString, QString>> recibidos;
+
+    void jugadorAceptado(int n) override { aceptados.push_back(n); }
+    void mesaCompleta(const QString&, int) override { ++completas; }
+    void partidaEmpieza(Dea4&, const JugadoresCuatro& j, int r) override
+    {
+        ++empezadas;
+        jugadores = j;
+        repartidor = r;
+    }
+    void recibir(int asiento, const QString& codigo, const QString& argumento) override
+    {
+        recibidos.emplace_back(asiento, codigo, argumento);
+    }
+    void caraCambiada(int, const QString&, int) override {}
+    void partidaTerminada() override { ++terminadas; }
+};
+
+// One client program: an ordinary "Juego en Red" window that connects first.
+struct Cliente {
+    FakeServices f;
+    MesaCliente mesa;
+    std::unique_ptr<JRed> red;
+    QString nombre;
+    int cara;
+
+    Cliente(const QString& n, int c, int puerto) : nombre(n), cara(c)
+    {
+        f.clock.realEvents = true;
+        f.clock.realWaitLimitMs = 5000;
+        f.settings.save(QStringLiteral("Truco"), QStringLiteral("Config"), QStringLiteral("nombre"), n);
+        f.settings.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), QString::number(c));
+        red = std::make_unique<JRed>(f.services, mesa);
+        red->enlace().puertoPrincipal = puerto;
+        red->enlace().puertoAlternativo = puerto;
+        red->intervaloIntento = 300;
+        red->intervaloRendirse = 4000;
+    }
+    void conectar()
+    {
+        red->abrir();
+        red->IPContrincante->setText(QStringLiteral("127.0.0.1"));
+        f.clock.setSecond(0);  // an even second: the first attempt connects
+        QTest::mouseClick(red->Command1, Qt::LeftButton);
+    }
+};
+
+QString aviso(int n) { return QStringLiteral("Hay %1 Jugadores conectados").arg(n); }
+
+struct Dea4Red : ::testing::Test {
+    int puerto = puertoLibre();
+    FakeServices f;
+    MesaHost mesa;
+    std::unique_ptr<Dea4> dea4;
+    std::array<std::unique_ptr<Cliente>, 3> c;  // socket k is c[k - 1]
+
+    void SetUp() override
+    {
+        f.clock.realEvents = true;
+        f.clock.realWaitLimitMs = 5000;
+        dea4 = std::make_unique<Dea4>(f.services, mesa);
+        ASSERT_TRUE(dea4->disponible()) << CargadorWs(executableFolder()).error().toStdString();
+        dea4->Ws(0).puertoPrincipal = puerto;
+        dea4->Ws(0).puertoAlternativo = puerto;
+        c[0] = std::make_unique<Cliente>(QStringLiteral("Ana"), 3, puerto);
+        c[1] = std::make_unique<Cliente>(QStringLiteral("Beto"), 7, puerto);
+        c[2] = std::make_unique<Cliente>(QStringLiteral("Ceci"), 11, puerto);
+    }
+
+    void TearDown() override
+    {
+        EXPECT_FALSE(f.clock.stuck());
+        for (auto& k : c)
+            EXPECT_FALSE(k->f.clock.stuck());
+    }
+
+    // Clients connect one by one, each seen by the host with his name.
+    void conectarTodos()
+    {
+        dea4->abrir(QStringLiteral("Host"), 5);
+        ASSERT_EQ(dea4->Ws(0).puertoEscucha(), puerto);
+        for (int k = 1; k <= 3; ++k) {
+            c[k - 1]->conectar();
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] { return dea4->Conectados == k && dea4->Jug[k - 1]->text() == c[k - 1]->nombre; }, 5000))
+                << "client " << k;
+            if (k == 1)
+                EXPECT_EQ(dea4->windowTitle(), QStringLiteral("1 contrincante conectado"));
+            if (k == 2)
+                EXPECT_EQ(dea4->windowTitle(), QStringLiteral("2 contrincantes conectados"));
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&] { return c[0]->mesa.argumentos("MENS").size() == 3; }, 5000));
+    }
+
+    // The two presses of "Continuar ->".
+    void empezar(int opcionCompanero, int opcionRepartidor)
+    {
+        dea4->Jug[opcionCompanero]->setChecked(true);
+        QTest::mouseClick(dea4->Command1, Qt::LeftButton);
+        EXPECT_EQ(dea4->windowTitle(), QStringLiteral("Quién reparte primero?"));
+        EXPECT_FALSE(dea4->Jug[3]->isHidden());
+        EXPECT_EQ(dea4->Jug[3]->text(), QStringLiteral("Host"));
+        dea4->Jug[opcionRepartidor]->setChecked(true);
+        QTest::mouseClick(dea4->Command1, Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                for (auto& k : c) {
+                    if (k->mesa.argumentos("CONF").empty())
+                        return false;
+                }
+                return mesa.empezadas == 1;
+            },
+            5000));
+    }
+
+    MesaCliente& enAsiento(int asiento) { return c[dea4->asientos.AsientoSocket[asiento] - 1]->mesa; }
+};
+
+}  // namespace
+
+TEST(Dea4, HostAcknowledgesOnlyCallsAndCardsFirst)
+{
+    // A raw client: what comes back is exactly what the host answered.
+    FakeServices f;
+    f.clock.realEvents = true;
+    MesaHost mesa;
+    Dea4 dea4(f.services, mesa);
+    ASSERT_TRUE(dea4.disponible());
+    const int puerto = puertoLibre();
+    dea4.Ws(0).puertoPrincipal = dea4.Ws(0).puertoAlternativo = puerto;
+    dea4.abrir(QStringLiteral("Host"), 0);
+    QTcpSocket s;
+    QByteArray llegado;
+    QObject::connect(&s, &QTcpSocket::readyRead, [&] { llegado += s.readAll(); });
+    s.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(puerto));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4.Conectados == 1; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return llegado == "MENS" + aviso(2).toLatin1(); }, 3000));
+    llegado.clear();
+
+    // A name, "NICK" and "MENS" go unanswered; "4TRU" gets one "OKOK".
+    s.write("Raul4");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.bytesToWrite() == 0; }, 1000));
+    QTest::qWait(50);
+    s.write("NICKRaul4");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4.Jug[0]->text() == QStringLiteral("Raul"); }, 3000));
+    EXPECT_EQ(dea4.car[0]->property("tag").toString(), QStringLiteral("4"));
+    s.write("4TRU");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return llegado.size() >= 4; }, 3000));
+    QTest::qWait(100);
+    EXPECT_EQ(llegado, QByteArray("OKOK"));
+
+    // A send the client never acknowledges ends in the "da4" box and closes it.
+    dea4.Ws(1).esperaAcuseMs = 200;
+    EXPECT_FALSE(dea4.enviar(QStringLiteral("DICE0Hola"), 1));
+    ASSERT_FALSE(f.dialogs.shown.empty());
+    EXPECT_EQ(f.dialogs.shown.back().icon, Dialogs::Icon::Error);
+    EXPECT_EQ(f.dialogs.shown.back().text,
+              QStringLiteral("Error en la transmisión, por favor vuelva a conectarse da4 1  DICE0Hola"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return s.state() == QAbstractSocket::UnconnectedState; }, 3000));
+}
+
+TEST_F(Dea4Red, NoticesNamesFacesAndAFourthCallerRefusedAtOnce)
+{
+    conectarTodos();
+    EXPECT_EQ(mesa.aceptados, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(c[0]->mesa.argumentos("MENS"), (std::vector<QString>{aviso(2), aviso(3), aviso(4)}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c[2]->mesa.argumentos("MENS").size() == 1; }, 3000));
+    EXPECT_EQ(c[1]->mesa.argumentos("MENS"), (std::vector<QString>{aviso(3), aviso(4)}));
+    EXPECT_EQ(c[2]->mesa.argumentos("MENS"), (std::vector<QString>{aviso(4)}));
+    EXPECT_EQ(dea4->windowTitle(), QStringLiteral("¿Quién es mi compañero?"));
+    EXPECT_TRUE(dea4->Command1->isEnabled());
+    EXPECT_EQ(mesa.completas, 1);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(dea4->Jug[i]->text(), c[i]->nombre);
+        EXPECT_EQ(dea4->car[i]->property("tag").toString().toInt(), c[i]->cara);
+    }
+
+    QTcpSocket cuarto;
+    cuarto.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(puerto));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return cuarto.state() == QAbstractSocket::ConnectedState; }, 3000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return cuarto.state() == QAbstractSocket::UnconnectedState; }, 3000));
+    EXPECT_EQ(dea4->Conectados, 3);
+    EXPECT_EQ(c[0]->mesa.argumentos("MENS").size(), 3u);
+    EXPECT_TRUE(c[0]->mesa.terminadas.empty());
+
+    // A press with nobody chosen does nothing.
+    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
+    EXPECT_EQ(dea4->windowTitle(), QStringLiteral("¿Quién es mi compañero?"));
+}
+
+TEST_F(Dea4Red, PartnerOnThirdSocketAndAClientDeals)
+{
+    conectarTodos();
+    empezar(2, 1);  // partner: socket 3; dealer: socket 2
+    EXPECT_EQ(dea4->asientos.AsientoSocket, (std::array<int, 4>{0, 1, 3, 2}));
+    EXPECT_EQ(dea4->asientos.SocketAsiento, (std::array<int, 4>{0, 1, 3, 2}));
+    EXPECT_EQ(dea4->Repartidor, 3);
+    EXPECT_EQ(mesa.repartidor, 3);
+    EXPECT_EQ(mesa.jugadores.nombres,
+              (std::array<QString, 4>{QStringLiteral("Host"), QStringLiteral("Ana"), QStringLiteral("Ceci"),
+                                      QStringLiteral("Beto")}));
+    EXPECT_TRUE(dea4->isHidden());
+    EXPECT_TRUE(dea4->RedCuatro && dea4->SoyServidor && dea4->RedEnJuego);
+
+    // Seat 1 (Ana): right of her the partner Ceci, in front Beto, left Host.
+    EXPECT_EQ(enAsiento(1).argumentos("CARA"),
+              (std::vector<QString>{QStringLiteral("3Host5"), QStringLiteral("1Ceci;"), QStringLiteral("2Beto7")}));
+    EXPECT_EQ(enAsiento(2).argumentos("CARA"),
+              (std::vector<QString>{QStringLiteral("2Host5"), QStringLiteral("3Ana3"), QStringLiteral("1Beto7")}));
+    EXPECT_EQ(enAsiento(3).argumentos("CARA"),
+              (std::vector<QString>{QStringLiteral("1Host5"), QStringLiteral("2Ana3"), QStringLiteral("3Ceci;")}));
+    EXPECT_EQ(enAsiento(1).argumentos("PIES"), (std::vector<QString>{QStringLiteral("2")}));
+    EXPECT_EQ(enAsiento(2).argumentos("PIES"), (std::vector<QString>{QStringLiteral("1")}));
+    EXPECT_EQ(enAsiento(3).argumentos("PIES"), (std::vector<QString>{QStringLiteral("0")}));
+    for (int s = 1; s <= 3; ++s) {
+        MesaCliente& m = enAsiento(s);
+        EXPECT_EQ(m.saludos, (std::vector<QString>{QStringLiteral("xxxx0")}));
+        EXPECT_EQ(m.argumentos("YORE").size(), s == 3 ? 1u : 0u) << s;
+        EXPECT_EQ(m.argumentos("CONF"), (std::vector<QString>{QStringLiteral("REPARTIO: Beto")}));
+        // The order of the start.
+        std::vector<QString> orden;
+        for (const QString& k : m.codigos()) {
+            if (k != QLatin1String("MENS") && (orden.empty() || orden.back() != k))
+                orden.push_back(k);
+        }
+        std::vector<QString> esperado{QStringLiteral("DEA4")};
+        if (s == 3)
+            esperado.push_back(QStringLiteral("YORE"));
+        for (const char* k : {"CARA", "PIES", "CONF"})
+            esperado.push_back(QString::fromLatin1(k));
+        EXPECT_EQ(orden, esperado) << s;
+    }
+}
+
+TEST_F(Dea4Red, PartnerOnFirstSocketHostDealsAndMessagesRelayed)
+{
+    conectarTodos();
+    empezar(0, 3);  // partner: socket 1; dealer: the host
+    EXPECT_EQ(dea4->asientos.AsientoSocket, (std::array<int, 4>{0, 2, 1, 3}));
+    EXPECT_EQ(dea4->Repartidor, 0);
+    EXPECT_EQ(enAsiento(1).argumentos("PIES"), (std::vector<QString>{QStringLiteral("3")}));
+    EXPECT_EQ(enAsiento(2).argumentos("PIES"), (std::vector<QString>{QStringLiteral("2")}));
+    EXPECT_EQ(enAsiento(3).argumentos("PIES"), (std::vector<QString>{QStringLiteral("1")}));
+    for (auto& k : c)
+        EXPECT_TRUE(k->mesa.argumentos("YORE").empty());
+    EXPECT_EQ(enAsiento(2).argumentos("CONF"), (std::vector<QString>{QStringLiteral("REPARTIO: Host")}));
+
+    // A call from seat 1 is acknowledged at once and reaches the host's
+    // table; the client's own wait ends although the host answered none of
+    // its direct messages.
+    Enlace& e1 = c[dea4->asientos.AsientoSocket[1] - 1]->red->enlace();
+    EXPECT_TRUE(e1.enviar(QStringLiteral("4TRU")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !mesa.recibidos.empty(); }, 3000));
+    EXPECT_EQ(mesa.recibidos.back(), std::make_tuple(1, QStringLiteral("4TRU"), QString()));
+
+    // Speech at seat 1 goes to seats 2 and 3 only, each from his side.
+    dea4->CambioMensaje(1, QStringLiteral("Truco"));
+    EXPECT_EQ(enAsiento(2).argumentos("DICE"), (std::vector<QString>{QStringLiteral("3Truco")}));
+    EXPECT_EQ(enAsiento(3).argumentos("DICE"), (std::vector<QString>{QStringLiteral("2Truco")}));
+    EXPECT_TRUE(enAsiento(1).argumentos("DICE").empty());
+
+    // Chat: seat 1 reaches seat 3 only; seat 2's line stays on the host.
+    const std::size_t mens3 = enAsiento(3).argumentos("MENS").size();
+    const std::size_t mens2 = enAsiento(2).argumentos("MENS").size();
+    const std::size_t mens1 = enAsiento(1).argumentos("MENS").size();
+    e1.enviarDirecto(QStringLiteral("MENSvamos \"bien\""));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return enAsiento(3).argumentos("MENS").size() == mens3 + 1; }, 3000));
+    EXPECT_EQ(enAsiento(3).argumentos("MENS").back(), QStringLiteral("vamos \"bien\""));
+    c[dea4->asientos.AsientoSocket[2] - 1]->red->enlace().enviarDirecto(QStringLiteral("MENSsoy tu pareja"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mesa.recibidos.size() == 2; }, 3000));
+    EXPECT_EQ(mesa.recibidos.back(), std::make_tuple(2, QStringLiteral("MENS"), QStringLiteral("soy tu pareja")));
+    EXPECT_EQ(enAsiento(2).argumentos("MENS").size(), mens2);
+    EXPECT_EQ(enAsiento(1).argumentos("MENS").size(), mens1);
+}
+
+TEST_F(Dea4Red, AClientLeavingClosesEveryone)
+{
+    conectarTodos();
+    empezar(1, 3);
+    const int sale = dea4->asientos.AsientoSocket[3];
+    c[sale - 1]->red->descargar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mesa.terminadas == 1; }, 3000));
+    ASSERT_FALSE(f.dialogs.shown.empty());
+    EXPECT_EQ(f.dialogs.shown.back().icon, Dialogs::Icon::Error);
+    EXPECT_EQ(f.dialogs.shown.back().text,
+              QStringLiteral("El jugador ") + c[sale - 1]->nombre + QStringLiteral(" se ha desconectado"));
+    // The two others are told by their connection closing.
+    for (int k = 1; k <= 3; ++k) {
+        if (k == sale)
+            continue;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return c[k - 1]->mesa.terminadas == std::vector<bool>{true}; }, 3000))
+            << k;
+    }
+    EXPECT_FALSE(dea4->RedEnJuego);
+    EXPECT_EQ(dea4->enviar(QStringLiteral("DEA4"), 1), false);
+}
+
+TEST_F(Dea4Red, Screenshot)
+{
+    conectarTodos();
+    dea4->Jug[1]->setChecked(true);
+    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
+    const QString ruta = qEnvironmentVariable("TRUCO_CAPTURAS");
+    if (!ruta.isEmpty())
+        dea4->grab().save(ruta + QStringLiteral("/dea4.png"));
+    EXPECT_FALSE(dea4->grab().isNull());
+}
