@@ -303,12 +303,17 @@ void Dea4::Ws_Close(int indice)
 {
     if (etapa_ == Etapa::Cerrado)
         return;
-    QString nombre = nombres_[indice];
+    const QString nombre = nombres_[indice];
+    const bool enJuego = etapa_ == Etapa::Jugando;
     // Nobody plays on with three: every other client is released first, so
     // none of them is left waiting behind the box.
     terminar();
+    QPointer<Dea4> yo(this);
     s_.dialogs.message(this, Dialogs::Icon::Error, ws_[indice]->titulo,
                        QStringLiteral("El jugador ") + nombre + QStringLiteral(" se ha desconectado"));
+    // Before the game the host waits for a new table at once.
+    if (yo && !enJuego && isVisible() && etapa_ == Etapa::Cerrado)
+        Form_Load();
 }
 
 void Dea4::terminar()

@@ -370,13 +370,40 @@ TEST_F(Dea4Red, AClientLeavingClosesEveryone)
     EXPECT_EQ(dea4->enviar(QStringLiteral("DEA4"), 1), false);
 }
 
+TEST_F(Dea4Red, AClientLeavingBeforeTheGameEmptiesTheTable)
+{
+    dea4->abrir(QStringLiteral("Host"), 5);
+    for (int k = 1; k <= 2; ++k) {
+        c[k - 1]->conectar();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[k - 1]->text() == c[k - 1]->nombre; }, 5000));
+    }
+    c[0]->red->descargar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c[1]->mesa.terminadas == std::vector<bool>{true}; }, 3000));
+    ASSERT_FALSE(f.dialogs.shown.empty());
+    EXPECT_EQ(f.dialogs.shown.back().text, QStringLiteral("El jugador Ana se ha desconectado"));
+    EXPECT_EQ(mesa.terminadas, 0);  // the table never turned four-player
+    // Listening again, with an empty table.
+    EXPECT_EQ(dea4->Conectados, 0);
+    EXPECT_EQ(dea4->Ws(0).puertoEscucha(), puerto);
+    EXPECT_EQ(dea4->Jug[0]->text(), QStringLiteral("[Jugador 1]"));
+    c[2]->conectar();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[0]->text() == c[2]->nombre; }, 5000));
+}
+
 TEST_F(Dea4Red, Screenshot)
 {
+    // TRUCO_CAPTURAS names a folder for the pictures of both choices.
     conectarTodos();
-    dea4->Jug[1]->setChecked(true);
-    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
     const QString ruta = qEnvironmentVariable("TRUCO_CAPTURAS");
     if (!ruta.isEmpty())
-        dea4->grab().save(ruta + QStringLiteral("/dea4.png"));
-    EXPECT_FALSE(dea4->grab().isNull());
+        dea4->grab().save(ruta + QStringLiteral("/dea4-companero.png"));
+    dea4->Jug[1]->setChecked(true);
+    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
+    if (!ruta.isEmpty())
+        dea4->grab().save(ruta + QStringLiteral("/dea4-repartidor.png"));
+    // Every option and face fits the window.
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(dea4->rect().contains(dea4->Jug[i]->geometry())) << i;
+        EXPECT_GE(dea4->Jug[i]->width(), dea4->Jug[i]->sizeHint().width()) << i;
+    }
 }

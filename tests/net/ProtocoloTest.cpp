@@ -178,6 +178,15 @@ TEST(Protocolo, AcknowledgementRule)
         EXPECT_TRUE(seEnviaDirecto(c)) << c;
     for (const char* c : {"TRUC", "CONF", "EMPT", "CAM0", "CVM0", "BTON", "IJM0", "POSC", "JUG1", "DARH", "CARA"})
         EXPECT_FALSE(seEnviaDirecto(c)) << c;
+    // The four-player host answers the clients' calls and cards only.
+    std::set<std::string> anfitrion;
+    for (const char* c : {"4QUI", "4FAL", "4REA", "4ENV", "4NOQ", "4VAL", "4RET", "4TRU", "JUGC", "NICK", "MENS",
+                          "OKOK", "QUIE", "TRUC", "JUGI", "Ana3"}) {
+        if (anfitrionAcusa(c))
+            anfitrion.insert(c);
+    }
+    EXPECT_EQ(anfitrion,
+              (std::set<std::string>{"4QUI", "4FAL", "4REA", "4ENV", "4NOQ", "4VAL", "4RET", "4TRU", "JUGC"}));
 }
 
 TEST(Cp1252, SpanishTextRoundTrips)
