@@ -87,7 +87,11 @@ struct MesaHost : MesaCuatro {
     {
         recibidos.emplace_back(asiento, codigo, argumento);
     }
-    void caraCambiada(int, const QString&, int) override {}
+    void caraCambiada(int asiento, const QString& nombre, int cara) override
+    {
+        cambios.push_back(QString::number(asiento) + nombre + QString::number(cara));
+    }
+    std::vector<QString> cambios;
     void partidaTerminada() override { ++terminadas; }
 };
 
@@ -305,6 +309,15 @@ TEST_F(Dea4Red, PartnerOnThirdSocketAndAClientDeals)
             esperado.push_back(QString::fromLatin1(k));
         EXPECT_EQ(orden, esperado) << s;
     }
+
+    // Ana (seat 1) changes her face on her table: the host's table and the
+    // two others hear of it, each from his own side.
+    c[0]->red->enlace().enviarDirecto(QStringLiteral("NICKAna9"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return enAsiento(3).argumentos("CARA").size() == 4; }, 3000));
+    EXPECT_EQ(mesa.cambios, (std::vector<QString>{QStringLiteral("1Ana9")}));
+    EXPECT_EQ(enAsiento(2).argumentos("CARA").back(), QStringLiteral("3Ana9"));
+    EXPECT_EQ(enAsiento(3).argumentos("CARA").back(), QStringLiteral("2Ana9"));
+    EXPECT_EQ(enAsiento(1).argumentos("CARA").size(), 3u);
 }
 
 TEST_F(Dea4Red, PartnerOnFirstSocketHostDealsAndMessagesRelayed)
