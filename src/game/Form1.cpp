@@ -1,6 +1,7 @@
 #include "game/Form1.h"
 
 #include "calls/AsientoMaquina.h"
+#include "game/ColaMesa.h"
 #include "game/MesaEscalable.h"
 #include "net/AsientoRed.h"
 #include "net/CargadorWs.h"
@@ -261,6 +262,8 @@ void Form1::crearControles()
     for (const auto& [w, r] : publicidad->controles())
         mesa_->colocar(w, r);
     connect(publicidad, &Publicidad::ventanaModal, this, &Form1::ventanaModal);
+
+    crearControlesCuatro();
 
     // Keys 1, 2, 3 play the cards in hand.
     for (int t = 0; t < 3; ++t) {

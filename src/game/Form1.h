@@ -12,7 +12,9 @@
 #include <QPointer>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -25,6 +27,8 @@ class AsientoRed;
 class JRed;
 class QLineEdit;
 class Publicidad;
+class ColaMesa;
+class QVariantAnimation;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -160,6 +164,28 @@ public:
     void enviar_Click();
     f2& opciones();
 
+    // ---- The four-player table (MesaCuatro.cpp) ---------------------------------
+    // Seats are relative: 0 this player (bottom), 1 right, 2 partner (top), 3 left.
+    // Switches between the two-player layout and the four-player one.
+    void disposicionCuatro(bool cuatro);
+    bool esDisposicionCuatro() const { return cuatro_; }
+    // The played-card place of a seat in a trick (IJH, IJD, IJM, IJI).
+    Naipe* lugarJugada(int asiento, int baza) const;
+    // A card played by another seat flies from its side to its place in that
+    // trick, then alLlegar runs. It waits behind the flights and steps queued
+    // before it, so the table shows events in the order they came.
+    void VolarCarta(int asiento, int baza, const QPixmap& carta, const QString& nombre, std::function<void()> alLlegar = {});
+    // Runs paso once every flight and step queued before it is over.
+    void enCola(std::function<void()> paso);
+    bool colaOcupada() const;
+    std::array<Naipe*, 3> IJD{}, IJI{};
+    std::array<Etiqueta*, 3> JD{}, JI{};
+    std::array<Etiqueta*, 4> Nomb{};
+    Etiqueta* LD = nullptr;
+    Etiqueta* LI = nullptr;
+    Naipe* SemV = nullptr;  // the turn light
+    int duracionVuelo = 400;  // ms of a card's flight; tests set 0 (lands at once)
+
 signals:
     // A hand has been dealt and shown.
     void manoRepartida();
@@ -175,6 +201,7 @@ private:
     friend class AsientoMaquina;
     friend class AsientoRed;
     void crearControles();
+    void crearControlesCuatro();
     void crearMenu();
     void mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const QPixmap& pm);
     void cerrarBaza();
@@ -197,4 +224,14 @@ private:
     bool esperandoEnvido_ = false;
     bool cartaEnCurso_ = false;  // CH_Click is placing a card
     bool cerrando_ = false;
+    bool cuatro_ = false;
+    std::unique_ptr<ColaMesa> cola_;
+    QVariantAnimation* vuelo_ = nullptr;
+    Naipe* volando_ = nullptr;  // the picture that crosses the table
+    struct Lugar {
+        QWidget* w;
+        QRect logico;
+        int letra;
+    };
+    std::vector<Lugar> lugaresDos_;  // the two-player places of what moves
 };

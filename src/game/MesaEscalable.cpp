@@ -12,11 +12,32 @@ MesaEscalable::MesaEscalable(Pintor pintar, QWidget* parent) : QWidget(parent), 
 
 void MesaEscalable::colocar(QWidget* w, const QRect& logico)
 {
+    for (Item& it : items_) {
+        if (it.w == w) {
+            it.logico = logico;
+            w->setGeometry(enPantalla(logico));
+            return;
+        }
+    }
     const QFont f = w->font();
     const bool enPuntos = f.pixelSize() <= 0;
     items_.push_back({w, logico, enPuntos ? f.pointSizeF() : qreal(f.pixelSize()), enPuntos});
     const Item& it = items_.back();
     w->setGeometry(enPantalla(it.logico));
+}
+
+void MesaEscalable::letra(QWidget* w, int pixeles)
+{
+    for (Item& it : items_) {
+        if (it.w == w) {
+            it.pixeles = pixeles;
+            it.enPuntos = false;
+            QFont f = w->font();
+            f.setPixelSize(std::max(1, int(std::lround(pixeles * escala_))));
+            w->setFont(f);
+            return;
+        }
+    }
 }
 
 QRect MesaEscalable::enPantalla(const QRectF& l) const
@@ -33,6 +54,14 @@ QRect MesaEscalable::logicoDe(const QWidget* w) const
         if (it.w == w)
             return it.logico;
     return {};
+}
+
+qreal MesaEscalable::letraDe(const QWidget* w) const
+{
+    for (const Item& it : items_)
+        if (it.w == w)
+            return it.enPuntos ? 0 : it.pixeles;
+    return 0;
 }
 
 void MesaEscalable::resizeEvent(QResizeEvent* e)

@@ -22,12 +22,17 @@ public:
     MesaEscalable(Pintor pintar, QWidget* parent);
 
     // Places w at its logical geometry; its font scales with the table.
+    // Placing a control again moves it.
     void colocar(QWidget* w, const QRect& logico);
+    // Font size of a placed control at scale 1, in pixels.
+    void letra(QWidget* w, int pixeles);
     double escala() const { return escala_; }
     QPointF origen() const { return origen_; }
     // Where a logical rectangle lies on the widget now.
     QRect enPantalla(const QRectF& logico) const;
     QRect logicoDe(const QWidget* w) const;
+    // Font size of a placed control at scale 1 (pixels), 0 when not placed.
+    qreal letraDe(const QWidget* w) const;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

@@ -1,6 +1,7 @@
 // The table grows with its window: every control keeps its relative place,
 // no text is clipped, and the size is remembered.
 #include "game/MesaEscalable.h"
+#include "shell/f2.h"
 #include "support/Jugador.h"
 
 #include <QApplication>
@@ -37,25 +38,18 @@ void capturar(Form1& f, const QString& nombre)
         f.grab().save(QDir(carpeta).filePath(nombre));
 }
 
-}  // namespace
-
-TEST(Escalado, CadaControlGuardaSuLugarYNingunTextoSeCorta)
+// Every placed control keeps its relative place at each size, and no visible
+// text is cut; the visible controls never cover one another.
+void revisarTamanos(Form1& f, const QString& prefijo)
 {
-    MesaDePrueba m(6);
-    m.form.Form_Load();
-    m.empezar();
-    Form1& f = m.form;
-    textosLargos(f);
     MesaEscalable* mesa = mesaDe(f);
     ASSERT_NE(mesa, nullptr);
-    const QSize minimo = f.size();
-
-    const QList<QSize> tamanos = {minimo, QSize(1320, 1060), QSize(1700, 760), QSize(900, 1400), QSize(3840, 2100)};
+    const QList<QSize> tamanos = {f.size(), QSize(1320, 1060), QSize(1700, 760), QSize(900, 1400), QSize(3840, 2100)};
     for (const QSize& t : tamanos) {
         f.resize(t);
         asentar();
-        capturar(f, QStringLiteral("mesa-%1x%2.png").arg(t.width()).arg(t.height()));
-        SCOPED_TRACE(QStringLiteral("%1x%2").arg(t.width()).arg(t.height()).toStdString());
+        capturar(f, QStringLiteral("%1-%2x%3.png").arg(prefijo).arg(t.width()).arg(t.height()));
+        SCOPED_TRACE(QStringLiteral("%1 %2x%3").arg(prefijo).arg(t.width()).arg(t.height()).toStdString());
         const double s = mesa->escala();
         // Uniform scale, aspect kept: the table fits and is centred.
         EXPECT_NEAR(s, std::max(1.0, std::min(mesa->width() / 660.0, mesa->height() / 512.0)), 1e-9);
@@ -63,6 +57,7 @@ TEST(Escalado, CadaControlGuardaSuLugarYNingunTextoSeCorta)
         EXPECT_NEAR(mesa->origen().y() * 2 + 512 * s, mesa->height(), 1.0);
 
         int revisados = 0;
+        std::vector<std::pair<QWidget*, QRect>> vistos;
         for (QWidget* w : mesa->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             const QRect l = mesa->logicoDe(w);
             if (l.isNull())
@@ -76,19 +71,80 @@ TEST(Escalado, CadaControlGuardaSuLugarYNingunTextoSeCorta)
             EXPECT_NEAR(g.width() / s, l.width(), 1.0);
             EXPECT_NEAR(g.height() / s, l.height(), 1.0);
             EXPECT_TRUE(mesa->rect().contains(g));
+            EXPECT_TRUE(QRect(0, 0, 660, 512).contains(l));
             if (!w->isVisible())
                 continue;
+            vistos.emplace_back(w, l);
             const QFontMetrics fm(w->font());
             if (auto* b = qobject_cast<QPushButton*>(w)) {
                 EXPECT_LE(fm.horizontalAdvance(b->text()) + 4, b->width()) << b->text().toStdString();
                 EXPECT_LE(fm.height(), b->height());
             } else if (auto* e = qobject_cast<QLabel*>(w); e && !e->text().isEmpty()) {
-                EXPECT_LE(fm.horizontalAdvance(e->text()), e->contentsRect().width()) << e->text().toStdString();
-                EXPECT_LE(fm.height(), e->contentsRect().height() + 2) << e->text().toStdString();
+                const QRect cr = e->contentsRect();
+                if (e->wordWrap() || e->text().contains(QLatin1Char('\n'))) {
+                    // Wrapped text: every line within the width, all lines within the height.
+                    const QRect br = fm.boundingRect(QRect(0, 0, cr.width(), 100000),
+                                                     int(e->alignment()) | (e->wordWrap() ? Qt::TextWordWrap : 0), e->text());
+                    EXPECT_LE(br.width(), cr.width()) << e->text().toStdString();
+                    EXPECT_LE(br.height(), cr.height() + 2) << e->text().toStdString();
+                } else {
+                    EXPECT_LE(fm.horizontalAdvance(e->text()), cr.width()) << e->text().toStdString();
+                    EXPECT_LE(fm.height(), cr.height() + 2) << e->text().toStdString();
+                }
             }
         }
         EXPECT_GT(revisados, 40);
+        for (std::size_t i = 0; i < vistos.size(); ++i)
+            for (std::size_t j = i + 1; j < vistos.size(); ++j)
+                EXPECT_FALSE(vistos[i].second.intersects(vistos[j].second))
+                    << vistos[i].first->objectName().toStdString() << " covers " << vistos[j].first->objectName().toStdString();
     }
+}
+
+}  // namespace
+
+TEST(Escalado, CadaControlGuardaSuLugarYNingunTextoSeCorta)
+{
+    MesaDePrueba m(6);
+    m.form.Form_Load();
+    m.empezar();
+    Form1& f = m.form;
+    textosLargos(f);
+    revisarTamanos(f, QStringLiteral("mesa"));
+}
+
+// The table of four with every seat showing a played card in each trick,
+// long names and speech on every side.
+TEST(Escalado, LaMesaDeCuatroTambienEscalaSinCortesNiSolapes)
+{
+    MesaDePrueba m(6);
+    m.form.Form_Load();
+    m.empezar();
+    Form1& f = m.form;
+    f.disposicionCuatro(true);
+    const QString nombres[4] = {QStringLiteral("Ana"), QStringLiteral("Florencia [PIE]"), QStringLiteral("Marianela"), QStringLiteral("Bartolomé")};
+    for (int k = 0; k < 4; ++k)
+        f.Nomb[k]->setCaption(nombres[k]);
+    for (int k : {1, 3})
+        f.car[k]->setPicture(f.opciones().Cara[k + 4], nombres[k]);
+    f.Label2->setCaption(QStringLiteral("Ana\nMarianela"));
+    f.NombreC->setCaption(QStringLiteral("Florencia\nBartolomé"));
+    f.LH->setCaption(QStringLiteral("Yo tengo... 33"));
+    f.LC->setCaption(QStringLiteral("Quiero retruco"));
+    f.LD->setCaption(QStringLiteral("¡Hasta aquí llegó el olor!"));
+    f.LI->setCaption(QStringLiteral("Quiero Vale 4"));
+    f.SemV->show();
+    const QPixmap carta = f.ICH[0]->picture();
+    const std::array<Etiqueta*, 3>* textos[4] = {&f.JH, &f.JD, &f.JM, &f.JI};
+    for (int a = 0; a < 4; ++a)
+        for (int t = 0; t < 3; ++t) {
+            f.VolarCarta(a, t, carta, QStringLiteral("12 de oros"));
+            (*textos[a])[t]->setCaption(QStringLiteral("12O (14 )"));
+        }
+    EXPECT_FALSE(f.colaOcupada());
+    for (Naipe* i : f.ICH)
+        i->hide();  // all three are on the cloth
+    revisarTamanos(f, QStringLiteral("mesa4"));
 }
 
 TEST(Escalado, LasCartasSeDibujanDesdeSuArchivoCompleto)

@@ -11,6 +11,8 @@
 
 MesaDePrueba::MesaDePrueba(unsigned seed) : fake(seed), form(fake.services)
 {
+    // Zero pauses: cards land as soon as they are played.
+    form.duracionVuelo = 0;
     QObject::connect(&form, &Form1::ventanaModal, &form, [this](QDialog* w) {
         QTimer::singleShot(0, w, [this, w] {
             if (auto* o = qobject_cast<f2*>(w)) {

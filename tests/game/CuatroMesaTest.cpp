@@ -1,0 +1,202 @@
+// The table of four: its layout comes and goes without disturbing the table
+// of two, and a card played by another seat flies to its place in order.
+#include "game/MesaEscalable.h"
+#include "support/Jugador.h"
+
+#include <QTest>
+#include <map>
+#include <set>
+#include <gtest/gtest.h>
+
+namespace {
+
+MesaEscalable* mesaDe(Form1& f) { return qobject_cast<MesaEscalable*>(f.centralWidget()); }
+
+struct Estado {
+    QRect logico;
+    QRect geometria;
+    int letra;
+    bool visible;
+    bool operator==(const Estado&) const = default;
+};
+
+// The card in flight, which is no control of its own.
+Naipe* vuelo(Form1& f) { return f.findChild<Naipe*>(QStringLiteral("vuelo")); }
+
+std::map<QString, Estado> fotografia(Form1& f)
+{
+    std::map<QString, Estado> out;
+    MesaEscalable* mesa = mesaDe(f);
+    for (QWidget* w : mesa->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w->objectName().isEmpty() || w == vuelo(f))
+            continue;
+        out[w->objectName()] = {mesa->logicoDe(w), w->geometry(), w->font().pixelSize(), w->isVisible()};
+    }
+    return out;
+}
+
+// Event-loop turns until the table has nothing left to show; bounded.
+bool esperarCola(Form1& f) { return QTest::qWaitFor([&] { return !f.colaOcupada(); }, 3000); }
+
+struct MesaCuatro : ::testing::Test {
+    MesaCuatro()
+    {
+        m.form.Form_Load();
+        m.empezar();
+        m.form.disposicionCuatro(true);
+        carta = m.form.ICH[0]->picture();
+    }
+    MesaDePrueba m{3};
+    QPixmap carta;
+};
+
+}  // namespace
+
+TEST(DisposicionCuatro, IrYVolverDejaLaMesaDeDosComoEstaba)
+{
+    MesaDePrueba m(2);
+    m.form.Form_Load();
+    m.empezar();
+    Form1& f = m.form;
+    f.resize(QSize(1000, 800));  // scaled, so rounding would show
+    QCoreApplication::processEvents();
+    const auto antes = fotografia(f);
+    ASSERT_GT(antes.size(), 50u);
+    for (const char* n : {"car(1)", "car(3)", "IJD(0)", "JI(2)", "Nomb(3)", "LD", "LI", "SemV"})
+        EXPECT_FALSE(antes.at(QString::fromLatin1(n)).visible) << n;
+
+    f.disposicionCuatro(true);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(f.esDisposicionCuatro());
+    const auto cuatro = fotografia(f);
+    for (const char* n : {"car(1)", "car(3)", "IJD(0)", "IJI(2)", "JD(1)", "JI(2)", "Nomb(0)", "Nomb(3)"})
+        EXPECT_TRUE(cuatro.at(QString::fromLatin1(n)).visible) << n;
+    // The own and the partner's played cards move to make room for the sides.
+    EXPECT_NE(cuatro.at("IJH(0)").logico, antes.at("IJH(0)").logico);
+    EXPECT_NE(cuatro.at("IJM(2)").logico, antes.at("IJM(2)").logico);
+    EXPECT_NE(cuatro.at("NombreC").logico, antes.at("NombreC").logico);
+    // Each seat's cards sit on its own side of the table.
+    const QPoint centro(267, 195);
+    for (int t = 0; t < 3; ++t) {
+        EXPECT_GT(mesaDe(f)->logicoDe(f.IJH[t]).top(), centro.y());
+        EXPECT_LT(mesaDe(f)->logicoDe(f.IJM[t]).bottom(), centro.y());
+        EXPECT_GT(mesaDe(f)->logicoDe(f.IJD[t]).left(), centro.x());
+        EXPECT_LT(mesaDe(f)->logicoDe(f.IJI[t]).right(), centro.x());
+        EXPECT_EQ(f.lugarJugada(1, t), f.IJD[t]);
+        EXPECT_EQ(f.lugarJugada(3, t), f.IJI[t]);
+    }
+    // Speech of the sides shows only while there is something said.
+    f.LD->setCaption(QStringLiteral("Truco"));
+    EXPECT_TRUE(f.LD->isVisible());
+    f.VolarCarta(1, 0, f.ICH[0]->picture(), QStringLiteral("carta"));
+    f.JD[0]->setCaption(QStringLiteral("1E (14 )"));
+
+    f.disposicionCuatro(false);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(f.esDisposicionCuatro());
+    // Back to two: every control where it was, at the same size and letter,
+    // and the four-player things hidden and emptied.
+    const auto despues = fotografia(f);
+    EXPECT_EQ(despues.size(), antes.size());
+    for (const auto& [nombre, e] : antes) {
+        SCOPED_TRACE(nombre.toStdString());
+        ASSERT_TRUE(despues.count(nombre));
+        const Estado& d = despues.at(nombre);
+        EXPECT_EQ(d.logico, e.logico);
+        EXPECT_EQ(d.geometria, e.geometria);
+        EXPECT_EQ(d.letra, e.letra);
+        EXPECT_EQ(d.visible, e.visible);
+    }
+    EXPECT_FALSE(f.IJD[0]->hasPicture());
+    EXPECT_TRUE(f.JD[0]->caption().isEmpty());
+    EXPECT_TRUE(f.LD->caption().isEmpty());
+    // And the window still scales as before after the round trip.
+    f.resize(QSize(1320, 1024));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f.IJH[0]->geometry(), mesaDe(f)->enPantalla(QRect(152, 214, 60, 92)));
+}
+
+TEST_F(MesaCuatro, SinPausasLaCartaLlegaEnElActo)
+{
+    Form1& f = m.form;
+    ASSERT_EQ(f.duracionVuelo, 0);
+    bool llego = false;
+    f.VolarCarta(3, 1, carta, QStringLiteral("4 de copas"), [&] {
+        llego = true;
+        // Already lying at its place when the caller hears of it.
+        EXPECT_TRUE(f.IJI[1]->hasPicture());
+    });
+    EXPECT_TRUE(llego);
+    EXPECT_FALSE(f.colaOcupada());
+    EXPECT_FALSE(vuelo(f)->isVisible());
+    EXPECT_EQ(f.IJI[1]->accessibleName(), QStringLiteral("4 de copas"));
+    // The side seats' cards lie across; the partner's stands like the own.
+    EXPECT_GT(f.IJI[1]->picture().width(), f.IJI[1]->picture().height());
+    f.VolarCarta(2, 0, carta, QStringLiteral("1 de espadas"));
+    EXPECT_EQ(f.IJM[0]->picture().size(), carta.size());
+    // Nothing is placed out of range.
+    f.VolarCarta(4, 0, carta, QString());
+    f.VolarCarta(1, 3, carta, QString());
+    EXPECT_EQ(f.lugarJugada(1, 3), nullptr);
+    EXPECT_FALSE(f.colaOcupada());
+}
+
+TEST_F(MesaCuatro, ElVueloAvanzaConElBucleDeEventosYTerminaEnSuLugar)
+{
+    Form1& f = m.form;
+    f.resize(QSize(1320, 1024));
+    QCoreApplication::processEvents();
+    f.duracionVuelo = 120;
+    bool llego = false;
+    f.VolarCarta(1, 2, carta, QStringLiteral("7 de oros"), [&] { llego = true; });
+    // The call returns at once: the card is on its way, not at its place.
+    EXPECT_FALSE(llego);
+    EXPECT_TRUE(f.colaOcupada());
+    EXPECT_TRUE(vuelo(f)->isVisible());
+    EXPECT_FALSE(f.IJD[2]->hasPicture());
+    // It leaves from the right-hand player's face.
+    EXPECT_TRUE(vuelo(f)->geometry().intersects(f.car[1]->geometry()));
+
+    std::vector<QPoint> pasos;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        pasos.push_back(vuelo(f)->geometry().center());
+        return llego;
+    }, 3000));
+    EXPECT_TRUE(f.IJD[2]->hasPicture());
+    EXPECT_FALSE(vuelo(f)->isVisible());
+    // Exactly on its place at the end, and seen on the way there.
+    EXPECT_EQ(vuelo(f)->geometry(), f.IJD[2]->geometry());
+    std::set<std::pair<int, int>> distintos;
+    for (QPoint p : pasos)
+        distintos.insert({p.x(), p.y()});
+    EXPECT_GE(distintos.size(), 3u);
+    EXPECT_FALSE(f.colaOcupada());
+}
+
+TEST_F(MesaCuatro, LoQueLlegaDuranteUnVueloEsperaSuTurno)
+{
+    Form1& f = m.form;
+    f.duracionVuelo = 60;
+    std::vector<QString> orden;
+    f.VolarCarta(1, 0, carta, QStringLiteral("a"), [&] {
+        orden.push_back(QStringLiteral("vuelo 1"));
+        // The second card has not left yet.
+        EXPECT_FALSE(f.IJM[0]->hasPicture());
+        // Queued while landing: after everything already waiting.
+        f.enCola([&] { orden.push_back(QStringLiteral("tras llegar 1")); });
+    });
+    f.VolarCarta(2, 0, carta, QStringLiteral("b"), [&] { orden.push_back(QStringLiteral("vuelo 2")); });
+    f.enCola([&] {
+        orden.push_back(QStringLiteral("paso"));
+        EXPECT_TRUE(f.IJM[0]->hasPicture());
+    });
+    // Nothing has run yet: the first card is still flying.
+    EXPECT_TRUE(orden.empty());
+    ASSERT_TRUE(esperarCola(f));
+    EXPECT_EQ(orden, (std::vector<QString>{"vuelo 1", "vuelo 2", "paso", "tras llegar 1"}));
+
+    // With nothing under way, a step runs at once.
+    bool ya = false;
+    f.enCola([&] { ya = true; });
+    EXPECT_TRUE(ya);
+}
