@@ -27,6 +27,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QVariantAnimation>
 
 namespace {
 
@@ -54,7 +55,14 @@ Form1::Form1(Services& services, QWidget* parent)
     connect(&Tmrparche, &QTimer::timeout, this, &Form1::Tmrparche_Timer);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // A card still in flight must not land on a table being taken down.
+    if (vuelo_) {
+        vuelo_->disconnect(this);
+        vuelo_->stop();
+    }
+}
 
 Asiento& Form1::asiento()
 {

@@ -200,3 +200,17 @@ TEST_F(MesaCuatro, LoQueLlegaDuranteUnVueloEsperaSuTurno)
     f.enCola([&] { ya = true; });
     EXPECT_TRUE(ya);
 }
+
+TEST(VueloCortado, UnaMesaQueSeCierraEnPlenoVueloNoLoTerminaSobreElla)
+{
+    auto m = std::make_unique<MesaDePrueba>(4);
+    m->form.Form_Load();
+    m->form.disposicionCuatro(true);
+    m->form.duracionVuelo = 150;
+    bool llego = false;
+    m->form.VolarCarta(3, 0, m->form.ICH[0]->picture(), QStringLiteral("x"), [&] { llego = true; });
+    QTest::qWait(30);
+    m.reset();
+    QTest::qWait(200);
+    EXPECT_FALSE(llego);
+}
