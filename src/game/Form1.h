@@ -164,7 +164,7 @@ public:
     void enviar_Click();
     f2& opciones();
 
-    // ---- The four-player table (MesaCuatro.cpp) ---------------------------------
+    // ---- The four-player table (DisposicionCuatro.cpp) --------------------------
     // Seats are relative: 0 this player (bottom), 1 right, 2 partner (top), 3 left.
     // Switches between the two-player layout and the four-player one.
     void disposicionCuatro(bool cuatro);

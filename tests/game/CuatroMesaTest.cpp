@@ -38,8 +38,8 @@ std::map<QString, Estado> fotografia(Form1& f)
 // Event-loop turns until the table has nothing left to show; bounded.
 bool esperarCola(Form1& f) { return QTest::qWaitFor([&] { return !f.colaOcupada(); }, 3000); }
 
-struct MesaCuatro : ::testing::Test {
-    MesaCuatro()
+struct MesaDeCuatro : ::testing::Test {
+    MesaDeCuatro()
     {
         m.form.Form_Load();
         m.empezar();
@@ -116,7 +116,7 @@ TEST(DisposicionCuatro, IrYVolverDejaLaMesaDeDosComoEstaba)
     EXPECT_EQ(f.IJH[0]->geometry(), mesaDe(f)->enPantalla(QRect(152, 214, 60, 92)));
 }
 
-TEST_F(MesaCuatro, SinPausasLaCartaLlegaEnElActo)
+TEST_F(MesaDeCuatro, SinPausasLaCartaLlegaEnElActo)
 {
     Form1& f = m.form;
     ASSERT_EQ(f.duracionVuelo, 0);
@@ -141,7 +141,7 @@ TEST_F(MesaCuatro, SinPausasLaCartaLlegaEnElActo)
     EXPECT_FALSE(f.colaOcupada());
 }
 
-TEST_F(MesaCuatro, ElVueloAvanzaConElBucleDeEventosYTerminaEnSuLugar)
+TEST_F(MesaDeCuatro, ElVueloAvanzaConElBucleDeEventosYTerminaEnSuLugar)
 {
     Form1& f = m.form;
     f.resize(QSize(1320, 1024));
@@ -173,7 +173,7 @@ TEST_F(MesaCuatro, ElVueloAvanzaConElBucleDeEventosYTerminaEnSuLugar)
     EXPECT_FALSE(f.colaOcupada());
 }
 
-TEST_F(MesaCuatro, LoQueLlegaDuranteUnVueloEsperaSuTurno)
+TEST_F(MesaDeCuatro, LoQueLlegaDuranteUnVueloEsperaSuTurno)
 {
     Form1& f = m.form;
     f.duracionVuelo = 60;
