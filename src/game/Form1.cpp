@@ -27,6 +27,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
+#include <QThread>
 #include <QVariantAnimation>
 
 namespace {
@@ -369,7 +370,10 @@ void Form1::closeEvent(QCloseEvent* e)
     HumanoRespondio = true;
     e->accept();
     QApplication::closeAllWindows();
-    QCoreApplication::exit(0);
+    // Only a running event loop is left; with none running (a test closing
+    // its table) exit() would make every later loop return at once.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 void Form1::salir_Click() { close(); }
