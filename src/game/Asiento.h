@@ -23,6 +23,10 @@ public:
     virtual void partidoTerminado() {}
     // The local player changed his face on the table.
     virtual void caraCambiada() {}
+    // The local player leaves the game played with this seat.
+    virtual void abandonar() {}
+    // A chat line for the player opposite; false when there is nobody to read it.
+    virtual bool chatear(const QString& /*texto*/) { return false; }
     // Voice of the player opposite (the face tag the sounds use).
     virtual QString voz() const { return QString(); }
 };

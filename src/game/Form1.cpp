@@ -415,6 +415,7 @@ AsientoRed& Form1::asientoRed()
     if (!red_) {
         red_ = std::make_unique<AsientoRed>(*this, s_);
         // At the end of a match both players return to the connection window.
+        red_->alAbandonar = [this] { jred().descargar(); };
         red_->alTerminar = [this] {
             jred().descargar();
             Pausa(0.5);
@@ -440,8 +441,7 @@ void Form1::red_Click()
     if (PuedeCantar || RedCuatro) {
         if (!s_.dialogs.ask(this, tituloPrograma(), QStringLiteral("Se está jugando en este momento, ¿Desea abandonar el partdo? ")))
             return;
-        if (enRed_)
-            jred().descargar();
+        asiento().abandonar();
     }
     Tmrparche.stop();
     enPartido = false;
@@ -459,9 +459,8 @@ void Form1::mostrarChat(bool visible)
 
 void Form1::enviar_Click()
 {
-    if (!enRed_ || mensaje->text().isEmpty())
+    if (!asiento().chatear(mensaje->text()))
         return;
-    asientoRed().chatear(mensaje->text());
     Pausa(0.6);
     mensaje->clear();
 }

@@ -1,6 +1,5 @@
 // Deal, hand and trick flow, score and match.
 #include "game/Form1.h"
-#include "net/JRed.h"
 #include "game/rules/Cartas.h"
 #include "platform/CardPictures.h"
 #include "platform/Clock.h"
@@ -372,8 +371,7 @@ void Form1::nuevo_Click()
     if (opciones().mostrar(cara >= 0 && cara <= 14 ? cara : 0) == QLatin1String("1"))
         return;
     publicidad->ocultarSponsor();
-    if (enRed_)
-        jred().descargar();
+    asiento().abandonar();
     aplicarOpciones();
     // The computer sits opposite again.
     Label2->setCaption(QStringLiteral("Pc"));
@@ -381,7 +379,6 @@ void Form1::nuevo_Click()
     car[2]->setToolTip(QString());
     mostrarChat(false);
 
-    RedDos = false;
     PuedeCantar = true;
     enPartido = true;
     repartir(false);
@@ -415,8 +412,7 @@ void Form1::aplicarOpciones()
     ConFlor = e.conFlor;
     carTag = QString::number(e.cara);
     car[0]->setPicture(opciones().Cara[e.cara], QStringLiteral("Tu cara"));
-    if (!RedDos)
-        NombreC->setCaption(e.nombre);
+    NombreC->setCaption(e.nombre);
     PuedeCantar = true;
     PuntosFlorMaquina = PuntosFlorHumano = 0;
 }

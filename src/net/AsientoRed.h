@@ -37,7 +37,8 @@ public:
     void redTerminada(bool porElPeer) override;
 
     // The chat line: "MENS" and the text, straight to the peer.
-    void chatear(const QString& texto);
+    bool chatear(const QString& texto) override;
+    void abandonar() override;
 
     bool SoyServidor() const { return servidor_; }
     // The local player may put down a card now.
@@ -45,6 +46,8 @@ public:
     bool RedEnJuego = false;
     // The table leaves the network game (match over, or the window closed).
     std::function<void()> alTerminar;
+    // The connection window unloads (the player left the game).
+    std::function<void()> alAbandonar;
     // What the other side may press now, as the mask it is sent.
     std::string panelDelPeer() const;
     std::string panelLocal() const;

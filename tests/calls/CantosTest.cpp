@@ -1,26 +1,10 @@
 // The call panel and the machine's calls and answers, on a real table.
 #include "calls/AsientoMaquina.h"
-#include "support/Jugador.h"
-
-#include <gtest/gtest.h>
+#include "support/ManoDelHumano.h"
 
 namespace {
 
-int puntos(Etiqueta* l) { return l->caption().toInt(); }
-
-// A table where the human is mano and holds the turn of the first trick.
-struct Cantos : ::testing::Test {
-    MesaDePrueba m{3};
-    Form1& f = m.form;
-    void SetUp() override
-    {
-        m.conFlor = false;
-        m.empezar();
-        ASSERT_FALSE(f.TurnoMaquina);
-        ASSERT_FALSE(f.ManoTerminada);
-    }
-    QString panel() const { return mascaraDelPanel(f); }
-};
+struct Cantos : ManoDelHumano {};
 
 }  // namespace
 

@@ -1,29 +1,15 @@
 // What the call panel offers at each step of a hand, on a real table, and
 // the machine's calls along the paths that decide it.
 #include "calls/AsientoMaquina.h"
-#include "support/Jugador.h"
-
-#include <gtest/gtest.h>
+#include "support/ManoDelHumano.h"
 
 namespace {
 
-int puntos(Etiqueta* l) { return l->caption().toInt(); }
-
-QString panel(const Form1& f) { return mascaraDelPanel(f); }
 
 // No envido button that would do nothing may stay enabled.
 bool algunEnvido(const Form1& f) { return f.bt[2]->isEnabled() || f.bt[4]->isEnabled() || f.bt[6]->isEnabled(); }
 
-// The human is mano and holds the turn of the first trick, without flor.
-struct Panel : ::testing::Test {
-    MesaDePrueba m{3};
-    Form1& f = m.form;
-    void SetUp() override
-    {
-        m.conFlor = false;
-        m.empezar();
-        ASSERT_FALSE(f.TurnoMaquina);
-    }
+struct Panel : ManoDelHumano {
     // The machine leads the hand with these cards (the human's hand first).
     void maquinaMano(const QStringList& humano, const QStringList& maquina)
     {
@@ -46,13 +32,13 @@ TEST_F(Panel, TrucoDelHumanoQueridoNoOfreceValeCuatroNiEnvido)
     ASSERT_FALSE(f.TurnoMaquina);
     // Only going to the deck: no ladder step belongs to the human now, and
     // the accepted truco closes the envido.
-    EXPECT_EQ(panel(f), QStringLiteral("0000000001"));
+    EXPECT_EQ(panel(), QStringLiteral("0000000001"));
 
     // His first card; the machine wins the trick and leads; his turn again.
     f.ICH_Click(0);
     ASSERT_FALSE(f.ManoTerminada);
     ASSERT_FALSE(f.TurnoMaquina);
-    EXPECT_EQ(panel(f), QStringLiteral("0000000001"));
+    EXPECT_EQ(panel(), QStringLiteral("0000000001"));
 }
 
 TEST_F(Panel, TrucoDeLaMaquinaQueridoDejaSoloElMazoYLuegoNiEnvidoNiEscalera)
@@ -63,7 +49,7 @@ TEST_F(Panel, TrucoDeLaMaquinaQueridoDejaSoloElMazoYLuegoNiEnvidoNiEscalera)
     m.fake.clock.onWait = [&](bool enPausa) {
         if (enPausa || f.HumanoRespondio || f.ManoTerminada)
             return;
-        vistos << panel(f);
+        vistos << panel();
         f.bt[1]->click();
     };
     f.ICH_Click(0);  // the machine, pie, sings truco before its card
@@ -103,7 +89,7 @@ TEST_F(Panel, MaquinaManoSorteaSuEnvidoOSeLoGuardaConElMazoHabilitado)
     EXPECT_FALSE(f.EnvidoCantado);
     EXPECT_EQ(f.JugadasMaquina, 1);
     EXPECT_FALSE(f.TurnoMaquina);
-    EXPECT_EQ(panel(f), QStringLiteral("1010101001"));
+    EXPECT_EQ(panel(), QStringLiteral("1010101001"));
 
     // The next hand, draw 1: it sings envido; the human refuses.
     MesaDePrueba otra(3);

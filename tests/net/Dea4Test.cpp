@@ -18,13 +18,6 @@ namespace {
 
 using Recibido = std::pair<QString, QString>;
 
-int puertoLibre()
-{
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
-
 // A client's table: what it was told, in order. Like the real table, it
 // switches its wire to the four-player client's rule on "DEA4".
 struct MesaCliente : MesaRed {
@@ -401,22 +394,4 @@ TEST_F(Dea4Red, AClientLeavingBeforeTheGameEmptiesTheTable)
     EXPECT_EQ(dea4->Jug[0]->text(), QStringLiteral("[Jugador 1]"));
     c[2]->conectar();
     EXPECT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[0]->text() == c[2]->nombre; }, 5000));
-}
-
-TEST_F(Dea4Red, Screenshot)
-{
-    // TRUCO_CAPTURAS names a folder for the pictures of both choices.
-    conectarTodos();
-    const QString ruta = qEnvironmentVariable("TRUCO_CAPTURAS");
-    if (!ruta.isEmpty())
-        dea4->grab().save(ruta + QStringLiteral("/dea4-companero.png"));
-    dea4->Jug[1]->setChecked(true);
-    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
-    if (!ruta.isEmpty())
-        dea4->grab().save(ruta + QStringLiteral("/dea4-repartidor.png"));
-    // Every option and face fits the window.
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_TRUE(dea4->rect().contains(dea4->Jug[i]->geometry())) << i;
-        EXPECT_GE(dea4->Jug[i]->width(), dea4->Jug[i]->sizeHint().width()) << i;
-    }
 }

@@ -58,14 +58,6 @@ struct MesaFalsa : MesaRed {
     std::function<void(const QString&)> alRecibir;
 };
 
-// A port nothing listens on right now.
-int puertoLibre()
-{
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
-
 // One program: services whose waits let real socket events through (pauses
 // still zero), its table and its connection window.
 struct Programa {
@@ -141,72 +133,6 @@ struct DosProgramas : ::testing::Test {
 
 }  // namespace
 
-TEST(JRed, ControlsCaptionsAndTooltips)
-{
-    FakeServices f;
-    MesaFalsa mesa;
-    JRed red(f.services, mesa);
-    EXPECT_EQ(red.windowTitle(), QStringLiteral("Juego en Red"));
-    EXPECT_FALSE(red.isModal());
-    EXPECT_EQ(red.Command1->text(), QStringLiteral("Conectar"));
-    EXPECT_EQ(red.Command1->toolTip(),
-              QStringLiteral("Conecta a un contrincante que esté aguardando uno o más contrincantes"));
-    EXPECT_EQ(red.IPContrincante->toolTip(),
-              QStringLiteral("Escriba la dirección IP de la otra PC o su nombre (dentro de la red local)"));
-    EXPECT_EQ(red.NombrePC->toolTip(), QStringLiteral("Nombre de esta PC en una red LAN"));
-    EXPECT_EQ(red.Command3->toolTip(), QStringLiteral("Cambiar cara"));
-    EXPECT_EQ(red.Command4->toolTip(), QStringLiteral("Cambiar cara"));
-    EXPECT_EQ(red.Command5->text(), QStringLiteral("Truco en parejas (4 jugadores)"));
-    EXPECT_EQ(red.Command5->toolTip(), QStringLiteral("jugada en parejas (4 jugadores)"));
-    EXPECT_EQ(red.Label1->text(), QStringLiteral("Conectar a:"));
-    for (const char* c : {"Frame3", "MiNombre", "Image3", "Command3", "Command4", "Label1", "IPContrincante",
-                          "Command1", "Frame1", "NombrePC", "Frame2", "DireccionIP", "Command5", "lblestado",
-                          "lblstate", "l2"}) {
-        auto* w = red.findChild<QWidget*>(QString::fromLatin1(c));
-        ASSERT_TRUE(w) << c;
-        EXPECT_EQ(w->accessibleDescription(), QString::fromLatin1(c));
-    }
-    EXPECT_FALSE(red.Timer1.isActive());
-    EXPECT_FALSE(red.Tmrtimeout.isActive());
-}
-
-TEST(JRed, LoadingReadsTheSettingsAndFacesWrap)
-{
-    FakeServices f;
-    MesaFalsa mesa;
-    f.settings.save(QStringLiteral("Truco"), QStringLiteral("Config"), QStringLiteral("nombre"), QStringLiteral("Ana"));
-    f.settings.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), QStringLiteral("14"));
-    JRed red(f.services, mesa);
-    red.hostRecordado = QStringLiteral("pc-de-beto");
-    red.abrir();
-    EXPECT_EQ(red.MiNombre->text(), QStringLiteral("Ana"));
-    EXPECT_EQ(red.IPContrincante->text(), QStringLiteral("pc-de-beto"));
-    EXPECT_FALSE(red.NombrePC->text().isEmpty());
-    EXPECT_FALSE(red.DireccionIP->text().startsWith(QStringLiteral("127.")));
-    EXPECT_EQ(red.cara(), 14);
-    EXPECT_EQ(red.Image3->property("tag").toString(), QStringLiteral("14"));
-    ASSERT_FALSE(red.Image3->pixmap().isNull());
-    const QImage catorce = red.Image3->pixmap().toImage();
-    QTest::mouseClick(red.Command4, Qt::LeftButton);
-    EXPECT_EQ(red.cara(), 0);
-    EXPECT_NE(red.Image3->pixmap().toImage(), catorce);
-    QTest::mouseClick(red.Command3, Qt::LeftButton);
-    EXPECT_EQ(red.cara(), 14);
-    EXPECT_EQ(red.Image3->pixmap().toImage(), catorce);
-    QTest::mouseClick(red.Command3, Qt::LeftButton);
-    EXPECT_EQ(red.cara(), 13);
-    // Closing the window keeps the face.
-    red.close();
-    EXPECT_EQ(f.settings.get(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero")),
-              QStringLiteral("13"));
-    EXPECT_TRUE(mesa.terminadas.empty());  // there was no connection
-
-    // A bad face number in the settings still lands on a face.
-    f.settings.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), QStringLiteral("77"));
-    red.abrir();
-    EXPECT_EQ(red.cara(), 0);
-}
-
 TEST(JRed, ConectarChecksTheAddressThenTheName)
 {
     FakeServices f;
@@ -244,30 +170,6 @@ TEST(JRed, ConectarChecksTheAddressThenTheName)
     EXPECT_EQ(f.dialogs.shown[2].text, QStringLiteral("Error al intentar conectarse"));
     EXPECT_TRUE(red.Command1->isEnabled());
     EXPECT_FALSE(red.Timer1.isActive());
-}
-
-TEST(JRed, FourPlayerButtonChecksTheNameAndHasOneHook)
-{
-    FakeServices f;
-    MesaFalsa mesa;
-    JRed red(f.services, mesa);
-    red.abrir();
-    red.MiNombre->clear();
-    QTest::mouseClick(red.Command5, Qt::LeftButton);
-    ASSERT_EQ(f.dialogs.shown.size(), 1u);
-    EXPECT_EQ(f.dialogs.shown[0].text, QStringLiteral("Por favor escriba su nombre o apodo."));
-
-    red.MiNombre->setText(QStringLiteral("Ana"));
-    QTest::mouseClick(red.Command5, Qt::LeftButton);
-    ASSERT_EQ(f.dialogs.shown.size(), 2u);
-    EXPECT_EQ(f.dialogs.shown[1].icon, Dialogs::Icon::Information);
-    EXPECT_TRUE(f.dialogs.shown[1].text.contains(QStringLiteral("4 jugadores")));
-
-    int abiertas = 0;
-    red.abrirDea4 = [&] { ++abiertas; };
-    QTest::mouseClick(red.Command5, Qt::LeftButton);
-    EXPECT_EQ(abiertas, 1);
-    EXPECT_EQ(f.dialogs.shown.size(), 2u);
 }
 
 TEST(JRed, WithoutThePlugInTheWindowStillWorksAndSaysWhy)
@@ -476,31 +378,4 @@ TEST_F(DosProgramas, TransmissionErrorUnloadsTheWindowAndReleasesTheTable)
     EXPECT_EQ(a.red->enlace().SaludoHecho, 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !b.mesa.terminadas.empty(); }, 3000));
     EXPECT_EQ(b.mesa.terminadas, std::vector<bool>{true});
-}
-
-TEST(JRed, Screenshot)
-{
-    FakeServices f;
-    MesaFalsa mesa;
-    f.settings.save(QStringLiteral("Truco"), QStringLiteral("Config"), QStringLiteral("nombre"), QStringLiteral("Ana"));
-    f.settings.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"), QStringLiteral("4"));
-    JRed red(f.services, mesa);
-    red.abrir();
-    red.IPContrincante->setText(QStringLiteral("192.168.1.20"));
-    red.lblestado->setText(QStringLiteral("Contrincante conectado: 1"));
-    red.lblstate->setText(QStringLiteral("Esperando contrincante en el puerto 11001 (el puerto 1001 fue rechazado: "
-                                         "The address is protected)"));
-    red.l2->setText(QStringLiteral("0"));
-    QTest::qWait(20);
-    const QImage im = red.grab().toImage();
-    EXPECT_GE(im.width(), red.minimumSizeHint().width());
-    // Every control lies inside the window.
-    for (QWidget* w : red.findChildren<QWidget*>()) {
-        if (!w->isVisible())
-            continue;
-        const QRect r(w->mapTo(&red, QPoint(0, 0)), w->size());
-        EXPECT_TRUE(red.rect().contains(r)) << w->objectName().toStdString();
-    }
-    if (const QByteArray dir = qgetenv("TRUCO_CAPTURAS"); !dir.isEmpty())
-        im.save(QString::fromLocal8Bit(dir) + QStringLiteral("/jred.png"));
 }

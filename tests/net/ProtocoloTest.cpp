@@ -7,16 +7,6 @@
 
 using namespace protocolo;
 
-TEST(Protocolo, SplitsCodeAndArgument)
-{
-    EXPECT_EQ(separar("CAM012E").codigo, "CAM0");
-    EXPECT_EQ(separar("CAM012E").argumento, "12E");
-    EXPECT_EQ(separar("OKOK").argumento, "");
-    EXPECT_EQ(separar("OK").codigo, "OK");
-    EXPECT_EQ(separar("OK").argumento, "");
-    EXPECT_EQ(separar("").codigo, "");
-}
-
 TEST(Protocolo, BuildsTheCatalogue)
 {
     EXPECT_EQ(saludo("Ana", 3), "Ana3");
@@ -27,21 +17,6 @@ TEST(Protocolo, BuildsTheCatalogue)
     EXPECT_EQ(confDos("Ana", true), "CONFEmpieza Ana\n\xC2\xBF" "Con flor? SI");
     EXPECT_EQ(confDos("Bob", false), "CONFEmpieza Bob\n\xC2\xBF" "Con flor? NO");
     EXPECT_EQ(confCuatro("Ana"), "CONFREPARTIO: Ana");
-    EXPECT_EQ(pies(3), "PIES3");
-    EXPECT_EQ(cam(0, "12E"), "CAM012E");
-    EXPECT_EQ(cvm(2, 14), "CVM214");
-    EXPECT_EQ(car(1, "4O"), "CAR14O");
-    EXPECT_EQ(caV(1, 7), "CA1V7");
-    EXPECT_EQ(ar4(2, "1B"), "4AR21B");
-    EXPECT_EQ(bton("0111111001"), "BTON0111111001");
-    EXPECT_EQ(ijm(1, 2), "IJM12");
-    EXPECT_EQ(posc(3), "POSC3");
-    EXPECT_EQ(jug(2, 0), "JUG20");
-    EXPECT_EQ(jugc(0, "7E"), "JUGC07E");
-    EXPECT_EQ(jugLado('D', 2, "11C"), "JUGD211C");
-    EXPECT_EQ(dice(3, "Truco"), "DICE3Truco");
-    EXPECT_EQ(darh(0), "DARH0");
-    EXPECT_EQ(darm(255), "DARM255");
     // Every built message is read back as its own code with a valid argument.
     for (const std::string& m : {cam(0, "12E"), cvm(2, 14), caV(0, 1), pies(3), bton("0111111001"), ijm(1, 2),
                                  posc(3), jug(2, 0), jugc(0, "7E"), jugLado('I', 1, "3O"), darh(30), cara(2, "Bob", 10),
@@ -96,18 +71,8 @@ TEST(Protocolo, MasksAndDigits)
     EXPECT_TRUE(esMascara("0000000000"));
     EXPECT_TRUE(esMascara("1--------1"));
     EXPECT_FALSE(esMascara("000000000"));
-    EXPECT_FALSE(esMascara("00000000000"));
-    EXPECT_FALSE(esMascara("000000000x"));
-    EXPECT_FALSE(esMascara("000000000 "));
     EXPECT_TRUE(argumentoValido("PIES", "3"));
     EXPECT_FALSE(argumentoValido("PIES", "4"));
-    EXPECT_TRUE(argumentoValido("IJM1", "2"));
-    EXPECT_FALSE(argumentoValido("IJM1", "3"));
-    EXPECT_FALSE(argumentoValido("IJM1", "22"));
-    EXPECT_TRUE(argumentoValido("JUG0", "2"));
-    EXPECT_FALSE(argumentoValido("JUG0", "3"));
-    EXPECT_TRUE(argumentoValido("POSC", "3"));
-    EXPECT_FALSE(argumentoValido("POSC", "4"));
     EXPECT_FALSE(argumentoValido("TRUC", "x"));
     EXPECT_TRUE(argumentoValido("TRUC", ""));
     EXPECT_FALSE(argumentoValido("JUGC", "312E"));
@@ -125,23 +90,12 @@ TEST(Protocolo, FacesTravelAsOneCharacter)
         EXPECT_EQ(digitoCara(n), static_cast<char>('0' + n));
         EXPECT_EQ(caraDeDigito(digitoCara(n)), n);
     }
-    EXPECT_EQ(digitoCara(10), ':');
-    EXPECT_EQ(digitoCara(14), '>');
     EXPECT_EQ(digitoCara(15), '0');
     EXPECT_EQ(digitoCara(-1), '0');
     for (int c = 0; c < 256; ++c) {
         const int n = c - '0';
         EXPECT_EQ(caraDeDigito(static_cast<char>(c)), n >= 0 && n <= 14 ? n : 0) << c;
     }
-}
-
-TEST(Protocolo, OpeningNameRule)
-{
-    EXPECT_TRUE(esMensajeDeNombre(0, 5));   // "xxxx0"
-    EXPECT_TRUE(esMensajeDeNombre(0, 25));
-    EXPECT_FALSE(esMensajeDeNombre(0, 26));
-    EXPECT_FALSE(esMensajeDeNombre(0, 30));  // the host's notice
-    EXPECT_FALSE(esMensajeDeNombre(1, 5));
 }
 
 TEST(Protocolo, RelativeSeats)
@@ -168,12 +122,6 @@ TEST(Protocolo, AcknowledgementRule)
     EXPECT_FALSE(seAcusa("OKOK"));
     for (const char* c : {"TRUC", "CAM0", "BTON", "MENS", "NICK", "DARH", "QUIE", "ZZZZ"})
         EXPECT_TRUE(seAcusa(c)) << c;
-    std::set<std::string> antes;
-    for (const char* c : {"OKOK", "CONF", "DARH", "DARM", "QUIE", "NOQU", "TRUC", "MENS", "EMPT", "CAM0", "JUG0"}) {
-        if (acusaAntes(c))
-            antes.insert(c);
-    }
-    EXPECT_EQ(antes, (std::set<std::string>{"CONF", "DARH", "DARM", "QUIE"}));
     for (const char* c : {"OKOK", "MENS", "NICK", "DICE", "Ana3"})
         EXPECT_TRUE(seEnviaDirecto(c)) << c;
     for (const char* c : {"TRUC", "CONF", "EMPT", "CAM0", "CVM0", "BTON", "IJM0", "POSC", "JUG1", "DARH", "CARA"})
@@ -187,15 +135,6 @@ TEST(Protocolo, AcknowledgementRule)
     }
     EXPECT_EQ(anfitrion,
               (std::set<std::string>{"4QUI", "4FAL", "4REA", "4ENV", "4NOQ", "4VAL", "4RET", "4TRU", "JUGC"}));
-}
-
-TEST(Cp1252, SpanishTextRoundTrips)
-{
-    const std::u32string texto = U"¿Qué tal, Ñandú? ¡Güemes ganó! áéíóú ÁÉÍÓÚ ü Ü ñ Ñ ° º ª «»";
-    const std::string bytes = cp1252::codificar(texto);
-    EXPECT_EQ(bytes.size(), texto.size());
-    EXPECT_EQ(bytes[0], '\xBF');
-    EXPECT_EQ(cp1252::decodificar(bytes), texto);
 }
 
 TEST(Cp1252, FullTableAndUnknownCharacters)

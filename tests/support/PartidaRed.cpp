@@ -6,7 +6,6 @@
 
 #include <QElapsedTimer>
 #include <QPushButton>
-#include <QTcpServer>
 #include <QTest>
 
 Lado::Lado(unsigned seed, const QString& nombre, int cara) : m(seed), gen(seed)
@@ -19,13 +18,6 @@ Lado::Lado(unsigned seed, const QString& nombre, int cara) : m(seed), gen(seed)
 }
 
 AsientoRed& Lado::red() { return m.form.asientoRed(); }
-
-int puertoLibre()
-{
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
-}
 
 bool conectarLados(Lado& a, Lado& b)
 {

@@ -16,8 +16,6 @@ struct Lado {
     int manos = 0;
 };
 
-// A port nothing listens on right now.
-int puertoLibre();
 // Connects a (server) and b (client) through their connection windows and
 // waits for the first deal on both. False if they did not meet in time.
 bool conectarLados(Lado& a, Lado& b);

@@ -1,6 +1,7 @@
 #include "support/TestTable.h"
 
 #include <QDir>
+#include <QTcpServer>
 #include <QWidget>
 
 static QString fold(const QString& a, const QString& s, const QString& k)
@@ -80,3 +81,10 @@ void captura(QWidget* w, const QString& nombre)
 }
 
 void silenciarAvisosDeDialogos() { previo = qInstallMessageHandler(filtro); }
+
+int puertoLibre()
+{
+    QTcpServer s;
+    s.listen(QHostAddress::LocalHost, 0);
+    return s.serverPort();
+}

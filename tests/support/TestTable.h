@@ -63,6 +63,9 @@ struct FakeServices {
 // folder is given (for looking at the windows, not for asserting).
 void captura(QWidget* w, const QString& nombre);
 
+// A loopback port nothing listens on right now.
+int puertoLibre();
+
 // The offscreen platform warns about every dialog; nothing a test needs.
 void silenciarAvisosDeDialogos();
 
