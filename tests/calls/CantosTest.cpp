@@ -8,30 +8,6 @@ struct Cantos : ManoDelHumano {};
 
 }  // namespace
 
-TEST_F(Cantos, MascarasSeAplicanYElGuionDejaCadaBotonComoEstaba)
-{
-    f.Botones(QStringLiteral("1010101001"));
-    f.Botones(QStringLiteral("--------0-"));
-    EXPECT_EQ(panel(), QStringLiteral("1010101001"));
-    f.Botones(QStringLiteral("1--------1"));
-    EXPECT_EQ(panel(), QStringLiteral("1010101001"));
-    f.Botones(QStringLiteral("0-0--10001"));
-    EXPECT_EQ(panel(), QStringLiteral("0000110001"));
-    f.Botones(QStringLiteral("----------"));
-    EXPECT_EQ(panel(), QStringLiteral("0000110001"));
-    f.Botones(QStringLiteral("1x"));  // odd characters and a short mask keep the rest
-    EXPECT_EQ(panel(), QStringLiteral("1000110001"));
-}
-
-TEST_F(Cantos, PanelDeAperturaYBotonesConNombre)
-{
-    EXPECT_EQ(panel(), QStringLiteral("1010101001"));
-    EXPECT_EQ(f.bt[5]->accessibleDescription(), QStringLiteral("bt(5)"));
-    EXPECT_EQ(f.bt[5]->text(), QStringLiteral("Quiero retruco"));
-    EXPECT_FALSE(f.bt[0]->shortcut().isEmpty());
-    EXPECT_TRUE(f.bt[0]->toolTip().contains(f.bt[0]->shortcut().toString()));
-}
-
 TEST_F(Cantos, PulsarSinNadaPendienteOEnPausaNoHaceNada)
 {
     const QString antes = panel();
@@ -87,20 +63,6 @@ TEST_F(Cantos, TrucoDelHumanoQueridoONo)
     otra.form.bt_Click(0);
     EXPECT_EQ(alRepartir, 1);  // then a new hand
     EXPECT_EQ(otra.fake.sound.played.filter(QStringLiteral("noquiero.wav")).size(), 1);
-}
-
-TEST_F(Cantos, ConVeintiochoLaMaquinaAceptaTodo)
-{
-    f.DarPuntos(QStringLiteral("H"), 28);
-    ponerCartas(f, {"4O", "5C", "6B"}, {"4E", "4B", "5E"});
-    f.TantosMaquina = 0;
-    f.bt_Click(0);
-    EXPECT_TRUE(f.TrucoQuerido);
-    Respuestas r(m, {});
-    f.bt_Click(2);  // envido with 0 points against a human at 28: accepted
-    EXPECT_TRUE(f.LC->caption().startsWith(QStringLiteral("Quiero")) || f.LC->caption() == QStringLiteral("Son Buenas"))
-        << f.LC->caption().toStdString();
-    EXPECT_GE(puntos(f.PuntosH) + puntos(f.PuntosM), 30);
 }
 
 TEST_F(Cantos, RetrucoAlTrucoDeLaMaquinaSiempreSeQuiere)
@@ -178,29 +140,6 @@ TEST_F(Cantos, AlMazoSegunLaEscalera)
         EXPECT_EQ(alRepartir, c.esperado);
         EXPECT_GT(t.form.manoNumero, mano);
     }
-}
-
-TEST_F(Cantos, SonarPideElArchivoDeLaTabla)
-{
-    auto& oido = m.fake.sound.played;
-    oido.clear();
-    f.Sonar(12, 31, QString());
-    f.Sonar(12, 7, QStringLiteral("3"));
-    f.Sonar(5, 0, QStringLiteral("2"));
-    f.Sonar(13, 0, QStringLiteral("4"));
-    f.Sonar(16, 0, QString());
-    f.Sonar(-1, 0, QString());
-    const QString base = m.fake.services.programFolder + QStringLiteral("/Sonidos/");
-    EXPECT_EQ(oido, QStringList({base + QStringLiteral("T31.wav"), base + QStringLiteral("T7.wav"),
-                                 base + QStringLiteral("Mujer/vale4.wav"), base + QStringLiteral("Mujer/Atrevido.wav")}));
-    oido.clear();
-    f.nosonido->trigger();  // "Sin Sonido"
-    EXPECT_EQ(m.fake.settings.get(QStringLiteral("Truco"), QStringLiteral("Sonido"), QStringLiteral("habilitado")), QStringLiteral("-1"));
-    f.Sonar(0, 0, QString());
-    f.bt_Click(0);
-    EXPECT_TRUE(oido.isEmpty());
-    f.nosonido->trigger();
-    EXPECT_EQ(m.fake.settings.get(QStringLiteral("Truco"), QStringLiteral("Sonido"), QStringLiteral("habilitado")), QStringLiteral("0"));
 }
 
 namespace {

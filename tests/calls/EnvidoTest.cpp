@@ -186,15 +186,3 @@ TEST_F(Flor, FlorPorAtrevido)
     EXPECT_EQ(oidos, QStringList({"envido.wav", "Atrevido.wav"}));
 }
 
-TEST_F(Flor, VersosEnOrdenCiclicoDuranteTodaLaCorrida)
-{
-    m.fake.clock.queueUniform({0.75});  // 2 x 0.75 rounds to 2
-    ponerCartas(f, {"4O", "5C", "6B"}, {"1E", "2E", "3E"});
-    f.bt_Click(2);
-    EXPECT_EQ(f.versoActual, 2);
-    for (int esperado : {3, 0, 1}) {
-        f.FlorCantada = false;
-        f.maquina().CantarFlor(true);
-        EXPECT_EQ(f.versoActual, esperado);
-    }
-}

@@ -28,16 +28,6 @@ TEST(ReglasTantos, Examples)
     EXPECT_FALSE(tantosDe("7E", "6E", "5B").flor);
 }
 
-namespace {
-std::string comoTexto(const std::array<Bit, 10>& bits)
-{
-    std::string s;
-    for (Bit b : bits)
-        s += b == Bit::On ? '1' : b == Bit::Off ? '0' : '-';
-    return s;
-}
-}  // namespace
-
 // Each step of the ladder only to the side that may raise it, as an answer;
 // the envido only while it may be sung.
 TEST(ReglasPanel, LadderStatesOnTheHumansTurn)
@@ -61,29 +51,6 @@ TEST(ReglasPanel, LadderStatesOnTheHumansTurn)
     EstadoPanel aceptado;
     aceptado.trucoCantado = aceptado.trucoQuerido = true;
     EXPECT_EQ(panelDelHumano(aceptado), "00000000-1");
-}
-
-TEST(ReglasMascara, ShortOddAndLongMasks)
-{
-    EXPECT_EQ(comoTexto(leerMascara("10")), "10--------");
-    EXPECT_EQ(comoTexto(leerMascara("1x0 ?1")), "1-0--1----");
-    EXPECT_EQ(comoTexto(leerMascara("000000000011")), "0000000000");
-}
-
-TEST(ReglasVerso, FirstVerseBoundaries)
-{
-    EXPECT_EQ(primerVerso(0.25), 0);
-    EXPECT_EQ(primerVerso(0.2501), 1);
-    EXPECT_EQ(primerVerso(0.75), 2);
-}
-
-TEST(ReglasPuntos, FaltaAndAverage)
-{
-    EXPECT_EQ(puntosFalta(29), 1);
-    EXPECT_EQ(puntosFalta(33), 0);
-
-    const int valores[] = {14, 13, 1};
-    EXPECT_EQ(promValor(valores, 2), 13);  // 27 / 2
 }
 
 TEST(ReglasPuntos, AlMazoLadder)
@@ -201,25 +168,3 @@ TEST(ReglasTruco, ValeCuatro)
     EXPECT_TRUE(aceptaVale4(mesa(1, 1, GanaH, 1)));
 }
 
-TEST(ReglasTruco, EveryAnswerAcceptedWithHumanAt28)
-{
-    const std::vector<Mesa> malas = {
-        mesa(0, 0, GanaH, 1),
-        mesa(3, 3, GanaH, 1, {1, 1, 1}, {14, 14, 14}),
-    };
-    for (Mesa m : malas) {
-        EXPECT_EQ(aceptaTruco(m), Respuesta::NoQuiero);
-        EXPECT_FALSE(aceptaRetruco(m));
-        m.puntosHumano = 28;
-        EXPECT_EQ(aceptaTruco(m), Respuesta::Quiero);
-        EXPECT_TRUE(aceptaRetruco(m));
-        EXPECT_TRUE(aceptaVale4(m));
-    }
-}
-
-TEST(ReglasTruco, ThirdTrick)
-{
-    EXPECT_TRUE(cantaEnTercera(9, 10));
-    EXPECT_FALSE(cantaEnTercera(10, 10));
-    EXPECT_FALSE(cantaEnTercera(8, 8));
-}

@@ -107,20 +107,6 @@ TEST(Arranque, UnFondoQueYaNoExisteDejaElIncorporado)
     EXPECT_EQ(m.form.P1.size(), QSize(160, 160));
 }
 
-TEST(Arranque, BotonesDeCaraDanLaVueltaYSeGuardan)
-{
-    MesaDePrueba m(1);
-    m.form.Form_Load();
-    m.form.Command5->click();  // 0 -> 14
-    EXPECT_EQ(m.form.carTag, QStringLiteral("14"));
-    EXPECT_EQ(leer(m, "cara", "Numero"), QStringLiteral("14"));
-    EXPECT_EQ(m.form.car[0]->picture().toImage(), m.form.opciones().Cara[14].toImage());
-    m.form.Command6->click();  // 14 -> 0
-    EXPECT_EQ(m.form.carTag, QStringLiteral("0"));
-    m.form.Command6->click();
-    EXPECT_EQ(leer(m, "cara", "Numero"), QStringLiteral("1"));
-}
-
 TEST(Arranque, OpcionesCerradasNoEmpiezanPartido)
 {
     MesaDePrueba m(1);
@@ -147,11 +133,3 @@ TEST(Arranque, OpcionesCerradasNoEmpiezanPartido)
     EXPECT_EQ(leer(m, "Version", "Pais"), QStringLiteral("2"));
 }
 
-TEST(Arranque, RostrosMuestranLosNombres)
-{
-    MesaDePrueba m(1);
-    m.empezar();
-    m.form.car_MouseMove(0);
-    EXPECT_EQ(m.form.car[0]->toolTip(), QStringLiteral("Ana"));
-    EXPECT_EQ(m.form.car[2]->toolTip(), QStringLiteral("Pc"));
-}

@@ -5,7 +5,6 @@
 
 #include <QTest>
 #include <map>
-#include <set>
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,34 +103,6 @@ TEST(DisposicionCuatro, IrYVolverDejaLaMesaDeDosComoEstaba)
     f.resize(QSize(1320, 1024));
     QCoreApplication::processEvents();
     EXPECT_EQ(f.IJH[0]->geometry(), mesaDe(f)->enPantalla(QRect(152, 214, 60, 92)));
-}
-
-TEST_F(MesaDeCuatro, ElVueloAvanzaConElBucleDeEventosYTerminaEnSuLugar)
-{
-    Form1& f = m.form;
-    f.resize(QSize(1320, 1024));
-    QCoreApplication::processEvents();
-    f.duracionVuelo = 120;
-    bool llego = false;
-    f.VolarCarta(1, 2, carta, QStringLiteral("7 de oros"), [&] { llego = true; });
-    // The call returns at once: the card is on its way, not at its place.
-    EXPECT_FALSE(llego);
-    EXPECT_TRUE(f.colaOcupada());
-    EXPECT_FALSE(f.IJD[2]->hasPicture());
-
-    std::vector<QPoint> pasos;
-    ASSERT_TRUE(QTest::qWaitFor([&] {
-        pasos.push_back(vuelo(f)->geometry().center());
-        return llego;
-    }, 3000));
-    EXPECT_TRUE(f.IJD[2]->hasPicture());
-    EXPECT_FALSE(vuelo(f)->isVisible());
-    // Exactly on its place at the end, and seen on the way there.
-    EXPECT_EQ(vuelo(f)->geometry(), f.IJD[2]->geometry());
-    std::set<std::pair<int, int>> distintos;
-    for (QPoint p : pasos)
-        distintos.insert({p.x(), p.y()});
-    EXPECT_GE(distintos.size(), 3u);
 }
 
 TEST_F(MesaDeCuatro, LoQueLlegaDuranteUnVueloEsperaSuTurno)

@@ -228,23 +228,6 @@ TEST(Mesa, PuntosQuePasanDeTreintaQuedanEnTreinta)
     EXPECT_EQ(m.fake.dialogs.texts().back(), QStringLiteral("Ganador del partido: PC"));
 }
 
-TEST(Mesa, DosMesasNoCompartenEstado)
-{
-    MesaDePrueba a(21), b(22);
-    a.conFlor = b.conFlor = false;
-    JugadorGuionado ha(a, 1, false), hb(b, 2, false);
-    a.empezar();
-    b.empezar();
-    a.form.DarPuntos(QStringLiteral("H"), 7);
-    EXPECT_EQ(puntos(b.form.PuntosH), 0);
-    b.form.ICH[2]->press();
-    EXPECT_EQ(a.form.JugadasHumano, 0);
-    EXPECT_TRUE(a.form.JH[0]->caption().isEmpty());
-    ASSERT_TRUE(ha.jugarPartido());
-    EXPECT_FALSE(b.form.PartidoTerminado);
-    ASSERT_TRUE(hb.jugarPartido());
-}
-
 TEST(Mesa, UnaCartaIlegibleNoDetieneElReparto)
 {
     QTemporaryDir dir;
@@ -265,39 +248,5 @@ TEST(Mesa, UnaCartaIlegibleNoDetieneElReparto)
     }
     m.form.ICH[0]->press();
     EXPECT_EQ(m.form.JugadasHumano, 1);
-}
-
-TEST(Mesa, CartasAccesiblesConNombreYAccionPulsar)
-{
-    MesaDePrueba m(8);
-    m.conFlor = false;
-    JugadorGuionado humano(m, 8, false);
-    m.empezar();
-    Form1& f = m.form;
-    EXPECT_EQ(f.ICH[0]->accessibleDescription(), QStringLiteral("ICH(0)"));
-    EXPECT_EQ(f.bt[3]->accessibleDescription(), QStringLiteral("bt(3)"));
-    EXPECT_EQ(f.PuntosH->accessibleDescription(), QStringLiteral("PuntosH"));
-    EXPECT_TRUE(f.ICH[0]->accessibleName().contains(QStringLiteral(" de ")));
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(f.ICH[0]);
-    ASSERT_NE(iface, nullptr);
-    ASSERT_NE(iface->actionInterface(), nullptr);
-    EXPECT_TRUE(iface->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    const QString code = f.CH[0].Caption;
-    iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_TRUE(f.JH[0]->caption().isEmpty());  // played once the call has returned
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(f.JH[0]->caption().startsWith(code + QStringLiteral(" (")));
-    EXPECT_EQ(f.JH[0]->accessibleName(), f.JH[0]->caption());
-
-    // Keys 1, 2, 3 play the cards in hand; a card already played is gone.
-    f.show();
-    QApplication::setActiveWindow(&f);
-    const int jugadas = f.JugadasHumano;
-    const int libre = f.CH[1].Visible ? 1 : 2;
-    const QString otra = f.CH[libre].Caption;
-    QTest::keyClick(&f, Qt::Key_1);
-    EXPECT_EQ(f.JugadasHumano, jugadas);
-    QTest::keyClick(&f, libre == 1 ? Qt::Key_2 : Qt::Key_3);
-    EXPECT_TRUE(f.JH[jugadas]->caption().startsWith(otra + QStringLiteral(" (")));
 }
 

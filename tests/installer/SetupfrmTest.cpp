@@ -1,6 +1,5 @@
 // The installer's window and the installation, in-process on a temporary machine.
 #include "Banco.h"
-#include "installer/Borrar.h"
 #include "installer/ModSetup.h"
 #include "installer/Setupfrm.h"
 #include "platform/IniSettings.h"
@@ -70,31 +69,6 @@ TEST(Setupfrm, InstallsEverything)
     EXPECT_TRUE(juego.contains("Exec=\"" + QFile::encodeName(carpeta) + "/Truco\"\n"));
 }
 
-TEST(Setupfrm, OverwriteQuestionWithBothAnswers)
-{
-    Banco b;
-    const QString carpeta = b.home + QStringLiteral("/Naipex/");
-    escribir(carpeta + QStringLiteral("Truco"), "juego viejo");
-    const Arbol antes = leerArbol(b.raiz.path());
-    {
-        auto w = b.ventana();
-        b.dialogs.answers = {false};
-        instalarEn(b, *w, carpeta);
-        EXPECT_FALSE(w->terminado());
-        EXPECT_EQ(b.dialogs.texts(), QStringList{kPregunta});
-        EXPECT_EQ(b.dialogs.shown[0].title, QStringLiteral("Confirmar"));
-        EXPECT_EQ(leerArbol(b.raiz.path()), antes);
-        EXPECT_TRUE(w->Cmdinstalar->isEnabled());
-    }
-    b.dialogs.shown.clear();
-    b.dialogs.answers = {true};
-    auto w = b.ventana();
-    instalarEn(b, *w, carpeta);
-    EXPECT_TRUE(w->terminado());
-    EXPECT_EQ(b.dialogs.texts().first(), kPregunta);
-    EXPECT_EQ(leer(carpeta + QStringLiteral("Truco")), b.truco);
-}
-
 TEST(Setupfrm, CorruptInstallersTouchAnExistingInstallationNot)
 {
     Banco b;
@@ -147,27 +121,4 @@ TEST(ModSetup, ReplaceFileNeverLosesTheSource)
     // Installing into the installer's own folder copies a file onto itself.
     EXPECT_TRUE(ModSetup::ReplaceFile(a, t.path() + QStringLiteral("/./a")));
     EXPECT_EQ(leer(a), QByteArray("nuevo"));
-}
-
-TEST(Borrar, ClearUrlCacheListsThenDeletesOnlyTheCache)
-{
-    QTemporaryDir t;
-    const QString cache = t.filePath(QStringLiteral("cache"));
-    const QString fuera = t.filePath(QStringLiteral("fuera/importante"));
-    escribir(fuera, "no tocar");
-    escribir(cache + QStringLiteral("/Cache/index"), "1");
-    escribir(cache + QStringLiteral("/.oculto"), "2");
-    QFile::link(t.filePath(QStringLiteral("fuera")), cache + QStringLiteral("/enlace"));
-    QStringList List1;
-    ClearUrlCache(cache, List1);
-    EXPECT_EQ(List1.size(), 3);
-    EXPECT_TRUE(QDir(cache).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot));
-    EXPECT_EQ(leer(fuera), QByteArray("no tocar"));
-
-    // A cache folder that is a link is not followed.
-    QFile::link(t.filePath(QStringLiteral("fuera")), t.filePath(QStringLiteral("cache2")));
-    QStringList otra;
-    ClearUrlCache(t.filePath(QStringLiteral("cache2")), otra);
-    EXPECT_TRUE(otra.isEmpty());
-    EXPECT_EQ(leer(fuera), QByteArray("no tocar"));
 }

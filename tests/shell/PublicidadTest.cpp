@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -69,31 +68,6 @@ TEST(Timer1, FirstTickFetchesBothListsThenTheBannersRotate)
     EXPECT_EQ(b.motor.paginas, 1);
 }
 
-TEST(Timer1, AFailedDownloadEndsTheTickAndKeepsTheOldList)
-{
-    Banners b;
-    b.p.Timer1_Timer();
-    b.p.Timer1_Timer();
-    ASSERT_EQ(b.motor.navegaciones.size(), 2);
-
-    // Offline: both counters go back; nothing is fetched or shown.
-    b.fs.conexion.online = false;
-    b.p.Timer1_Timer();
-    EXPECT_EQ(b.p.Descargado, 0);
-    EXPECT_EQ(b.p.Indice, 0);
-    EXPECT_EQ(b.srv.pedidos.size(), 2);
-    EXPECT_EQ(b.motor.navegaciones.size(), 2);
-
-    // Online again, but the banner list is gone from the server.
-    b.srv.poner("/pnaipex.dat", "no está", 404);
-    b.fs.conexion.online = true;
-    b.p.Timer1_Timer();
-    EXPECT_EQ(b.srv.pedidos.size(), 3);  // the sponsor list is not asked for
-    EXPECT_EQ(b.motor.navegaciones.size(), 2);
-    EXPECT_EQ(b.p.Banners[2], "http://c.example/3");
-    EXPECT_EQ(contenido(b.fs.services.windowsFolder + "/pnaipex.dat"), kBanners);
-}
-
 TEST(Timer1, ANewConnectionReadsFreshListsAndDropsUnsafeAddresses)
 {
     Banners b;
@@ -142,20 +116,4 @@ TEST(Sponsor, ShownAtTheMatchEndRefusesToCloseAndHidesAtANewGame)
     m.empezar();
     EXPECT_FALSE(w->isVisible());
     EXPECT_EQ(p.sponsor(), w);  // loaded once, reused
-}
-
-TEST(Navegador, AnEngineModuleThatCannotLoadLeavesALink)
-{
-    QTemporaryDir dir;
-    MotorModulo roto(dir.filePath("NaipexWeb.so"));
-    QWidget padre;
-    Navegador wb(QStringLiteral("Wb1"), &roto, &padre);
-    wb.Navigate(QStringLiteral("http://a.example/1"));
-    EXPECT_FALSE(roto.cargado());
-    EXPECT_FALSE(wb.tieneMotor());
-    ASSERT_NE(wb.enlace(), nullptr);
-    QList<QUrl> pedidas;
-    QObject::connect(&wb, &Navegador::abrirFuera, [&](const QUrl& u) { pedidas << u; });
-    wb.enlace()->press();
-    EXPECT_EQ(pedidas, QList<QUrl>{QUrl("http://a.example/1")});
 }

@@ -1,7 +1,6 @@
 // The built dist/ folder installed by the real Instalox into a temporary home,
 // then the installed game started from its menu entry.
 #include "../Arbol.h"
-#include "installer/ModSetup.h"
 #include "platform/IniSettings.h"
 
 #include <QDir>
@@ -137,29 +136,4 @@ TEST(Dist, WholeInstallationThenTheGameStartsFromTheMenu)
     EXPECT_TRUE(corriendo) << truco.readAllStandardError().toStdString();
     EXPECT_TRUE(QFile::exists(lanzador));
     EXPECT_EQ(ajustes.get(QStringLiteral("Truco"), QStringLiteral("Pvez"), QStringLiteral("Bandera")), QStringLiteral("1"));
-}
-
-TEST(Dist, RenamedInstallerFindsItselfAndASecondOneEndsAtOnce)
-{
-    ASSERT_TRUE(QFileInfo::exists(kDist + QStringLiteral("/Instalox"))) << "build the dist target first";
-    Casa c;
-    const QString otra = c.raiz.filePath(QStringLiteral("copia"));
-    QDir().mkpath(otra);
-    const QString renombrado = otra + QStringLiteral("/Instalar Naipex.bin");
-    ASSERT_TRUE(QFile::copy(kDist + QStringLiteral("/Instalox"), renombrado));
-    ASSERT_TRUE(QFile::copy(kDist + QStringLiteral("/Mswinsck.ocx"), otra + QStringLiteral("/Mswinsck.ocx")));
-
-    // While another installer holds the lock, a new one ends without a word.
-    const QString carpeta = c.home + QStringLiteral("/Naipex");
-    ASSERT_TRUE(ModSetup::PrimeraInstancia(c.home + QStringLiteral("/run/instalox.lock")));
-    EXPECT_EQ(c.instalar(renombrado, carpeta), 0);
-    EXPECT_FALSE(QFile::exists(c.registro()));
-    EXPECT_FALSE(QFile::exists(carpeta));
-
-    // Under its own lock it installs from its new name.
-    c.env.insert(QStringLiteral("XDG_RUNTIME_DIR"), c.home + QStringLiteral("/run2"));
-    QDir().mkpath(c.home + QStringLiteral("/run2"));
-    ASSERT_EQ(c.instalar(renombrado, carpeta), 0) << leer(c.registro()).toStdString();
-    EXPECT_EQ(leer(carpeta + QStringLiteral("/Truco")), leer(kBin + QStringLiteral("/Truco")));
-    EXPECT_FALSE(QFile::exists(otra + QStringLiteral("/Instalar Naipex.ini")));
 }
