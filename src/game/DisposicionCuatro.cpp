@@ -4,7 +4,11 @@
 #include "game/ColaMesa.h"
 #include "game/Form1.h"
 #include "game/MesaEscalable.h"
+#include "net/rules/Cuatro.h"
+#include "platform/CardPictures.h"
 #include "shell/Publicidad.h"
+#include "shell/f2.h"
+#include "shell/rules/Caras.h"
 
 #include <QPainter>
 #include <QRadialGradient>
@@ -261,4 +265,93 @@ void Form1::VolarCarta(int asiento, int baza, const QPixmap& carta, const QStrin
         }, Qt::SingleShotConnection);
         vuelo_->start();
     });
+}
+
+// ---- What the four-player table shows ------------------------------------------
+
+Etiqueta* Form1::habla(int asiento) const
+{
+    switch (asiento) {
+    case 0: return LH;
+    case 1: return LD;
+    case 2: return LC;
+    case 3: return LI;
+    default: return nullptr;
+    }
+}
+
+void Form1::decirCuatro(int asiento, const QString& frase, int cara)
+{
+    Etiqueta* l = habla(asiento);
+    if (!l)
+        return;
+    decir(l, frase);
+    const cuatro::Sonido s = cuatro::sonidoDe(frase.toStdString());
+    if (s.codigo >= 0)
+        Sonar(s.codigo, s.numero, QString::number(cara));
+}
+
+void Form1::jugadoresCuatro(const std::array<QString, 4>& nombres, const std::array<int, 4>& caras, int pie)
+{
+    for (int k = 0; k < 4; ++k) {
+        const int cara = caras[k] >= 0 && caras[k] < cantidadCaras ? caras[k] : 0;
+        car[k]->setPicture(opciones().Cara[cara], k == 0 ? QStringLiteral("Tu cara") : nombres[k]);
+        car[k]->setToolTip(nombres[k]);
+        Nomb[k]->setCaption(k == pie ? nombres[k] + QStringLiteral(" [PIE]") : nombres[k]);
+    }
+    carTag = QString::number(caras[0]);
+    Label2->setCaption(nombres[0] + QLatin1Char('\n') + nombres[2]);
+    NombreC->setCaption(nombres[1] + QLatin1Char('\n') + nombres[3]);
+}
+
+void Form1::manoCuatro(const std::array<QString, 3>& cartas)
+{
+    cola_->agregar([this, cartas] {
+        for (int t = 0; t < 3; ++t) {
+            for (int a = 0; a < 4; ++a)
+                lugarJugada(a, t)->clearPicture();
+            for (Etiqueta* l : {JH[t], JD[t], JM[t], JI[t]}) {
+                l->Tag = QStringLiteral("0");
+                l->setCaption(QString());
+            }
+            CM[t].Visible = false;
+            ICM[t]->hide();
+            CH[t].Caption = cartas[t];
+            CH[t].Visible = true;
+            Dar_Valor(CH[t]);
+            ICH[t]->setPicture(loadCardPicture(s_.programFolder, cartas[t]), nombreDeCarta(cartas[t]));
+            ICH[t]->show();
+        }
+        for (int a = 0; a < 4; ++a)
+            decir(habla(a), QString());
+        emit manoRepartida();
+    });
+}
+
+void Form1::jugadaCuatro(int asiento, int baza, const QString& carta)
+{
+    Etiqueta* texto = asiento == 0 ? JH[baza] : asiento == 1 ? JD[baza] : asiento == 2 ? JM[baza] : JI[baza];
+    auto rotular = [this, texto, carta] {
+        Portador p;
+        p.Caption = carta;
+        Dar_Valor(p);
+        texto->Tag = p.Tag;
+        texto->setCaption(carta + QStringLiteral(" (") + p.Tag + QStringLiteral(" )"));
+    };
+    const QPixmap pm = loadCardPicture(s_.programFolder, carta);
+    if (asiento == 0) {
+        cola_->agregar([this, baza, pm, carta, rotular] {
+            IJH[baza]->setPicture(pm, nombreDeCarta(carta));
+            rotular();
+        });
+        return;
+    }
+    VolarCarta(asiento, baza, pm, nombreDeCarta(carta), rotular);
+}
+
+void Form1::turnoCuatro(bool mio, const QString& panel)
+{
+    Botones(panel);
+    PuedeCantar = panel.contains(QLatin1Char('1'));
+    SemV->setVisible(mio);
 }

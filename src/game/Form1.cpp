@@ -3,7 +3,10 @@
 #include "calls/AsientoMaquina.h"
 #include "game/ColaMesa.h"
 #include "game/MesaEscalable.h"
+#include "net/AsientoCuatro.h"
 #include "net/AsientoRed.h"
+#include "net/Dea4.h"
+#include "net/Enlace.h"
 #include "net/CargadorWs.h"
 #include "net/JRed.h"
 
@@ -427,9 +430,43 @@ AsientoRed& Form1::asientoRed()
 
 JRed& Form1::jred()
 {
-    if (!jred_)
+    if (!jred_) {
         jred_ = std::make_unique<JRed>(s_, asientoRed(), this);
+        jred_->abrirDea4 = [this] {
+            // The host's window listens in place of this one.
+            jred_->Timer1.stop();
+            jred_->Tmrtimeout.stop();
+            jred_->enlace().cerrar();
+            dea4().ventanaRed = jred_.get();
+            dea4().abrir(jred_->MiNombre->text(), jred_->cara());
+        };
+    }
     return *jred_;
+}
+
+AsientoCuatro& Form1::anfitrion()
+{
+    if (!anfitrion_) {
+        anfitrion_ = std::make_unique<AsientoCuatro>(*this, s_);
+        anfitrion_->alAbandonar = [this] {
+            dea4().descargar();
+            jred().descargar();
+        };
+        anfitrion_->alTerminar = [this] {
+            dea4().descargar();
+            jred().descargar();
+            Pausa(0.5);
+            jred().abrir();
+        };
+    }
+    return *anfitrion_;
+}
+
+Dea4& Form1::dea4()
+{
+    if (!dea4_)
+        dea4_ = std::make_unique<Dea4>(s_, anfitrion(), this);
+    return *dea4_;
 }
 
 void Form1::red_Click()

@@ -24,6 +24,8 @@ class FFlor;
 class MesaEscalable;
 class AsientoMaquina;
 class AsientoRed;
+class AsientoCuatro;
+class Dea4;
 class JRed;
 class QLineEdit;
 class Publicidad;
@@ -159,6 +161,9 @@ public:
     // The seat of the two-player network game and its connection window.
     AsientoRed& asientoRed();
     JRed& jred();
+    // The host's side of a four-player game and its host window.
+    AsientoCuatro& anfitrion();
+    Dea4& dea4();
     // The chat line of the network games.
     void mostrarChat(bool visible);
     void enviar_Click();
@@ -178,6 +183,20 @@ public:
     // Runs paso once every flight and step queued before it is over.
     void enCola(std::function<void()> paso);
     bool colaOcupada() const;
+    // What a seat says: its speech label, and its voice (the face number).
+    Etiqueta* habla(int asiento) const;
+    void decirCuatro(int asiento, const QString& frase, int cara);
+    // The four players by seat: faces, name labels (" [PIE]" on the dealer)
+    // and each pair's names on its side of the score, the own pair as "M".
+    void jugadoresCuatro(const std::array<QString, 4>& nombres, const std::array<int, 4>& caras, int pie);
+    // A new hand: the played cards and what was said are cleared, and the
+    // own three cards are dealt face up.
+    void manoCuatro(const std::array<QString, 3>& cartas);
+    // A card down in a trick: the own one at once, another seat's in flight,
+    // each behind what is already queued.
+    void jugadaCuatro(int asiento, int baza, const QString& carta);
+    // The turn light, and the panel with it.
+    void turnoCuatro(bool mio, const QString& panel);
     std::array<Naipe*, 3> IJD{}, IJI{};
     std::array<Etiqueta*, 3> JD{}, JI{};
     std::array<Etiqueta*, 4> Nomb{};
@@ -200,6 +219,8 @@ private:
     friend class FFlor;
     friend class AsientoMaquina;
     friend class AsientoRed;
+    friend class AsientoCuatro;
+    friend class ClienteCuatro;
     void crearControles();
     void crearControlesCuatro();
     void crearMenu();
@@ -219,6 +240,8 @@ private:
     std::unique_ptr<AsientoMaquina> maquina_;
     std::unique_ptr<AsientoRed> red_;
     std::unique_ptr<JRed> jred_;
+    std::unique_ptr<AsientoCuatro> anfitrion_;
+    std::unique_ptr<Dea4> dea4_;
     Asiento* enRed_ = nullptr;
     bool vigilante_ = false;  // Tmrparche's own flag between ticks
     bool esperandoEnvido_ = false;

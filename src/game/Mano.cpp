@@ -336,7 +336,10 @@ void Form1::ganaPartido(bool maquina)
     PartidoTerminado = true;
     PuedeCantar = false;
     const QString nombre = (maquina ? Label2 : NombreC)->caption().toUpper();
-    s_.dialogs.message(this, Dialogs::Icon::Information, tituloPrograma(), QStringLiteral("Ganador del partido: ") + nombre);
+    // Among four the pair wins: both names, one under the other.
+    const QString texto = RedCuatro ? QStringLiteral("Ganadores del partido: ") + QLatin1Char('\n') + nombre
+                                    : QStringLiteral("Ganador del partido: ") + nombre;
+    s_.dialogs.message(this, Dialogs::Icon::Information, tituloPrograma(), texto);
     Tmrparche.stop();
     publicidad->MostrarSponsor();
     if (maquina) {
@@ -372,6 +375,8 @@ void Form1::nuevo_Click()
         return;
     publicidad->ocultarSponsor();
     asiento().abandonar();
+    RedCuatro = false;
+    disposicionCuatro(false);
     aplicarOpciones();
     // The computer sits opposite again.
     Label2->setCaption(QStringLiteral("Pc"));

@@ -2,6 +2,7 @@
 
 #include "calls/rules/Reglas.h"
 #include "game/Form1.h"
+#include "net/ClienteCuatro.h"
 #include "net/Enlace.h"
 #include "net/rules/Baza.h"
 #include "net/rules/Protocolo.h"
@@ -24,6 +25,8 @@ int entero(const QString& s) { return s.trimmed().toInt(); }
 }  // namespace
 
 AsientoRed::AsientoRed(Form1& f, Services& s) : f_(f), s_(s) {}
+
+AsientoRed::~AsientoRed() = default;
 
 // ---- Sending ------------------------------------------------------------------
 
@@ -106,6 +109,9 @@ void AsientoRed::limpiarPedidos()
 void AsientoRed::redConectada(Enlace& enlace, bool servidor, const QString& miNombre, int miCara)
 {
     enlace_ = &enlace;
+    enCuatro_ = false;
+    f_.disposicionCuatro(false);
+    f_.RedCuatro = false;
     servidor_ = servidor;
     miNombre_ = miNombre;
     miCara_ = miCara;
@@ -134,6 +140,8 @@ void AsientoRed::redConectada(Enlace& enlace, bool servidor, const QString& miNo
 
 void AsientoRed::saludoHecho(const QString& nombrePeer, int caraPeer)
 {
+    if (enCuatro_)
+        return;  // the host's dummy name: the seats come with "CARA"
     nombrePeer_ = nombrePeer;
     caraPeer_ = caraPeer;
     f_.NombreC->setCaption(nombrePeer_);
@@ -165,6 +173,13 @@ void AsientoRed::saludoHecho(const QString& nombrePeer, int caraPeer)
 
 void AsientoRed::redTerminada(bool porElPeer)
 {
+    if (enCuatro_) {
+        enCuatro_ = false;
+        enlace_ = nullptr;
+        RedEnJuego = false;
+        cuatro_->redTerminada(porElPeer);
+        return;
+    }
     const bool fin = f_.puntos(QStringLiteral("H")) >= 30 || f_.puntos(QStringLiteral("M")) >= 30;
     if (porElPeer && !fin && enlace_)
         s_.dialogs.message(&f_, Dialogs::Icon::Error, Form1::tituloPrograma(),
@@ -320,6 +335,19 @@ bool AsientoRed::manoTerminada(bool ganaMaquina, int valor)
 
 bool AsientoRed::recibir(const QString& codigo, const QString& argumento)
 {
+    if (enCuatro_)
+        return cuatro_->recibir(codigo, argumento);
+    if (codigo == QLatin1String("DEA4") && enlace_ && !servidor_) {
+        // The other side is the host of a four-player game.
+        enCuatro_ = true;
+        cuatro_ = std::make_unique<ClienteCuatro>(f_, s_, *enlace_, miNombre_, miCara_);
+        cuatro_->alTerminar = [this] {
+            if (alTerminar)
+                alTerminar();
+        };
+        cuatro_->alAbandonar = [this] { abandonar(); };
+        return true;
+    }
     if (codigo == QLatin1String("MENS")) {
         f_.decir(f_.LC, QLatin1Char('"') + argumento + QLatin1Char('"'));
         sonar(15, 0, true);

@@ -10,8 +10,10 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
 
+class ClienteCuatro;
 class Form1;
 class Enlace;
 struct Services;
@@ -19,6 +21,7 @@ struct Services;
 class AsientoRed : public Asiento, public MesaRed {
 public:
     AsientoRed(Form1& f, Services& s);
+    ~AsientoRed() override;
 
     // ---- The table's moves (Asiento) ------------------------------------
     void jugar(int Index) override;  // CH_Click in the two-player game
@@ -51,6 +54,8 @@ public:
     // What the other side may press now, as the mask it is sent.
     std::string panelDelPeer() const;
     std::string panelLocal() const;
+    // This table's side of a four-player game, once the host said "DEA4".
+    ClienteCuatro* cuatro() const { return cuatro_.get(); }
 
 private:
     bool enviar(const std::string& m);
@@ -91,4 +96,6 @@ private:
     bool jugando_ = false;                      // a card is on its way
     int tantoAnterior_ = 1;                     // what a refused envido gives
     bool falta_ = false;                        // a falta envido is at stake
+    std::unique_ptr<ClienteCuatro> cuatro_;
+    bool enCuatro_ = false;                     // the connection is a four-player game's
 };

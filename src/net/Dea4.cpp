@@ -147,6 +147,7 @@ void Dea4::Form_Load()
 {
     terminar();
     mesaAvisada_ = false;
+    partidoGanado_ = false;
     Conectados = 0;
     asientos = {};
     Repartidor = 0;
@@ -303,6 +304,10 @@ void Dea4::Ws_Close(int indice)
 {
     if (etapa_ == Etapa::Cerrado)
         return;
+    if (partidoGanado_) {
+        ws_[indice]->cerrar();
+        return;
+    }
     const QString nombre = nombres_[indice];
     const bool enJuego = etapa_ == Etapa::Jugando;
     // Nobody plays on with three: every other client is released first, so
@@ -418,8 +423,11 @@ void Dea4::empezar()
     s_.clock.pause(0.5);
     if (!sigue())
         return;
+    // The first deal follows at once: waiting for each answer keeps this
+    // free text from running into the next message.
     const QString conf = q(protocolo::confCuatro(u(jugadores_.nombres[Repartidor])));
     for (int k = 1; k <= 3; ++k)
-        enviarDirecto(conf, k);
+        if (!enviar(conf, k) || !sigue())
+            return;
     mesa_.partidaEmpieza(*this, jugadores_, Repartidor);
 }

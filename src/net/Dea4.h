@@ -38,6 +38,9 @@ public:
     // nothing was acknowledged; a failed send shows the "da4" box and ends
     // the game.
     bool enviar(const QString& Dato, int AQuien);
+    // The match is won: the clients leave on their own, and their going is
+    // no longer news.
+    void partidoGanado() { partidoGanado_ = true; }
     // Relays a phrase said at seat QuienSoy to the other clients.
     void CambioMensaje(int QuienSoy, const QString& Mens);
 
@@ -83,6 +86,7 @@ private:
     bool disponible_ = false;
     Etapa etapa_ = Etapa::Cerrado;
     bool mesaAvisada_ = false;
+    bool partidoGanado_ = false;
     // Name and face of socket i (0: the host).
     std::array<QString, 4> nombres_;
     std::array<int, 4> caras_{};

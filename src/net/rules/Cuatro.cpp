@@ -26,6 +26,7 @@ constexpr std::array kLlamadas{
     Llamada{"4FAL", "Falta envido", Canto::FaltaEnvido},
     Llamada{"4QUI", "Quiero", std::nullopt},
     Llamada{"4NOQ", "No Quiero", std::nullopt},
+    Llamada{"4MAZ", "Me voy al mazo", std::nullopt},
 };
 
 const Llamada* llamada(std::string_view codigo)
@@ -148,6 +149,32 @@ std::string_view fraseDe(std::string_view codigo)
 {
     const Llamada* l = llamada(codigo);
     return l ? l->frase : std::string_view{};
+}
+
+std::string_view codigoDe(int boton)
+{
+    static constexpr std::array<std::string_view, 8> kBotones{"4TRU", "4QUI", "4ENV", "4NOQ",
+                                                              "4REA", "4RET", "4FAL", "4VAL"};
+    return boton >= 0 && boton < 8 ? kBotones[boton] : std::string_view{};
+}
+
+Sonido sonidoDe(std::string_view frase)
+{
+    static constexpr std::array<std::pair<std::string_view, int>, 9> kSonidos{{
+        {"Envido", 6}, {"Real envido", 7}, {"Falta envido", 14}, {"Truco", 3}, {"Quiero", 0},
+        {"Quiero retruco", 4}, {"Quiero vale 4", 5}, {"No Quiero", 2}, {"Son Buenas", 8}}};
+    for (const auto& [f, codigo] : kSonidos)
+        if (f == frase)
+            return {codigo, 0};
+    if (frase.empty() || frase.size() > 2)
+        return {};
+    int n = 0;
+    for (char c : frase) {
+        if (c < '0' || c > '9')
+            return {};
+        n = n * 10 + (c - '0');
+    }
+    return {12, n};
 }
 
 std::optional<Canto> cantoDe(std::string_view codigo)

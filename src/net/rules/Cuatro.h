@@ -83,6 +83,15 @@ enum class Canto { Truco, Retruco, Vale4, Envido, RealEnvido, FaltaEnvido };
 // The phrase shown and relayed for a client's call or answer code ("4TRU"
 // "Truco" ... "4NOQ" "No Quiero"); empty for any other code.
 std::string_view fraseDe(std::string_view codigo);
+// The code a button of the panel sends to the host (bt(0)..bt(7)).
+std::string_view codigoDe(int boton);
+// The sound of a phrase said at the table: the calls and answers, "Son
+// Buenas", or envido points (sound 12 with the number). codigo -1: none.
+struct Sonido {
+    int codigo = -1;
+    int numero = 0;
+};
+Sonido sonidoDe(std::string_view frase);
 // The call of a code, nothing for the answers "4QUI", "4NOQ" and others.
 std::optional<Canto> cantoDe(std::string_view codigo);
 

@@ -26,7 +26,8 @@ constexpr std::array kCatalogo{
     Entrada{"4RET", Forma::Ninguna},   Entrada{"4VAL", Forma::Ninguna},
     Entrada{"4ENV", Forma::Ninguna},   Entrada{"4REA", Forma::Ninguna},
     Entrada{"4FAL", Forma::Ninguna},   Entrada{"4QUI", Forma::Ninguna},
-    Entrada{"4NOQ", Forma::Ninguna},   Entrada{"CAM0", Forma::Carta},
+    Entrada{"4NOQ", Forma::Ninguna},   Entrada{"4MAZ", Forma::Ninguna},
+    Entrada{"CAM0", Forma::Carta},
     Entrada{"CAM1", Forma::Carta},     Entrada{"CAM2", Forma::Carta},
     Entrada{"CAR0", Forma::Carta},     Entrada{"CAR1", Forma::Carta},
     Entrada{"CAR2", Forma::Carta},     Entrada{"4AR0", Forma::Carta},
@@ -192,7 +193,7 @@ bool acusaAntes(std::string_view codigo)
 bool anfitrionAcusa(std::string_view codigo)
 {
     return codigo == "4QUI" || codigo == "4FAL" || codigo == "4REA" || codigo == "4ENV" || codigo == "4NOQ" ||
-           codigo == "4VAL" || codigo == "4RET" || codigo == "4TRU" || codigo == "JUGC";
+           codigo == "4VAL" || codigo == "4RET" || codigo == "4TRU" || codigo == "4MAZ" || codigo == "JUGC";
 }
 
 bool seEnviaDirecto(std::string_view codigo)

@@ -68,7 +68,8 @@ int asientoRelativo(int asientoDe, int asientoReceptor);
 bool seAcusa(std::string_view codigo);         // answer "OKOK" at all
 bool acusaAntes(std::string_view codigo);      // "OKOK" before handling
 // The four-player host answers "OKOK", before handling, only to the clients'
-// calls and played cards; "NICK", "MENS" and anything else go unanswered.
+// calls, going to the deck ("4MAZ") and played cards; "NICK", "MENS" and
+// anything else go unanswered.
 bool anfitrionAcusa(std::string_view codigo);
 // Two-player sender: sent directly (no wait) rather than acknowledged.
 bool seEnviaDirecto(std::string_view codigo);

@@ -1,0 +1,58 @@
+#pragma once
+// Four tables of one test process playing in pairs over loopback TCP: one
+// hosts from "Truco en parejas", three connect through "Juego en Red".
+#include "support/Jugador.h"
+
+#include <array>
+#include <memory>
+#include <random>
+
+class AsientoCuatro;
+class ClienteCuatro;
+class Dea4;
+
+struct MesaCuatroDePrueba {
+    MesaCuatroDePrueba(unsigned seed, const QString& nombre, int cara);
+    Form1& f() { return m.form; }
+    MesaDePrueba m;
+    std::mt19937 gen;
+    QString nombre;
+};
+
+class PartidaCuatro {
+public:
+    explicit PartidaCuatro(unsigned seed);
+    ~PartidaCuatro();
+
+    // The host opens "Truco en parejas", the three others connect in turn,
+    // the host picks the client on socket `companero` (1..3) as partner and
+    // the player of `opcionRepartidor` (0..2 a client, 3 himself) to deal.
+    // False when the first hand did not reach every table in time.
+    bool empezar(int companero = 2, int opcionRepartidor = 3);
+
+    // The table of a seat as the host numbers them (0 the host).
+    MesaCuatroDePrueba& enAsiento(int asiento);
+    Form1& mesa(int asiento) { return enAsiento(asiento).f(); }
+    AsientoCuatro& host();
+    Dea4& dea4();
+    ClienteCuatro* cliente(int asiento);
+
+    // One action of a scripted player at a table that lets him act: a card
+    // or, now and then, a call, an answer or the deck. False when none.
+    bool actuar(int asiento);
+    // Lets the events through until no table waits for an answer.
+    bool calmar(int limiteMs = 5000);
+    // What each table shows agrees with the host's: score (each pair's own
+    // as "M"), the dealer's "[PIE]", and every card on the table by seat.
+    // Empty when they agree, else what differs.
+    QString desacuerdo();
+    // Plays until the match ends on all four tables; false when it stalled
+    // or the tables disagreed (see error()).
+    bool jugarPartido(int maxAcciones = 6000);
+    QString error() const { return error_; }
+    int manos = 0;
+
+    std::array<std::unique_ptr<MesaCuatroDePrueba>, 4> t;  // t[0] hosts, t[k] on socket k
+private:
+    QString error_;
+};
