@@ -316,6 +316,7 @@ void AsientoCuatro::jugada(int s, const std::string& carta)
         }
         f_.turnoCuatro(false, QString::fromStdString(mano_.panel(0)));
     }
+    f_.enCola([this, s] { f_.decir(f_.habla(s), QString()); });
     f_.jugadaCuatro(s, t, c);
     for (const cuatro::Envio& e : cuatro::relevoJugada(s, t, carta))
         if (!enviarA(e.asiento, e.mensaje))

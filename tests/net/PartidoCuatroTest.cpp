@@ -56,3 +56,126 @@ TEST_P(Cuatro, WholeMatchAgreesOnEveryTable)
 INSTANTIATE_TEST_SUITE_P(Semillas, Cuatro, ::testing::Values(1u, 4u, 7u));
 
 }  // namespace
+
+namespace {
+
+// A line typed in the chat box of one seat's table.
+void charlar(PartidaCuatro& p, int asiento, const QString& texto)
+{
+    Form1& f = p.mesa(asiento);
+    f.mensaje->setText(texto);
+    f.enviar->click();
+}
+
+TEST(CuatroCharla, LinesGoBetweenPartnersOnly)
+{
+    PartidaCuatro p(3);
+    ASSERT_TRUE(p.empezar(1, 3));
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_TRUE(p.mesa(s).mensaje->isVisibleTo(&p.mesa(s))) << s;
+        EXPECT_EQ(p.mesa(s).mensaje->toolTip(), QStringLiteral("Mensaje para ") + p.enAsiento((s + 2) % 4).nombre);
+    }
+    // Seat 1 reaches seat 3 alone; seat 2 reaches the host alone.
+    charlar(p, 1, QStringLiteral("vamos bien"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.mesa(3).LC->caption() == QStringLiteral("\"vamos bien\""); }, 3000));
+    charlar(p, 2, QStringLiteral("soy tu pareja"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.mesa(0).LC->caption() == QStringLiteral("\"soy tu pareja\""); }, 3000));
+    charlar(p, 0, QStringLiteral("dale"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.mesa(2).LC->caption() == QStringLiteral("\"dale\""); }, 3000));
+    ASSERT_TRUE(p.calmar());
+    for (int s = 0; s < 4; ++s)
+        for (Etiqueta* l : {p.mesa(s).LD, p.mesa(s).LI, p.mesa(s).LH})
+            EXPECT_FALSE(l->caption().startsWith(QLatin1Char('"'))) << s;
+    EXPECT_EQ(p.mesa(1).LC->caption(), QString());
+    EXPECT_EQ(p.desacuerdo(), QString());
+}
+
+const QString kServidor = QStringLiteral("La máquina servidor se ha desconectado\nEl partido ha sido cancelado");
+
+bool mostro(MesaCuatroDePrueba& m, const QString& texto)
+{
+    for (const auto& d : m.m.fake.dialogs.shown)
+        if (d.text == texto && d.icon == Dialogs::Icon::Error)
+            return true;
+    return false;
+}
+
+// After a drop every table is out of the game and nothing waits.
+void todasLibres(PartidaCuatro& p)
+{
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        for (int s = 0; s < 4; ++s)
+            if (p.mesa(s).RedCuatro || p.mesa(s).PuedeCantar)
+                return false;
+        return true;
+    }, 5000));
+    for (int s = 0; s < 4; ++s)
+        EXPECT_FALSE(p.enAsiento(s).m.fake.clock.stuck()) << s;
+}
+
+struct CuatroCaida : ::testing::TestWithParam<int> {};
+
+TEST_P(CuatroCaida, AClientLeavingReleasesEveryTable)
+{
+    PartidaCuatro p(5);
+    ASSERT_TRUE(p.empezar(2, 0));
+    for (int a = 0; a < GetParam(); ++a) {
+        ASSERT_TRUE(p.calmar());
+        bool hecho = false;
+        for (int s = 0; s < 4 && !hecho; ++s)
+            hecho = p.actuar((s + a) % 4);
+        ASSERT_TRUE(hecho);
+    }
+    // Seat 3 leaves at once, whatever is under way.
+    MesaCuatroDePrueba& sale = p.enAsiento(3);
+    sale.f().jred().descargar();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return mostro(p.enAsiento(0), QStringLiteral("El jugador ") + sale.nombre + QStringLiteral(" se ha desconectado")); },
+        5000));
+    for (int s : {1, 2})
+        EXPECT_TRUE(QTest::qWaitFor([&] { return mostro(p.enAsiento(s), kServidor); }, 5000)) << s;
+    EXPECT_FALSE(mostro(sale, kServidor));
+    todasLibres(p);
+}
+
+INSTANTIATE_TEST_SUITE_P(Momentos, CuatroCaida, ::testing::Values(0, 5, 23));
+
+TEST(CuatroCaida, TheHostLeavingFromTheMenuReleasesEveryTable)
+{
+    PartidaCuatro p(6);
+    ASSERT_TRUE(p.empezar(3, 1));
+    ASSERT_TRUE(p.actuar(p.host().mano().turno()));
+    Form1& h = p.mesa(0);
+    p.enAsiento(0).m.fake.dialogs.answers.push_back(true);
+    h.red_Click();
+    EXPECT_TRUE(p.enAsiento(0).m.fake.dialogs.texts().contains(
+        QStringLiteral("Se está jugando en este momento, ¿Desea abandonar el partdo? ")));
+    EXPECT_TRUE(h.dea4().isHidden());
+    EXPECT_TRUE(h.jred().isVisible());
+    for (int s = 1; s <= 3; ++s)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return mostro(p.enAsiento(s), kServidor); }, 5000)) << s;
+    todasLibres(p);
+    // The table goes back to two seats for the next game.
+    h.jred().hide();
+    p.enAsiento(0).m.empezar();
+    EXPECT_FALSE(h.esDisposicionCuatro());
+    EXPECT_FALSE(h.ManoTerminada);
+}
+
+TEST(CuatroCaida, AClientLeavingFromTheMenuIsNamedOnTheHost)
+{
+    PartidaCuatro p(8);
+    ASSERT_TRUE(p.empezar(1, 2));
+    MesaCuatroDePrueba& sale = p.enAsiento(2);
+    sale.m.fake.dialogs.answers.push_back(true);
+    sale.f().red_Click();
+    EXPECT_TRUE(sale.f().jred().isVisible());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return mostro(p.enAsiento(0), QStringLiteral("El jugador ") + sale.nombre + QStringLiteral(" se ha desconectado")); },
+        5000));
+    for (int s : {1, 3})
+        EXPECT_TRUE(QTest::qWaitFor([&] { return mostro(p.enAsiento(s), kServidor); }, 5000)) << s;
+    todasLibres(p);
+}
+
+}  // namespace
