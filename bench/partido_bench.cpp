@@ -1,5 +1,6 @@
 // Whole matches on a headless table with zero pauses.
 #include "support/Jugador.h"
+#include "support/PartidaCuatro.h"
 #include "support/PartidaRed.h"
 
 #include <benchmark/benchmark.h>
@@ -60,3 +61,24 @@ static void BM_PartidoEnRed(benchmark::State& state)
     state.counters["manos/partido"] = benchmark::Counter(manos / double(state.iterations()));
 }
 BENCHMARK(BM_PartidoEnRed)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// A whole four-player match in pairs over loopback TCP: one host and three
+// clients in this process, zero pauses, everyone singing and answering at
+// random. Each step also waits until no table waits for an answer.
+static void BM_PartidoEnParejas(benchmark::State& state)
+{
+    unsigned seed = 1;
+    int manos = 0;
+    for (auto _ : state) {
+        PartidaCuatro p(seed);
+        QObject::connect(&p.mesa(0), &Form1::manoRepartida, [&] { ++manos; });
+        if (!p.empezar(seed % 3 + 1, seed % 4) || !p.jugarPartido()) {
+            state.SkipWithError("a four-player match did not end");
+            return;
+        }
+        ++seed;
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["manos/partido"] = benchmark::Counter(manos / double(state.iterations()));
+}
+BENCHMARK(BM_PartidoEnParejas)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();

@@ -88,6 +88,13 @@ TEST(CuatroCharla, LinesGoBetweenPartnersOnly)
             EXPECT_FALSE(l->caption().startsWith(QLatin1Char('"'))) << s;
     EXPECT_EQ(p.mesa(1).LC->caption(), QString());
     EXPECT_EQ(p.desacuerdo(), QString());
+    // A few moves, to look at the four tables in the middle of a hand.
+    for (int a = 0; a < 7 && p.calmar(); ++a)
+        for (int s = 0; s < 4 && !p.actuar((s + a) % 4); ++s) {
+        }
+    ASSERT_TRUE(p.calmar());
+    for (int s = 0; s < 4; ++s)
+        captura(&p.mesa(s), QStringLiteral("cuatro-asiento%1").arg(s));
 }
 
 const QString kServidor = QStringLiteral("La máquina servidor se ha desconectado\nEl partido ha sido cancelado");
