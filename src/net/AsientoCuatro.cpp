@@ -90,7 +90,10 @@ void AsientoCuatro::partidaEmpieza(Dea4& host, const JugadoresCuatro& jugadores,
 
 void AsientoCuatro::partidaTerminada()
 {
-    // Every connection is closed already; the table stays as it is.
+    // Every connection is closed already; a game played stays on the table,
+    // one that never started gives the table back its two seats.
+    if (!enJuego_)
+        f_.disposicionCuatro(false);
     enJuego_ = false;
     cola_.clear();
     diferida_.reset();

@@ -470,10 +470,7 @@ void JRed::Command5_Click()
         MiNombre->setFocus(Qt::OtherFocusReason);
         return;
     }
-    if (abrirDea4) {
+    guardarCara();
+    if (abrirDea4)
         abrirDea4();
-        return;
-    }
-    s_.dialogs.message(this, Dialogs::Icon::Information, enlace_->titulo,
-                       QStringLiteral("El juego en parejas (4 jugadores) todavía no está disponible."));
 }

@@ -41,7 +41,7 @@ public:
     int intervaloIntento = 10000;
     int intervaloRendirse = 40000;
 
-    // Where the four-player host window opens; until it exists, null.
+    // Opens the four-player host window ("Truco en parejas").
     std::function<void()> abrirDea4;
 
     QGroupBox* Frame3;
