@@ -269,6 +269,31 @@ void Form1::VolarCarta(int asiento, int baza, const QPixmap& carta, const QStrin
 
 // ---- What the four-player table shows ------------------------------------------
 
+void Form1::entrarEnCuatro(Asiento* seat)
+{
+    Tmrparche.stop();
+    enPartido = false;
+    ManoTerminada = true;
+    PartidoTerminado = false;
+    RedCuatro = true;
+    ConFlor = false;  // no flor among four
+    sentarEnRed(seat);
+    disposicionCuatro(true);
+    turnoCuatro(false, QStringLiteral("0000000000"));
+    mostrarChat(true);
+    marcadorACero();
+}
+
+void Form1::salirDeCuatro()
+{
+    RedCuatro = false;
+    ManoTerminada = true;
+    turnoCuatro(false, QStringLiteral("0000000000"));
+    PuedeCantar = false;
+    sentarEnRed(nullptr);
+    mostrarChat(false);
+}
+
 Etiqueta* Form1::habla(int asiento) const
 {
     switch (asiento) {

@@ -64,6 +64,8 @@ public:
     void Tmrparche_Timer();
     void DarPuntos(const QString& Quien, int Puntos, bool ConfirmarFin = false);
     int puntos(const QString& Quien) const;
+    // Both scores back to 0, strokes hidden: a new match.
+    void marcadorACero();
 
     // ---- Call panel ----------------------------------------------------------
     void bt_Click(int Index);
@@ -171,6 +173,13 @@ public:
 
     // ---- The four-player table (DisposicionCuatro.cpp) --------------------------
     // Seats are relative: 0 this player (bottom), 1 right, 2 partner (top), 3 left.
+    // The table becomes one of four in a network game played through seat
+    // (the host's or a client's): four-player layout, score at 0, no flor,
+    // calls off, the chat line shown.
+    void entrarEnCuatro(Asiento* seat);
+    // The game of four ended: nothing can be played, the seat is left; what
+    // lies on the table stays.
+    void salirDeCuatro();
     // Switches between the two-player layout and the four-player one.
     void disposicionCuatro(bool cuatro);
     bool esDisposicionCuatro() const { return cuatro_; }

@@ -15,6 +15,14 @@ int entero(const QString& s) { return s.trimmed().toInt(); }
 
 void Form1::Dar_Valor(Portador& C) { C.Tag = txt(reglas::darValor(C.Caption.toStdString())); }
 
+void Form1::marcadorACero()
+{
+    PuntosM->setCaption(QStringLiteral("0"));
+    PuntosH->setCaption(QStringLiteral("0"));
+    PH->ocultarTodas();
+    PM->ocultarTodas();
+}
+
 int Form1::puntos(const QString& Quien) const
 {
     return entero(Quien == QLatin1String("M") ? PuntosM->caption() : PuntosH->caption());
@@ -387,10 +395,7 @@ void Form1::nuevo_Click()
     PuedeCantar = true;
     enPartido = true;
     repartir(false);
-    PuntosM->setCaption(QStringLiteral("0"));
-    PuntosH->setCaption(QStringLiteral("0"));
-    PH->ocultarTodas();
-    PM->ocultarTodas();
+    marcadorACero();
     Ver_Tantos(QStringLiteral("H"));
     if (FlorHumano && ConFlor)
         Flor->setEnabled(true);

@@ -54,21 +54,9 @@ void AsientoCuatro::jugadorAceptado(int) { f_.Sonar(1, 0, QString()); }
 
 void AsientoCuatro::mesaCompleta(const QString& miNombre, int miCara)
 {
-    f_.Tmrparche.stop();
-    f_.enPartido = false;
-    f_.ManoTerminada = true;
-    f_.PartidoTerminado = false;
-    f_.RedCuatro = true;
-    f_.sentarEnRed(this);
-    f_.disposicionCuatro(true);
-    f_.turnoCuatro(false, QString::fromStdString(kApagado));
-    f_.mostrarChat(true);
+    f_.entrarEnCuatro(this);
     f_.carTag = QString::number(miCara);
     f_.car[0]->setToolTip(miNombre);
-    f_.PuntosM->setCaption(QStringLiteral("0"));
-    f_.PuntosH->setCaption(QStringLiteral("0"));
-    f_.PH->ocultarTodas();
-    f_.PM->ocultarTodas();
 }
 
 void AsientoCuatro::partidaEmpieza(Dea4& host, const JugadoresCuatro& jugadores, int repartidor)
@@ -80,9 +68,7 @@ void AsientoCuatro::partidaEmpieza(Dea4& host, const JugadoresCuatro& jugadores,
     enJuego_ = true;
     finPartido_ = false;
     panelEnviado_.fill(kApagado);
-    f_.RedCuatro = true;
-    f_.ConFlor = false;  // no flor among four
-    f_.sentarEnRed(this);
+    f_.entrarEnCuatro(this);
     f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, repartidor_);
     f_.mensaje->setToolTip(QStringLiteral("Mensaje para ") + jugadores_.nombres[2]);
     hacer([this] { repartir4(); });
@@ -97,12 +83,7 @@ void AsientoCuatro::partidaTerminada()
     enJuego_ = false;
     cola_.clear();
     diferida_.reset();
-    f_.RedCuatro = false;
-    f_.ManoTerminada = true;
-    f_.turnoCuatro(false, QString::fromStdString(kApagado));
-    f_.PuedeCantar = false;
-    f_.sentarEnRed(nullptr);
-    f_.mostrarChat(false);
+    f_.salirDeCuatro();
 }
 
 void AsientoCuatro::caraCambiada(int asiento, const QString& nombre, int cara)
@@ -348,9 +329,8 @@ void AsientoCuatro::hablar(int s, const QString& frase)
 {
     const int cara = jugadores_.caras[s];
     f_.enCola([this, s, frase, cara] { f_.decirCuatro(s, frase, cara); });
-    for (const cuatro::Envio& e : cuatro::cambioMensaje(s, txt(frase)))
-        if (!enviarA(e.asiento, e.mensaje))
-            return;
+    if (enJuego_ && dea4_)
+        dea4_->CambioMensaje(s, frase);
 }
 
 void AsientoCuatro::canto(int s, Canto c, const QString& frase)

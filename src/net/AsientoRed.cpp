@@ -125,10 +125,7 @@ void AsientoRed::redConectada(Enlace& enlace, bool servidor, const QString& miNo
     f_.ManoTerminada = true;
     f_.MaquinaEsMano = false;
     f_.VarianteJuego = 1;  // both dealers use the whole deck
-    f_.PuntosM->setCaption(QStringLiteral("0"));
-    f_.PuntosH->setCaption(QStringLiteral("0"));
-    f_.PH->ocultarTodas();
-    f_.PM->ocultarTodas();
+    f_.marcadorACero();
     f_.Botones(QStringLiteral("0000000000"));
     f_.PuedeCantar = false;
     f_.Label2->setCaption(miNombre_);
@@ -341,10 +338,7 @@ bool AsientoRed::recibir(const QString& codigo, const QString& argumento)
         // The other side is the host of a four-player game.
         enCuatro_ = true;
         cuatro_ = std::make_unique<ClienteCuatro>(f_, s_, *enlace_, miNombre_, miCara_);
-        cuatro_->alTerminar = [this] {
-            if (alTerminar)
-                alTerminar();
-        };
+        cuatro_->alTerminar = [this] { terminarCuandoCalle(); };
         cuatro_->alAbandonar = [this] { abandonar(); };
         return true;
     }

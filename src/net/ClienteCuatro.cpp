@@ -8,7 +8,6 @@
 #include "shell/f2.h"
 
 #include <QLineEdit>
-#include <QTimer>
 
 namespace {
 
@@ -36,20 +35,7 @@ ClienteCuatro::ClienteCuatro(Form1& f, Services& s, Enlace& enlace, const QStrin
     nombres_[0] = miNombre;
     caras_[0] = miCara;
     enlace.setReceptor(Enlace::Receptor::ClienteCuatro);
-    f_.Tmrparche.stop();
-    f_.enPartido = false;
-    f_.RedCuatro = true;
-    f_.ConFlor = false;
-    f_.ManoTerminada = true;
-    f_.PartidoTerminado = false;
-    f_.sentarEnRed(this);
-    f_.disposicionCuatro(true);
-    f_.turnoCuatro(false, kApagado);
-    f_.mostrarChat(true);
-    f_.PuntosM->setCaption(QStringLiteral("0"));
-    f_.PuntosH->setCaption(QStringLiteral("0"));
-    f_.PH->ocultarTodas();
-    f_.PM->ocultarTodas();
+    f_.entrarEnCuatro(this);
     mostrarJugadores();
 }
 
@@ -124,16 +110,10 @@ void ClienteCuatro::abandonar()
         alAbandonar();
 }
 
-void ClienteCuatro::partidoTerminado() { terminarCuandoCalle(); }
-
-void ClienteCuatro::terminarCuandoCalle()
+void ClienteCuatro::partidoTerminado()
 {
-    QTimer::singleShot(enlace_ && enlace_->esperandoAcuse() ? 50 : 0, &f_, [this] {
-        if (enlace_ && enlace_->esperandoAcuse())
-            return terminarCuandoCalle();
-        if (alTerminar)
-            alTerminar();
-    });
+    if (alTerminar)
+        alTerminar();
 }
 
 void ClienteCuatro::redTerminada(bool porElPeer)
@@ -145,13 +125,8 @@ void ClienteCuatro::redTerminada(bool porElPeer)
                                QStringLiteral("El partido ha sido cancelado"));
     enlace_ = nullptr;
     miTurno_ = false;
-    f_.RedCuatro = false;
     f_.RedDos = false;
-    f_.ManoTerminada = true;
-    f_.turnoCuatro(false, kApagado);
-    f_.PuedeCantar = false;
-    f_.sentarEnRed(nullptr);
-    f_.mostrarChat(false);
+    f_.salirDeCuatro();
 }
 
 // ---- What the host tells ----------------------------------------------------------------

@@ -41,7 +41,8 @@ public:
     const std::array<QString, 4>& nombres() const { return nombres_; }
     int pie() const { return pie_; }
 
-    // The match is over: back to the connection window.
+    // The match is over: back to the connection window, once nothing of
+    // ours waits for its answer.
     std::function<void()> alTerminar;
     // The player leaves: the connection window unloads.
     std::function<void()> alAbandonar;
@@ -50,7 +51,6 @@ private:
     void tratar(const QString& codigo, const QString& argumento);
     void mostrarJugadores();
     bool enviar(const std::string& m);
-    void terminarCuandoCalle();
 
     Form1& f_;
     Services& s_;

@@ -15,6 +15,9 @@ import time
 
 import pyatspi
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from probe import find  # noqa: E402
+
 BIN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../build/bin/Truco")
 DIR = os.environ.get("PROBE_DIR", "/tmp")
 names = ["Host", "Ana", "Beto", "Ceci"]
@@ -41,20 +44,6 @@ def apps():
         except Exception:
             pass
     return out
-
-def find(root, pred, depth=0):
-    if root is None or depth > 40:
-        return None
-    try:
-        if pred(root):
-            return root
-        for i in range(root.childCount):
-            r = find(root.getChildAtIndex(i), pred, depth + 1)
-            if r is not None:
-                return r
-    except Exception:
-        return None
-    return None
 
 def app(k):
     return apps().get(procs[k].pid)
