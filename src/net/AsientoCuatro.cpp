@@ -6,7 +6,6 @@
 #include "net/Dea4.h"
 #include "net/rules/Protocolo.h"
 #include "platform/Clock.h"
-#include "shell/f2.h"
 
 #include <QLineEdit>
 #include <QTimer>
@@ -91,6 +90,18 @@ void AsientoCuatro::caraCambiada(int asiento, const QString& nombre, int cara)
     jugadores_.nombres[asiento] = nombre;
     jugadores_.caras[asiento] = cara;
     f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, repartidor_);
+    contarCara(asiento);
+}
+
+// Every other client hears of a face change, each from his side.
+void AsientoCuatro::contarCara(int asiento)
+{
+    hacer([this, asiento] {
+        for (int s = 1; s <= 3; ++s)
+            if (s != asiento)
+                enviarA(s, protocolo::cara(protocolo::asientoRelativo(asiento, s), txt(jugadores_.nombres[asiento]),
+                                           jugadores_.caras[asiento]));
+    });
 }
 
 void AsientoCuatro::recibir(int asiento, const QString& codigo, const QString& argumento)
@@ -98,9 +109,16 @@ void AsientoCuatro::recibir(int asiento, const QString& codigo, const QString& a
     if (!enJuego_ || asiento < 1 || asiento > 3)
         return;
     if (codigo == QLatin1String("MENS")) {
-        // Only the partner's lines reach the host's table.
-        f_.decir(f_.LC, QLatin1Char('"') + argumento + QLatin1Char('"'));
-        f_.Sonar(15, 0, voz());
+        // Partners only: the host reads his own partner and passes the
+        // opponents' lines between them, in turn with what he sends them.
+        const int destino = cuatro::destinoChat(asiento);
+        if (destino == 0) {
+            f_.decir(f_.LC, QLatin1Char('"') + argumento + QLatin1Char('"'));
+            f_.Sonar(15, 0, voz());
+            return;
+        }
+        const std::string m = protocolo::mens(txt(argumento));
+        hacer([this, destino, m] { enviarA(destino, m); });
         return;
     }
     if (codigo == QLatin1String("JUGC")) {
@@ -175,19 +193,16 @@ void AsientoCuatro::alMazo()
 void AsientoCuatro::caraCambiada()
 {
     jugadores_.caras[0] = f_.carTag.toInt();
-    if (!enJuego_)
-        return;
-    hacer([this] {
-        for (int s = 1; s <= 3; ++s)
-            enviarA(s, protocolo::cara(protocolo::asientoRelativo(0, s), txt(jugadores_.nombres[0]), jugadores_.caras[0]));
-    });
+    contarCara(0);
 }
 
 bool AsientoCuatro::chatear(const QString& texto)
 {
-    if (texto.isEmpty() || !enJuego_ || !dea4_)
+    if (texto.isEmpty() || !enJuego_)
         return false;
-    return dea4_->enviar(QString::fromStdString(protocolo::mens(txt(texto))), dea4_->asientos.AsientoSocket[2]);
+    const std::string m = protocolo::mens(txt(texto));
+    hacer([this, m] { enviarA(2, m); });
+    return true;
 }
 
 void AsientoCuatro::abandonar()

@@ -73,6 +73,7 @@ private:
     void sigueDiferida();
 
     void hablar(int s, const QString& frase);
+    void contarCara(int asiento);
     void darPuntos(bool paraHost, int puntos);
     bool enviarA(int asiento, const std::string& m);
 

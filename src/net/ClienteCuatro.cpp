@@ -5,7 +5,6 @@
 #include "net/rules/Cuatro.h"
 #include "net/rules/Protocolo.h"
 #include "platform/Dialogs.h"
-#include "shell/f2.h"
 
 #include <QLineEdit>
 

@@ -267,14 +267,8 @@ void Dea4::nick(int indice, const QString& argumento)
     const int asiento = asientos.SocketAsiento[indice];
     jugadores_.nombres[asiento] = nombre;
     jugadores_.caras[asiento] = cara;
+    // The table tells the others, in turn with what it is sending them.
     mesa_.caraCambiada(asiento, nombre, cara);
-    for (int s = 1; s <= 3; ++s) {
-        if (s == asiento)
-            continue;
-        const auto m = protocolo::cara(protocolo::asientoRelativo(asiento, s), u(nombre), cara);
-        if (!enviar(q(m), asientos.AsientoSocket[s]))
-            return;
-    }
 }
 
 void Dea4::Ws_DataArrival(int indice, const QString& codigo, const QString& argumento)
@@ -286,18 +280,7 @@ void Dea4::Ws_DataArrival(int indice, const QString& codigo, const QString& argu
     // Before the seats are known nothing else means anything.
     if (etapa_ != Etapa::Jugando)
         return;
-    const int asiento = asientos.SocketAsiento[indice];
-    if (codigo == QLatin1String("MENS")) {
-        // Partners only: the host reads his own partner, and passes the
-        // opponents' lines between them.
-        const int destino = cuatro::destinoChat(asiento);
-        if (destino == 0)
-            mesa_.recibir(asiento, codigo, argumento);
-        else
-            enviar(q(protocolo::mens(u(argumento))), asientos.AsientoSocket[destino]);
-        return;
-    }
-    mesa_.recibir(asiento, codigo, argumento);
+    mesa_.recibir(asientos.SocketAsiento[indice], codigo, argumento);
 }
 
 void Dea4::Ws_Close(int indice)

@@ -24,10 +24,10 @@ public:
     // the pie and the start. The table shows the names (" [PIE]" on the
     // dealer) and deals the first hand.
     virtual void partidaEmpieza(Dea4& host, const JugadoresCuatro& jugadores, int repartidor) = 0;
-    // A client's call, played card or chat line to the host ("MENS" only from
-    // the partner), from the seat it sits in. Sent after the "OKOK".
+    // A client's call, played card or chat line, from the seat it sits in.
+    // Sent after the "OKOK" (none to a chat line).
     virtual void recibir(int asiento, const QString& codigo, const QString& argumento) = 0;
-    // A player in a game changed his face.
+    // A player in a game changed his face; the table tells the others.
     virtual void caraCambiada(int asiento, const QString& nombre, int cara) = 0;
     // The game over the network ended: a player left or a send failed. Every
     // connection is already closed.

@@ -88,6 +88,15 @@ TEST(CuatroCharla, LinesGoBetweenPartnersOnly)
             EXPECT_FALSE(l->caption().startsWith(QLatin1Char('"'))) << s;
     EXPECT_EQ(p.mesa(1).LC->caption(), QString());
     EXPECT_EQ(p.desacuerdo(), QString());
+
+    // A face changed at seat 1 reaches every other table; his partner (seat
+    // 3) hears it in his voice.
+    const int antes = p.cliente(3)->voz().toInt();
+    p.mesa(1).Command6->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.cliente(3)->voz().toInt() == (antes + 1) % 15; }, 3000));
+    EXPECT_TRUE(p.calmar());
+    EXPECT_EQ(p.mesa(0).car[1]->picture().toImage(), p.mesa(1).car[0]->picture().toImage());
+    EXPECT_EQ(p.mesa(2).car[3]->picture().toImage(), p.mesa(1).car[0]->picture().toImage());
     // A few moves, to look at the four tables in the middle of a hand.
     for (int a = 0; a < 7 && p.calmar(); ++a)
         for (int s = 0; s < 4 && !p.actuar((s + a) % 4); ++s) {
