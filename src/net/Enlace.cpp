@@ -152,6 +152,7 @@ void Enlace::nuevaConexion()
     puertosPorProbar_.clear();
     PuedeEnviar = true;
     LlegoOK = true;
+    enviados_ = acusados_ = 0;
     ecoPendiente_ = false;
     acusesDirectos_ = 0;
     nombreEnviado_ = false;
@@ -269,7 +270,11 @@ bool Enlace::enviar(const QString& dato)
     if (!PuedeEnviar)
         return false;
     LlegoOK = false;
+    // A send made during another's wait (a nested event) waits for its own
+    // answer: answers come in order, one per message.
+    const long turno = ++enviados_;
     if (const int e = ws_->SendData(aCable(dato))) {
+        --enviados_;
         // The peer has just left: its close brings the message, not this.
         if (e == ControlWs::sckNotConnected || ws_->State() != ControlWs::sckConnected) {
             PuedeEnviar = false;
@@ -288,11 +293,11 @@ bool Enlace::enviar(const QString& dato)
     const int errores = errores_;
     ++esperas_;
     s_.clock.waitUntil(
-        [&] { return !yo || LlegoOK || vencido || cierres_ != cierres || errores_ != errores; });
+        [&] { return !yo || acusados_ >= turno || vencido || cierres_ != cierres || errores_ != errores; });
     if (!yo)
         return false;
     --esperas_;
-    if (LlegoOK)
+    if (acusados_ >= turno)
         return true;
     if (cierres_ != cierres)
         return false;  // the closing message comes from the close itself
@@ -361,7 +366,7 @@ void Enlace::tratar(const protocolo::Trozo& t, bool& informado)
         if (p.codigo == "OKOK") {
             if (acusesDirectos_ > 0)
                 --acusesDirectos_;  // the answer to a direct message
-            else
+            else if (acusados_ < enviados_ && ++acusados_ == enviados_)
                 LlegoOK = true;
             return;
         }

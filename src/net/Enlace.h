@@ -143,6 +143,9 @@ private:
     QString host_;
     std::vector<int> puertosPorProbar_;
     int esperas_ = 0;
+    // Acknowledged sends made and answers received on this connection.
+    long enviados_ = 0;
+    long acusados_ = 0;
     int cierres_ = 0;
     int errores_ = 0;
     bool informando_ = false;

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -387,4 +388,39 @@ TEST(ControlWs, ListenerAcceptsOneConnectionOnly)
     EXPECT_TRUE(esperar([&] { return segundo.state() == QAbstractSocket::UnconnectedState; }));
     EXPECT_EQ(segundo.error(), QAbstractSocket::ConnectionRefusedError);
     EXPECT_EQ(primero.state(), QAbstractSocket::ConnectedState);
+}
+
+TEST(EnlaceCrudo, ASendMadeDuringAnothersWaitWaitsForItsOwnAnswer)
+{
+    // A raw peer reads both messages and answers them one at a time.
+    Red r;
+    auto e = nuevoEnlace(r);
+    QTcpServer srv;
+    ASSERT_TRUE(srv.listen(QHostAddress::LocalHost, 0));
+    e->SaludoHecho = 1;
+    ASSERT_TRUE(e->conectar(QStringLiteral("127.0.0.1:%1").arg(srv.serverPort())));
+    ASSERT_TRUE(esperar([&] { return srv.hasPendingConnections() && e->conectado(); }));
+    QTcpSocket* peer = srv.nextPendingConnection();
+    QByteArray leido;
+    QObject::connect(peer, &QTcpSocket::readyRead, [&] { leido += peer->readAll(); });
+
+    bool envido = false, envidoTrasUno = true;
+    QTimer guion;
+    int paso = 0;
+    QObject::connect(&guion, &QTimer::timeout, [&] {
+        if (paso == 0 && leido == "TRUCENVI") {
+            peer->write("OKOK");
+            paso = 1;
+        } else if (paso >= 1 && ++paso == 10) {
+            envidoTrasUno = envido;
+            peer->write("OKOK");
+            guion.stop();
+        }
+    });
+    guion.start(10);
+    QTimer::singleShot(0, [&] { envido = e->enviar(QStringLiteral("ENVI")); });
+    EXPECT_TRUE(e->enviar(QStringLiteral("TRUC")));
+    EXPECT_FALSE(envidoTrasUno);  // the first answer was the truco's
+    EXPECT_TRUE(envido);
+    EXPECT_FALSE(e->esperandoAcuse());
 }
