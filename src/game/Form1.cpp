@@ -5,9 +5,9 @@
 #include "game/MesaEscalable.h"
 #include "net/AsientoCuatro.h"
 #include "net/AsientoRed.h"
+#include "net/CargadorWs.h"
 #include "net/Dea4.h"
 #include "net/Enlace.h"
-#include "net/CargadorWs.h"
 #include "net/JRed.h"
 
 #include "platform/CardPictures.h"
