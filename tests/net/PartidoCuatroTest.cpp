@@ -40,6 +40,10 @@ TEST_P(Cuatro, WholeMatchAgreesOnEveryTable)
             << s;
         EXPECT_FALSE(p.enAsiento(s).m.fake.clock.stuck()) << s;
     }
+    // Each seat speaks with the voice of its face: only Beto's is a woman's.
+    const QStringList sonidos = p.enAsiento(0).m.fake.sound.played;
+    EXPECT_FALSE(sonidos.filter(QStringLiteral("/Mujer/")).isEmpty());
+    EXPECT_LT(sonidos.filter(QStringLiteral("/Mujer/")).size(), sonidos.size());
     // Everyone goes back to the connection window, and nobody is told that
     // someone left.
     ASSERT_TRUE(QTest::qWaitFor([&] {
