@@ -27,6 +27,9 @@ public:
     virtual void abandonar() {}
     // A chat line for the player opposite; false when there is nobody to read it.
     virtual bool chatear(const QString& /*texto*/) { return false; }
+    // The game is played in pairs: a pair wins the match, every face keeps its
+    // own name, and leaving asks first even between hands.
+    virtual bool enParejas() const { return false; }
     // Voice of the player opposite (the face tag the sounds use).
     virtual QString voz() const { return QString(); }
 };

@@ -341,7 +341,7 @@ void Form1::PintarFondo() { mesa_->update(); }
 // Pointing at a face shows the players' names.
 void Form1::car_MouseMove(int)
 {
-    if (RedCuatro)
+    if (asiento().enParejas())
         return;
     car[0]->setToolTip(NombreC->caption());
     car[2]->setToolTip(Label2->caption());
@@ -475,7 +475,7 @@ void Form1::red_Click()
         s_.dialogs.message(this, Dialogs::Icon::Error, tituloPrograma(), CargadorWs::mensajeFalta());
         return;
     }
-    if (PuedeCantar || RedCuatro) {
+    if (PuedeCantar || asiento().enParejas()) {
         if (!s_.dialogs.ask(this, tituloPrograma(), QStringLiteral("Se está jugando en este momento, ¿Desea abandonar el partdo? ")))
             return;
         asiento().abandonar();

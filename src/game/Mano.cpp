@@ -345,7 +345,7 @@ void Form1::ganaPartido(bool maquina)
     PuedeCantar = false;
     const QString nombre = (maquina ? Label2 : NombreC)->caption().toUpper();
     // Among four the pair wins: both names, one under the other.
-    const QString texto = RedCuatro ? QStringLiteral("Ganadores del partido: ") + QLatin1Char('\n') + nombre
+    const QString texto = asiento().enParejas() ? QStringLiteral("Ganadores del partido: ") + QLatin1Char('\n') + nombre
                                     : QStringLiteral("Ganador del partido: ") + nombre;
     s_.dialogs.message(this, Dialogs::Icon::Information, tituloPrograma(), texto);
     Tmrparche.stop();
@@ -364,7 +364,7 @@ void Form1::ganaPartido(bool maquina)
 
 void Form1::nuevo_Click()
 {
-    if (PuedeCantar || RedCuatro) {
+    if (PuedeCantar || asiento().enParejas()) {
         if (!s_.dialogs.ask(this, tituloPrograma(), QStringLiteral("Se está jugando en este momento, ¿Desea abandonar el partdo? "))) {
             publicidad->ocultarSponsor();
             return;
@@ -383,7 +383,6 @@ void Form1::nuevo_Click()
         return;
     publicidad->ocultarSponsor();
     asiento().abandonar();
-    RedCuatro = false;
     disposicionCuatro(false);
     aplicarOpciones();
     // The computer sits opposite again.

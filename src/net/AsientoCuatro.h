@@ -34,6 +34,7 @@ public:
     void abandonar() override;
     bool chatear(const QString& texto) override;
     QString voz() const override { return QString::number(jugadores_.caras[2]); }
+    bool enParejas() const override { return true; }
 
     // ---- The host window (MesaCuatro) ----------------------------------------
     void jugadorAceptado(int conectados) override;

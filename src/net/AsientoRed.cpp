@@ -111,7 +111,6 @@ void AsientoRed::redConectada(Enlace& enlace, bool servidor, const QString& miNo
     enlace_ = &enlace;
     enCuatro_ = false;
     f_.disposicionCuatro(false);
-    f_.RedCuatro = false;
     servidor_ = servidor;
     miNombre_ = miNombre;
     miCara_ = miCara;

@@ -30,6 +30,7 @@ public:
     void abandonar() override;
     bool chatear(const QString& texto) override;
     QString voz() const override { return QString::number(caras_[2]); }
+    bool enParejas() const override { return true; }
 
     // A message of the host. False when it is none of the four-player game's.
     bool recibir(const QString& codigo, const QString& argumento);
