@@ -1,5 +1,6 @@
 // Installer: extraction throughput against cp of the same bytes, and the
 // time of a whole unattended installation from the built dist/ folder.
+#include "installer/Casa.h"  // tests/installer: a home of its own
 #include "installer/rules/Payload.h"
 
 #include <QApplication>
@@ -115,17 +116,8 @@ void BM_InstalacionCompleta(benchmark::State& state)
         state.PauseTiming();
         casas.push_back(std::make_unique<QTemporaryDir>());
         QTemporaryDir& casa = *casas.back();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         const QString h = casa.path();
-        for (const char* d : {"tmp", "run", ".config"})
-            QDir().mkpath(h + QLatin1Char('/') + QLatin1String(d));
-        env.insert(QStringLiteral("HOME"), h);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), h + QStringLiteral("/.config"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), h + QStringLiteral("/.local/share"));
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), h + QStringLiteral("/.cache"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), h + QStringLiteral("/run"));
-        env.insert(QStringLiteral("TMPDIR"), h + QStringLiteral("/tmp"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        QProcessEnvironment env = entornoEnCasa(h);
         env.insert(QStringLiteral("INSTALOX_DESATENDIDO"), QString());
         env.insert(QStringLiteral("INSTALOX_REGISTRO"), h + QStringLiteral("/registro.txt"));
         QProcess p;

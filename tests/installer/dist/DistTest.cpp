@@ -1,6 +1,7 @@
 // The built dist/ folder installed by the real Instalox into a temporary home,
 // then the installed game started from its menu entry.
 #include "../Arbol.h"
+#include "../Casa.h"
 #include "platform/IniSettings.h"
 
 #include <QDir>
@@ -21,23 +22,8 @@ const QString kBin = QStringLiteral(TRUCO_BIN);
 struct Casa {
     QTemporaryDir raiz;
     QString home = raiz.filePath(QStringLiteral("home"));
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment env = entornoEnCasa(home);
 
-    Casa()
-    {
-        for (const char* d : {"tmp", "run", ".config"})
-            QDir().mkpath(home + QLatin1Char('/') + QLatin1String(d));
-        QFile::setPermissions(home + QStringLiteral("/run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        env.insert(QStringLiteral("HOME"), home);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/.config"));
-        env.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/.local/share"));
-        env.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/.cache"));
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/run"));
-        env.insert(QStringLiteral("TMPDIR"), home + QStringLiteral("/tmp"));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        for (const char* v : {"INSTALOX_DESATENDIDO", "INSTALOX_RESPUESTAS", "INSTALOX_REGISTRO", "XDG_DESKTOP_DIR"})
-            env.remove(QLatin1String(v));
-    }
     QString registro() const { return home + QStringLiteral("/registro.txt"); }
 
     // Runs an installer unattended for this user; its exit code, or -1.
