@@ -173,6 +173,7 @@ void AsientoRed::redTerminada(bool porElPeer)
         enCuatro_ = false;
         enlace_ = nullptr;
         RedEnJuego = false;
+        f_.RedDos = false;
         cuatro_->redTerminada(porElPeer);
         return;
     }

@@ -22,7 +22,7 @@ bool esDelCliente(const QString& c)
         QStringLiteral("CONF"), QStringLiteral("4AR0"), QStringLiteral("4AR1"), QStringLiteral("4AR2"),
         QStringLiteral("BTON"), QStringLiteral("JUGT"), QStringLiteral("JUGI"), QStringLiteral("JUGM"),
         QStringLiteral("JUGD"), QStringLiteral("DICE"), QStringLiteral("DARH"), QStringLiteral("DARM"),
-        QStringLiteral("MENS"), QStringLiteral("NICK")};
+        QStringLiteral("MENS")};
     return codigos.contains(c);
 }
 
@@ -124,7 +124,6 @@ void ClienteCuatro::redTerminada(bool porElPeer)
                                QStringLiteral("El partido ha sido cancelado"));
     enlace_ = nullptr;
     miTurno_ = false;
-    f_.RedDos = false;
     f_.salirDeCuatro();
 }
 
@@ -143,7 +142,7 @@ void ClienteCuatro::tratar(const QString& codigo, const QString& argumento)
 {
     const int i = codigo.size() == 4 ? codigo[3].digitValue() : -1;
     if (codigo == QLatin1String("YORE")) {
-        soyRepartidor_ = true;
+        // He deals first; the host's computer shuffles and deals every hand.
     } else if (codigo == QLatin1String("CARA")) {
         const int d = argumento.isEmpty() ? -1 : argumento[0].digitValue();
         if (d < 1 || d > 3 || argumento.size() < 2)

@@ -60,6 +60,5 @@ private:
     std::array<int, 4> caras_{};
     int pie_ = -1;
     bool miTurno_ = false;
-    bool soyRepartidor_ = false;
     int jugadas_ = 0;  // own cards down in this hand
 };
