@@ -248,17 +248,12 @@ void AsientoCuatro::repartir4()
     // left-hand player.
     s_.clock.reseed();
     std::array<bool, 40> usada{};
+    const auto idx = reglas::repartirIndices<12>(1, usada, [this] { return s_.clock.uniformInt(0, 39); });
     cuatro::ManoCuatro::Manos manos;
-    for (int s : {2, 0, 1, 3}) {
-        for (int i = 0; i < 3; ++i) {
-            int k;
-            do {
-                k = s_.clock.uniformInt(0, 39);
-            } while (usada[k]);
-            usada[k] = true;
-            manos[s][i] = reglas::mazo()[k];
-        }
-    }
+    int n = 0;
+    for (int s : {2, 0, 1, 3})
+        for (int i = 0; i < 3; ++i)
+            manos[s][i] = reglas::mazo()[idx[n++]];
     mano_ = cuatro::ManoCuatro(repartidor_, manos);
     f_.ManoTerminada = false;
     f_.manoCuatro({QString::fromStdString(manos[0][0]), QString::fromStdString(manos[0][1]),

@@ -20,14 +20,15 @@ int darValor(std::string_view code);
 // Cards left out of the 22-card Spanish variant.
 bool excluidaEnVariante2(std::string_view code);
 
-// Six cards, the machine's three then the human's, as deck indexes. draw()
-// gives a uniform index 0..39; usada marks every card drawn or rejected.
-template <class Draw>
-std::array<int, 6> repartirIndices(int variante, std::array<bool, 40>& usada, Draw&& draw)
+// N different cards as deck indexes: six for two players (the machine's
+// three then the human's), twelve for four. draw() gives a uniform index
+// 0..39; usada marks every card drawn or rejected.
+template <std::size_t N = 6, class Draw>
+std::array<int, N> repartirIndices(int variante, std::array<bool, 40>& usada, Draw&& draw)
 {
     usada.fill(false);
-    std::array<int, 6> out{};
-    for (int n = 0; n < 6; ++n) {
+    std::array<int, N> out{};
+    for (std::size_t n = 0; n < N; ++n) {
         for (;;) {
             int k = draw();
             if (usada[k])
