@@ -356,22 +356,15 @@ void Form1::manoCuatro(const std::array<QString, 3>& cartas)
 void Form1::jugadaCuatro(int asiento, int baza, const QString& carta)
 {
     Etiqueta* texto = asiento == 0 ? JH[baza] : asiento == 1 ? JD[baza] : asiento == 2 ? JM[baza] : JI[baza];
-    auto rotular = [this, texto, carta] {
-        Portador p;
-        p.Caption = carta;
-        Dar_Valor(p);
-        texto->Tag = p.Tag;
-        texto->setCaption(carta + QStringLiteral(" (") + p.Tag + QStringLiteral(" )"));
-    };
+    Portador p;
+    p.Caption = carta;
+    Dar_Valor(p);
     const QPixmap pm = loadCardPicture(s_.programFolder, carta);
     if (asiento == 0) {
-        cola_->agregar([this, baza, pm, carta, rotular] {
-            IJH[baza]->setPicture(pm, nombreDeCarta(carta));
-            rotular();
-        });
+        cola_->agregar([this, baza, texto, p, pm] { mostrarCarta(IJH[baza], texto, p, pm); });
         return;
     }
-    VolarCarta(asiento, baza, pm, nombreDeCarta(carta), rotular);
+    VolarCarta(asiento, baza, pm, nombreDeCarta(carta), [this, texto, p] { rotularJugada(texto, p); });
 }
 
 void Form1::turnoCuatro(bool mio, const QString& panel)

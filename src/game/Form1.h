@@ -234,6 +234,8 @@ private:
     void crearControlesCuatro();
     void crearMenu();
     void mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const QPixmap& pm);
+    // The text under a played card: its code and its value.
+    void rotularJugada(Etiqueta* texto, const Portador& c);
     void cerrarBaza();
     void finDeMano(bool ganaMaquina, bool SinPuntos, int PuntosForzados);
     void ganaPartido(bool maquina);

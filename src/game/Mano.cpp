@@ -107,6 +107,11 @@ void Form1::repartir(bool Forzar)
 void Form1::mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const QPixmap& pm)
 {
     img->setPicture(pm, nombreDeCarta(c.Caption));
+    rotularJugada(texto, c);
+}
+
+void Form1::rotularJugada(Etiqueta* texto, const Portador& c)
+{
     texto->Tag = c.Tag;
     texto->setCaption(c.Caption + QStringLiteral(" (") + c.Tag + QStringLiteral(" )"));
 }
