@@ -5,6 +5,7 @@
 #include "game/Form1.h"
 #include "platform/Carpetas.h"
 #include "platform/Clock.h"
+#include "platform/Dialogs.h"
 #include "platform/Sound.h"
 
 namespace {
@@ -73,5 +74,6 @@ void AsientoMaquina::CantarFlor(bool Atrevido)
     f_.decir(f_.LC, QStringLiteral("Flor"));
     FFlor w(f_, QLatin1Char('"') + verso(f_.versoActual) + QLatin1Char('"'));
     emit f_.ventanaModal(&w);
+    Flujo::Paso paso(f_.services().dialogs.flujo());
     w.exec();
 }

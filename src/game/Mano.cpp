@@ -290,6 +290,9 @@ void Form1::Pausa(double Segundos)
 
 void Form1::Tmrparche_Timer()
 {
+    // A hand stopped behind a box goes on when the box closes, not here.
+    if (s_.dialogs.flujo().ocupado())
+        return;
     bool okH = false, okM = false;
     const int h2 = JH[2]->Tag.trimmed().toInt(&okH);
     const int m2 = JM[2]->Tag.trimmed().toInt(&okM);
@@ -352,8 +355,8 @@ void Form1::ganaPartido(bool maquina)
     // Among four the pair wins: both names, one under the other.
     const QString texto = asiento().enParejas() ? QStringLiteral("Ganadores del partido: ") + QLatin1Char('\n') + nombre
                                     : QStringLiteral("Ganador del partido: ") + nombre;
-    s_.dialogs.message(this, Dialogs::Icon::Information, tituloPrograma(), texto);
     Tmrparche.stop();
+    s_.dialogs.message(this, Dialogs::Icon::Information, tituloPrograma(), texto);
     publicidad->MostrarSponsor();
     if (maquina) {
         setWindowTitle(tituloPrograma());

@@ -114,6 +114,7 @@ void AsientoRed::redConectada(Enlace& enlace, bool servidor, const QString& miNo
     servidor_ = servidor;
     miNombre_ = miNombre;
     miCara_ = miCara;
+    configurado_ = false;
     limpiarPedidos();
     f_.sentarEnRed(this);
     f_.Tmrparche.stop();  // the watchdog stays off in network games
@@ -359,6 +360,10 @@ bool AsientoRed::recibir(const QString& codigo, const QString& argumento)
     if (codigo == QLatin1String("NICK"))
         return true;  // for a four-player host; nothing here
     if (codigo == QLatin1String("CONF")) {
+        // The server configures the match once; a repeat is no new box.
+        if (configurado_)
+            return true;
+        configurado_ = true;
         f_.ConFlor = argumento.endsWith(QLatin1String("SI"));
         f_.Pausa(0.5);
         s_.dialogs.message(&f_, Dialogs::Icon::Information, QStringLiteral("Configuración del juego"), argumento);

@@ -96,6 +96,7 @@ private:
     bool jugando_ = false;                      // a card is on its way
     int tantoAnterior_ = 1;                     // what a refused envido gives
     bool falta_ = false;                        // a falta envido is at stake
+    bool configurado_ = false;                  // the server's "CONF" came
     std::unique_ptr<ClienteCuatro> cuatro_;
     bool enCuatro_ = false;                     // the connection is a four-player game's
 };

@@ -134,6 +134,8 @@ void Enlace::cerrar()
     ws_->Close();
     puertosPorProbar_.clear();
     troceador_.vaciar();
+    diferidos_.clear();
+    cierrePendiente_ = false;
     resto_.stop();
     ++cierres_;
 }
@@ -148,6 +150,8 @@ int Enlace::puertoEscucha() const
 void Enlace::nuevaConexion()
 {
     troceador_.vaciar();
+    diferidos_.clear();
+    cierrePendiente_ = false;
     resto_.stop();
     puertosPorProbar_.clear();
     PuedeEnviar = true;
@@ -202,6 +206,16 @@ void Enlace::Close()
 {
     ++cierres_;  // ends a pending wait
     PuedeEnviar = false;
+    // What the peer said before leaving is applied before its leaving.
+    if (!diferidos_.empty()) {
+        cierrePendiente_ = true;
+        return;
+    }
+    avisarCierre();
+}
+
+void Enlace::avisarCierre()
+{
     QPointer<Enlace> yo(this);
     emit desconectado();
     if (yo)
@@ -328,35 +342,108 @@ void Enlace::procesar(bool liberar)
 {
     QPointer<Enlace> yo(this);
     bool informado = false;
+    bool lleno = false;
     while (yo) {
+        const bool ocupado = s_.dialogs.flujo().ocupado();
+        if (!ocupado && !diferidos_.empty()) {
+            const protocolo::Trozo t = std::move(diferidos_.front());
+            diferidos_.pop_front();
+            tratar(t, informado, true);
+            continue;
+        }
+        // A peer that keeps sending while the flow is stopped waits in its
+        // socket: a bounded queue here, the answers stop, and it slows down.
+        if (ocupado && diferidos_.size() >= kMaxDiferidos) {
+            lleno = true;
+            break;
+        }
         // The host never takes a message for a name.
         const bool nombre = SaludoHecho == 0 && receptor_ != Receptor::Anfitrion;
         auto t = liberar ? troceador_.liberar(nombre) : troceador_.siguiente(nombre);
         liberar = false;
         if (!t)
             break;
-        tratar(*t, informado);
+        if (ocupado && !esAcuse(*t))
+            diferir(std::move(*t));
+        else
+            tratar(*t, informado, false);
     }
     if (!yo)
         return;
-    if (troceador_.retiene())
+    if (diferidos_.empty() && cierrePendiente_) {
+        cierrePendiente_ = false;
+        avisarCierre();
+        return;
+    }
+    if (troceador_.retiene() && !lleno)
         resto_.start(esperaRestoMs);
     else
         resto_.stop();
 }
 
-void Enlace::tratar(const protocolo::Trozo& t, bool& informado)
+// Whether the peer gets an "OKOK" for this piece.
+bool Enlace::seAcusa(const protocolo::Trozo& t) const
+{
+    using protocolo::Clase;
+    const bool anfitrion = receptor_ == Receptor::Anfitrion;
+    switch (t.clase) {
+    case Clase::Nombre: return false;
+    case Clase::Mensaje: {
+        const auto codigo = protocolo::separar(t.texto).codigo;
+        if (codigo == "OKOK")
+            return false;
+        return !anfitrion || protocolo::anfitrionAcusa(codigo);
+    }
+    case Clase::Desconocido:
+    case Clase::Largo: return !anfitrion;
+    case Clase::Malformado: return !anfitrion || protocolo::anfitrionAcusa(protocolo::separar(t.texto).codigo);
+    }
+    return false;
+}
+
+bool Enlace::esAcuse(const protocolo::Trozo& t)
+{
+    return t.clase == protocolo::Clase::Mensaje && protocolo::separar(t.texto).codigo == "OKOK";
+}
+
+// The flow is busy: the peer gets its answer now, so its stop-and-wait goes
+// on, and the piece is applied once the flow is free, in arrival order.
+void Enlace::diferir(protocolo::Trozo t)
+{
+    if (t.clase == protocolo::Clase::Nombre) {
+        if (t.texto.empty())
+            return;
+        // What follows the name is cut as messages from now on.
+        SaludoHecho = 1;
+        ecoPendiente_ = true;
+    }
+    if (seAcusa(t))
+        enviarDirecto(QStringLiteral("OKOK"));
+    diferidos_.push_back(std::move(t));
+    if (!esperandoFlujo_) {
+        esperandoFlujo_ = true;
+        s_.dialogs.flujo().cuandoLibre(this, [this] {
+            esperandoFlujo_ = false;
+            procesar(false);
+        });
+    }
+}
+
+void Enlace::tratar(const protocolo::Trozo& t, bool& informado, bool diferido)
 {
     using protocolo::Clase;
     QPointer<Enlace> yo(this);
     const QString okok = QStringLiteral("OKOK");
+    const bool acusar = !diferido && seAcusa(t);
     switch (t.clase) {
     case Clase::Nombre: {
         if (t.texto.empty())
             return;
         const QString texto = deCable(t.texto);
         SaludoHecho = 1;
-        ecoPendiente_ = true;
+        if (!diferido)
+            ecoPendiente_ = true;
+        Flujo::Paso paso(s_.dialogs.flujo());
         if (alSaludar)
             alSaludar(texto.left(texto.size() - 1), protocolo::caraDeDigito(t.texto.back()));
         return;
@@ -371,15 +458,16 @@ void Enlace::tratar(const protocolo::Trozo& t, bool& informado)
             return;
         }
         if (receptor_ == Receptor::Anfitrion) {
-            tratarEnAnfitrion(p);
+            tratarEnAnfitrion(p, acusar);
             return;
         }
         const bool antes = protocolo::acusaAntes(p.codigo);
-        if (antes)
+        if (acusar && antes)
             enviarDirecto(okok);
         bool aceptado = true;
         MensajeRechazado motivo{5, QStringLiteral("Mensaje fuera de lugar: ") + muestra(t.texto)};
         try {
+            Flujo::Paso paso(s_.dialogs.flujo());
             if (alRecibir)
                 aceptado = alRecibir(QString::fromLatin1(p.codigo.data(), 4), deCable(p.argumento));
         } catch (const MensajeRechazado& m) {
@@ -388,7 +476,7 @@ void Enlace::tratar(const protocolo::Trozo& t, bool& informado)
         }
         if (!yo)
             return;
-        if (!antes)
+        if (acusar && !antes)
             enviarDirecto(okok);
         if (!aceptado)
             informar(motivo.numero, motivo.descripcion, informado);
@@ -398,7 +486,8 @@ void Enlace::tratar(const protocolo::Trozo& t, bool& informado)
         // On the host: a client's name echo, or noise; nobody waits for it.
         if (receptor_ == Receptor::Anfitrion)
             return;
-        enviarDirecto(okok);
+        if (acusar)
+            enviarDirecto(okok);
         // The client answers the server's name with its own once more; that
         // echo is acknowledged like any unknown code, but it is no fault.
         if (ecoPendiente_ && t.texto.size() < protocolo::kLimiteNombre) {
@@ -408,12 +497,12 @@ void Enlace::tratar(const protocolo::Trozo& t, bool& informado)
         informar(5, QStringLiteral("Mensaje desconocido: ") + muestra(t.texto), informado);
         return;
     case Clase::Malformado:
-        if (receptor_ != Receptor::Anfitrion || protocolo::anfitrionAcusa(protocolo::separar(t.texto).codigo))
+        if (acusar)
             enviarDirecto(okok);
         informar(13, QStringLiteral("No coinciden los tipos: ") + muestra(t.texto), informado);
         return;
     case Clase::Largo:
-        if (receptor_ != Receptor::Anfitrion)
+        if (acusar)
             enviarDirecto(okok);
         informar(7, QStringLiteral("Mensaje demasiado largo (") + QString::number(t.texto.size()) +
                         QStringLiteral(" bytes)"),
@@ -422,14 +511,15 @@ void Enlace::tratar(const protocolo::Trozo& t, bool& informado)
     }
 }
 
-void Enlace::tratarEnAnfitrion(const protocolo::Partes& p)
+void Enlace::tratarEnAnfitrion(const protocolo::Partes& p, bool acusar)
 {
     const bool acusa = protocolo::anfitrionAcusa(p.codigo);
     if (!acusa && p.codigo != "NICK" && p.codigo != "MENS")
         return;  // the host reads nothing else from a client
     // Released first: the host's handling may wait on other clients.
-    if (acusa)
+    if (acusar)
         enviarDirecto(QStringLiteral("OKOK"));
+    Flujo::Paso paso(s_.dialogs.flujo());
     if (alRecibir)
         alRecibir(QString::fromLatin1(p.codigo.data(), 4), deCable(p.argumento));
 }

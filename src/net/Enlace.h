@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <deque>
 #include <functional>
 #include <memory>
 
@@ -90,6 +91,8 @@ public:
     // One write, no wait.
     bool enviarDirecto(const QString& dato);
     bool esperandoAcuse() const { return esperas_ > 0; }
+    // Messages answered but not applied yet (the flow was busy).
+    std::size_t diferidos() const { return diferidos_.size(); }
 
     bool PuedeEnviar = true;
     bool LlegoOK = true;
@@ -127,8 +130,12 @@ private:
     void Error(int number, const QString& description) override;
 
     void procesar(bool liberar);
-    void tratar(const protocolo::Trozo& t, bool& informado);
-    void tratarEnAnfitrion(const protocolo::Partes& p);
+    void tratar(const protocolo::Trozo& t, bool& informado, bool diferido);
+    void tratarEnAnfitrion(const protocolo::Partes& p, bool acusar);
+    bool seAcusa(const protocolo::Trozo& t) const;
+    static bool esAcuse(const protocolo::Trozo& t);
+    void diferir(protocolo::Trozo t);
+    void avisarCierre();
     void informar(int numero, const QString& descripcion, bool& informado);
     bool falloTransmision(const QString& dato);
     bool esperaAcuse(const QByteArray& directo) const;
@@ -138,6 +145,11 @@ private:
     Services& s_;
     std::unique_ptr<ControlWs> ws_;
     protocolo::Troceador troceador_;
+    // Pieces that came while the flow was busy, already answered.
+    static constexpr std::size_t kMaxDiferidos = 64;
+    std::deque<protocolo::Trozo> diferidos_;
+    bool cierrePendiente_ = false;  // the peer left behind what is still to apply
+    bool esperandoFlujo_ = false;   // procesar runs again once the flow is free
     QTimer resto_;
     QString estado_;
     QString host_;

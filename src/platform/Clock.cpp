@@ -89,6 +89,11 @@ void TestClock::yieldEvents() { QCoreApplication::processEvents(QEventLoop::AllE
 
 void TestClock::pause(double seconds)
 {
+    if (realPauses && seconds > 0) {
+        QEventLoop loop;
+        QTimer::singleShot(static_cast<int>(seconds * 1000.0), &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     now_ += seconds;
     yieldEvents();
     if (onWait)

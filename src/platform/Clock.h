@@ -72,6 +72,8 @@ public:
     // (waking at least every realWakeMs), pauses stay at zero, and a wait
     // gives up after realWaitLimitMs of real time instead of maxTurns.
     bool realEvents = false;
+    // Pauses last their real time, events handled meanwhile, as at a table.
+    bool realPauses = false;
     int realWakeMs = 20;
     int realWaitLimitMs = 10000;
     bool stuck() const { return stuck_; }

@@ -1,7 +1,10 @@
 #pragma once
+#include "platform/Flujo.h"
+
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 
 class QWidget;
 
@@ -13,6 +16,12 @@ public:
     virtual void message(QWidget* parent, Icon icon, const QString& title, const QString& text) = 0;
     // Yes/No question; true for Yes.
     virtual bool ask(QWidget* parent, const QString& title, const QString& text) = 0;
+
+    // The program's flow, busy while one of these boxes is open.
+    Flujo& flujo() { return flujo_; }
+
+protected:
+    Flujo flujo_;
 };
 
 class BoxDialogs : public Dialogs {
@@ -22,6 +31,9 @@ public:
 };
 
 // Records what a person would have read and answers questions from a script.
+// With abiertaMs set it behaves like a person: the box stays open that long,
+// the event loop turning meanwhile (mientrasAbierta runs on every turn, where
+// a test lets the other side act), and only then is it answered.
 class ScriptedDialogs : public Dialogs {
 public:
     void message(QWidget*, Icon icon, const QString& title, const QString& text) override;
@@ -35,5 +47,10 @@ public:
     std::deque<Shown> shown;
     std::deque<bool> answers;  // next answers to questions
     bool defaultAnswer = false;
+    int abiertaMs = 0;
+    std::function<void()> mientrasAbierta;
     QStringList texts() const;
+
+private:
+    void mantenerAbierta();
 };

@@ -62,6 +62,25 @@ TEST_P(PartidoSoloCartas, SeJuegaHastaTreintaConLaRayaAlDia)
 
 INSTANTIATE_TEST_SUITE_P(Semillas, PartidoSoloCartas, ::testing::Values(1u, 2u, 3u, 4u));
 
+// A person who takes his time over the winner's box: the match ends once, the
+// watchdog leaves the last hand alone, and nothing is dealt behind the box.
+TEST(Mesa, UnaCajaQueTardaNoCambiaElFinal)
+{
+    MesaDePrueba m(5);
+    m.conFlor = true;
+    m.fake.dialogs.abiertaMs = 100;
+    int manosConCaja = 0;
+    QObject::connect(&m.form, &Form1::manoRepartida, [&] { manosConCaja += m.fake.dialogs.flujo().ocupado(); });
+    JugadorGuionado humano(m, 5, true);
+    m.empezar();
+    ASSERT_TRUE(humano.jugarPartido());
+    EXPECT_EQ(m.fake.dialogs.texts().filter(QStringLiteral("Ganador del partido: ")).size(), 1);
+    EXPECT_EQ(manosConCaja, 0);
+    EXPECT_FALSE(m.form.Tmrparche.isActive());
+    const int h = puntos(m.form.PuntosH), pc = puntos(m.form.PuntosM);
+    EXPECT_TRUE((h == 30) != (pc == 30)) << h << " " << pc;
+}
+
 TEST(Mesa, ReparteTresCartasConSuValorYEtiqueta)
 {
     MesaDePrueba m(11);

@@ -120,16 +120,171 @@ INSTANTIATE_TEST_SUITE_P(Semillas, PartidaRed, ::testing::Range(1u, 9u));
 
 namespace {
 
+// People take seconds over a box, and the player opposite does not wait.
+struct PartidaConPersonas : ::testing::TestWithParam<unsigned> {};
+
+}  // namespace
+
+TEST_P(PartidaConPersonas, LasCajasQueTardanNoTrabanElPartido)
+{
+    const unsigned seed = GetParam();
+    Lado a(seed, QStringLiteral("Ana"), 3), b(seed + 100, QStringLiteral("Beto"), 12);
+    a.m.computadoraEmpieza = seed % 2;
+    a.m.conFlor = seed % 3 != 0;
+    leeComoPersona(a, b, 150);
+    leeComoPersona(b, a, 150);
+    ASSERT_TRUE(conectarLados(a, b));
+    ASSERT_TRUE(jugarPartidoRed(a, b));
+    const int ana = puntos(a.f().PuntosM), beto = puntos(b.f().PuntosM);
+    EXPECT_TRUE((ana == 30) != (beto == 30)) << ana << " " << beto;
+    EXPECT_EQ(ana, puntos(b.f().PuntosH));
+    EXPECT_EQ(beto, puntos(a.f().PuntosH));
+    for (Lado* l : {&a, &b}) {
+        EXPECT_EQ(l->m.fake.dialogs.texts().filter(QStringLiteral("Ganador del partido: ")).size(), 1);
+        EXPECT_FALSE(l->m.fake.clock.stuck());
+        for (const auto& s : l->m.fake.dialogs.shown)
+            EXPECT_NE(s.icon, Dialogs::Icon::Error) << s.text.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Semillas, PartidaConPersonas, ::testing::Values(1u, 2u, 6u));
+
+namespace {
+
+// The server's player moves as soon as the cards are dealt, while the
+// client's player still reads who starts. The server is a bare wire here, so
+// that it can act while the client's box is open.
+enum class Primera { Carta, RealEnvido };
+struct PrimeraJugada : ::testing::TestWithParam<Primera> {};
+
+}  // namespace
+
+TEST_P(PrimeraJugada, LlegaAunqueElClienteTengaAbiertaLaConfiguracion)
+{
+    Lado b(12, QStringLiteral("Beto"), 5);
+    const int p1 = puertoLibre(), p2 = puertoLibre();
+    FakeServices fp(9);
+    fp.clock.realEvents = true;
+    CargadorWs cargador(fp.services.programFolder);
+    ASSERT_TRUE(cargador.disponible());
+    Enlace servidor(fp.services, cargador.crear());
+    servidor.puertoPrincipal = p1;
+    servidor.puertoAlternativo = p2;
+    QStringList recibidos;
+    auto decir = [&](const std::string& m) { servidor.enviarDirecto(QString::fromStdString(m)); };
+    // The deal, as a server sends it after the configuration.
+    auto repartir = [&] {
+        const char* mias[3] = {"4O", "5C", "6E"};
+        const char* suyas[3] = {"1E", "7O", "3B"};
+        const int valoresMios[3] = {1, 2, 3}, valoresSuyos[3] = {14, 11, 10};
+        for (int i = 0; i < 3; ++i)
+            decir(protocolo::cam(i, mias[i]));
+        for (int i = 0; i < 3; ++i)
+            decir(protocolo::cvm(i, valoresMios[i]));
+        for (int i = 0; i < 3; ++i)
+            decir(protocolo::car(i, suyas[i]));
+        for (int i = 0; i < 3; ++i)
+            decir(protocolo::caV(i, valoresSuyos[i]));
+        decir(protocolo::bton("0000000000"));
+    };
+    servidor.alRecibir = [&](const QString& c, const QString& arg) {
+        recibidos << c + arg;
+        return true;
+    };
+    servidor.alSaludar = [&](const QString&, int) {
+        servidor.enviarDirecto(QString::fromStdString(protocolo::saludo("Anabel", 1)));
+    };
+    ASSERT_TRUE(servidor.escuchar());
+
+    bool movio = false, aplicadoConCajaAbierta = false;
+    b.m.fake.clock.realPauses = true;
+    b.m.fake.dialogs.abiertaMs = 1500;
+    b.m.fake.dialogs.mientrasAbierta = [&] {
+        // Nothing lands on the table while the box's step is under way.
+        aplicadoConCajaAbierta = aplicadoConCajaAbierta || !b.f().CM[0].Caption.isEmpty() ||
+                                 !b.f().JM[0]->caption().isEmpty() || !b.f().LC->caption().isEmpty();
+        if (movio)
+            return;
+        movio = true;
+        repartir();
+        if (GetParam() == Primera::Carta) {
+            for (const std::string m : {protocolo::ijm(0, 0), protocolo::posc(1), std::string("MANT"),
+                                        std::string("JUGT"), protocolo::bton("1010101001")})
+                decir(m);
+        } else {
+            decir("REAL");
+        }
+    };
+    b.f().jred().enlace().puertoPrincipal = p1;
+    b.f().jred().enlace().puertoAlternativo = p2;
+    b.f().jred().abrir();
+    ASSERT_TRUE(b.f().jred().enlace().conectar(QStringLiteral("127.0.0.1")));
+    // Once the names are known, the server's player chooses.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return b.f().NombreC->caption() == QStringLiteral("Anabel"); }, 10000));
+    decir(protocolo::confDos("Anabel", false));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return movio && !b.m.fake.dialogs.flujo().ocupado(); }, 10000));
+    ASSERT_FALSE(b.m.fake.dialogs.shown.empty());
+    EXPECT_EQ(b.m.fake.dialogs.shown.front().title, QStringLiteral("Configuración del juego"))
+        << b.m.fake.dialogs.texts().join(" / ").toStdString();
+    EXPECT_FALSE(aplicadoConCajaAbierta);
+    b.m.fake.dialogs.abiertaMs = 0;
+
+    if (GetParam() == Primera::Carta) {
+        // The card lies on the client's table and its player answers with his.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return b.red().puedeJugar(); }, 5000));
+        EXPECT_EQ(b.f().JM[0]->caption().left(2), QStringLiteral("4O"));
+        b.f().ICH[1]->press();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return recibidos.contains(QStringLiteral("IJM01")); }, 5000))
+            << recibidos.join(' ').toStdString();
+    } else {
+        // The client's player is asked and answers.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return b.f().bt[1]->isEnabled(); }, 5000));
+        EXPECT_EQ(b.f().LC->caption(), QStringLiteral("Real Envido"));
+        b.f().bt[1]->click();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return recibidos.contains(QStringLiteral("QUIE")); }, 5000))
+            << recibidos.join(' ').toStdString();
+    }
+    for (const auto& c : b.m.fake.dialogs.shown)
+        EXPECT_NE(c.icon, Dialogs::Icon::Error) << c.text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Movidas, PrimeraJugada, ::testing::Values(Primera::Carta, Primera::RealEnvido));
+
+// A server that says "CONF" again, each time in a segment of its own: the
+// client's player sees one box, and the game is not disturbed.
+TEST(MesaEnRed, UnaConfiguracionRepetidaNoAbreOtraCaja)
+{
+    Lado a(13, QStringLiteral("Ana"), 1), b(14, QStringLiteral("Beto"), 5);
+    a.m.computadoraEmpieza = false;
+    a.m.conFlor = false;
+    b.m.fake.dialogs.abiertaMs = 300;
+    ASSERT_TRUE(conectarLados(a, b));
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(a.f().jred().enlace().enviar(QString::fromStdString(protocolo::confDos("Beto", true))));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.red().puedeJugar(); }, 5000));
+    a.f().ICH[0]->press();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return b.red().puedeJugar(); }, 5000));
+    EXPECT_EQ(b.m.fake.dialogs.texts().size(), 1) << b.m.fake.dialogs.texts().join(" / ").toStdString();
+    EXPECT_FALSE(b.f().ConFlor);
+}
+
+namespace {
+
 // The kinds of message after which one table goes away: the deal, a card,
 // its count, a trick result, a panel, the turn, the points.
-struct Corte : ::testing::TestWithParam<const char*> {};
+// Also with people who take their time over every box.
+struct Corte : ::testing::TestWithParam<std::tuple<const char*, bool>> {};
 
 }  // namespace
 
 TEST_P(Corte, ElOtroLadoSeEnteraYPuedeEmpezarOtroPartido)
 {
-    const QString codigo = QString::fromLatin1(GetParam());
+    const QString codigo = QString::fromLatin1(std::get<0>(GetParam()));
     Lado a(7, QStringLiteral("Ana"), 1), b(8, QStringLiteral("Beto"), 5);
+    if (std::get<1>(GetParam())) {
+        leeComoPersona(a, b, 150);
+        leeComoPersona(b, a, 150);
+    }
     a.m.computadoraEmpieza = false;
     a.m.conFlor = false;
     // Beto leaves (closes his connection window) right after receiving the message.
@@ -173,14 +328,25 @@ TEST_P(Corte, ElOtroLadoSeEnteraYPuedeEmpezarOtroPartido)
     EXPECT_TRUE(a.f().mensaje->isHidden());
 }
 
-INSTANTIATE_TEST_SUITE_P(Mensajes, Corte, ::testing::Values("CAR0", "CA2V", "IJM", "POSC", "JUG", "BTON", "MANT", "DAR"));
+INSTANTIATE_TEST_SUITE_P(Mensajes, Corte,
+                         ::testing::Combine(::testing::Values("CAR0", "CA2V", "IJM", "POSC", "JUG", "BTON", "MANT", "DAR"),
+                                            ::testing::Bool()));
 
 // A peer that is only a wire in the test: it answers "OKOK" like any peer and
 // then sends what no game would. The table acknowledges, reports once and
 // stays as it was.
-TEST(MesaEnRed, LoQueNoTieneSentidoSeInformaUnaVezYLaMesaNoCambia)
+namespace {
+
+// Also with a person who takes his time over every box.
+struct SinSentido : ::testing::TestWithParam<bool> {};
+
+}  // namespace
+
+TEST_P(SinSentido, SeInformaUnaVezYLaMesaNoCambia)
 {
     Lado a(3, QStringLiteral("Ana"), 1);
+    if (GetParam())
+        a.m.fake.dialogs.abiertaMs = 300;
     a.m.computadoraEmpieza = false;  // Ana leads: the raw peer never has the turn
     const int p1 = puertoLibre(), p2 = puertoLibre();
     a.f().jred().enlace().puertoPrincipal = p1;
@@ -222,6 +388,9 @@ TEST(MesaEnRed, LoQueNoTieneSentidoSeInformaUnaVezYLaMesaNoCambia)
     }
     ASSERT_TRUE(peer.enviar(QString(5000, QLatin1Char('x'))));
     EXPECT_FALSE(peer.esperandoAcuse());
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return !a.m.fake.dialogs.flujo().ocupado() && a.f().jred().enlace().diferidos() == 0;
+    }, 10000));
     for (int i = 0; i < 20; ++i)
         QCoreApplication::processEvents();
     EXPECT_EQ(foto(), antes);
@@ -242,6 +411,8 @@ TEST(MesaEnRed, LoQueNoTieneSentidoSeInformaUnaVezYLaMesaNoCambia)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !visto.isEmpty(); }, 5000));
     EXPECT_EQ(visto, QStringLiteral("IJM00"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Personas, SinSentido, ::testing::Bool());
 
 // Without the socket control the game against the computer still works, and
 // network play says clearly what is missing.

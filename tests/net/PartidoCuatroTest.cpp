@@ -59,6 +59,22 @@ TEST_P(Cuatro, WholeMatchAgreesOnEveryTable)
 
 INSTANTIATE_TEST_SUITE_P(Semillas, Cuatro, ::testing::Values(1u, 4u, 7u));
 
+TEST(CuatroPersonas, BoxesReadSlowlyStopNobodyAndOpenOnce)
+{
+    PartidaCuatro p(3);
+    p.comoPersonas(150);
+    ASSERT_TRUE(p.empezar(2, 1));
+    ASSERT_TRUE(p.jugarPartido()) << p.error().toStdString();
+    EXPECT_EQ(p.desacuerdo(), QString());
+    for (int s = 0; s < 4; ++s) {
+        const ScriptedDialogs& d = p.enAsiento(s).m.fake.dialogs;
+        EXPECT_EQ(d.texts().filter(QStringLiteral("Ganadores del partido: ")).size(), 1) << s;
+        for (const auto& c : d.shown)
+            EXPECT_NE(c.icon, Dialogs::Icon::Error) << s << " " << c.text.toStdString();
+        EXPECT_FALSE(p.enAsiento(s).m.fake.clock.stuck()) << s;
+    }
+}
+
 }  // namespace
 
 namespace {

@@ -100,6 +100,18 @@ bool PartidaCuatro::calmar(int limiteMs)
     return QTest::qWaitFor(quieto, limiteMs);
 }
 
+void PartidaCuatro::comoPersonas(int ms)
+{
+    for (int s = 0; s < 4; ++s) {
+        ScriptedDialogs& d = enAsiento(s).m.fake.dialogs;
+        d.abiertaMs = ms;
+        d.mientrasAbierta = [this, s] {
+            for (int otro = 1; otro < 4; ++otro)
+                actuar((s + otro) % 4);
+        };
+    }
+}
+
 bool PartidaCuatro::actuar(int asiento)
 {
     MesaCuatroDePrueba& l = enAsiento(asiento);

@@ -37,6 +37,9 @@ public:
     Dea4& dea4();
     ClienteCuatro* cliente(int asiento);
 
+    // Every box stays open ms milliseconds, as people read them, while the
+    // players at the other tables go on acting.
+    void comoPersonas(int ms);
     // One action of a scripted player at a table that lets him act: a card
     // or, now and then, a call, an answer or the deck. False when none.
     bool actuar(int asiento);

@@ -63,6 +63,12 @@ bool actuar(Lado& l, bool canta)
     return true;
 }
 
+void leeComoPersona(Lado& l, Lado& otro, int ms)
+{
+    l.m.fake.dialogs.abiertaMs = ms;
+    l.m.fake.dialogs.mientrasAbierta = [&otro] { actuar(otro, true); };
+}
+
 bool jugarPartidoRed(Lado& a, Lado& b, int maxAcciones)
 {
     QElapsedTimer reloj;

@@ -22,5 +22,8 @@ bool conectarLados(Lado& a, Lado& b);
 // One action of a scripted player, when his table lets him act: a card, or
 // (when canta) now and then a call or the deck; any answer at random.
 bool actuar(Lado& l, bool canta);
+// The boxes of l stay open ms milliseconds, as a person reads them; meanwhile
+// the player at the other table goes on acting, as a person there would.
+void leeComoPersona(Lado& l, Lado& otro, int ms);
 // Plays until the match ends on both tables. False when it stalled.
 bool jugarPartidoRed(Lado& a, Lado& b, int maxAcciones = 4000);
