@@ -1,5 +1,6 @@
 #include "net/CargadorWs.h"
 #include "net/Enlace.h"
+#include "net/rules/Troceador.h"
 #include "support/TestTable.h"
 
 #include <QCoreApplication>
@@ -50,3 +51,31 @@ static void BM_EnviarHastaOKOK(benchmark::State& state)
     state.counters["p99_us"] = us[std::min(us.size() - 1, us.size() * 99 / 100)];
 }
 BENCHMARK(BM_EnviarHastaOKOK)->Iterations(5000)->Unit(benchmark::kMicrosecond);
+
+// One arrival of a run of short messages cut into messages: 1 MB and 2 MB of
+// "4TRU", and of "JUGC" with a card. Linear framing shows as the same
+// bytes per second for both sizes.
+static void BM_TrocearRafaga(benchmark::State& state)
+{
+    const std::string uno = state.range(1) == 0 ? "4TRU" : "JUGC04O";
+    std::string rafaga;
+    while (rafaga.size() < static_cast<std::size_t>(state.range(0)))
+        rafaga += uno;
+    std::size_t mensajes = 0;
+    for (auto _ : state) {
+        protocolo::Troceador t;
+        t.agregar(rafaga);
+        mensajes = 0;
+        while (auto m = t.siguiente(false))
+            ++mensajes;
+        benchmark::DoNotOptimize(mensajes);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(rafaga.size()));
+    state.counters["mensajes"] = static_cast<double>(mensajes);
+}
+BENCHMARK(BM_TrocearRafaga)
+    ->Args({1 << 20, 0})
+    ->Args({2 << 20, 0})
+    ->Args({1 << 20, 1})
+    ->Args({2 << 20, 1})
+    ->Unit(benchmark::kMillisecond);

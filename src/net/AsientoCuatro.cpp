@@ -4,11 +4,13 @@
 #include "game/Form1.h"
 #include "game/rules/Cartas.h"
 #include "net/Dea4.h"
+#include "net/Enlace.h"
 #include "net/rules/Protocolo.h"
 #include "platform/Clock.h"
 
 #include <QLineEdit>
 #include <QTimer>
+#include <algorithm>
 
 using cuatro::Canto;
 
@@ -24,19 +26,37 @@ AsientoCuatro::AsientoCuatro(Form1& f, Services& s) : f_(f), s_(s) {}
 
 // ---- Order of events ------------------------------------------------------------
 
-void AsientoCuatro::hacer(std::function<void()> accion)
+void AsientoCuatro::hacer(std::function<void()> accion, int asiento)
 {
-    cola_.push_back(std::move(accion));
+    cola_.push_back({asiento, std::move(accion)});
+    if (asiento > 0)
+        maximoEnCola_ = std::max(maximoEnCola_, enCola(asiento));
     if (ocupado_)
         return;
     ocupado_ = true;
     while (!cola_.empty() && enJuego_) {
-        auto a = std::move(cola_.front());
+        auto a = std::move(cola_.front().hacer);
         cola_.pop_front();
         a();
     }
     cola_.clear();
     ocupado_ = false;
+    if (terminarPendiente_)
+        terminarAlCalmar();
+}
+
+int AsientoCuatro::enCola(int asiento) const
+{
+    return static_cast<int>(
+        std::count_if(cola_.begin(), cola_.end(), [asiento](const Accion& a) { return a.asiento == asiento; }));
+}
+
+// A client with more waiting than any honest player can have is flooding:
+// he goes as if he had left.
+void AsientoCuatro::soltarCliente(int s)
+{
+    if (dea4_)
+        dea4_->Ws(dea4_->asientos.AsientoSocket[s]).soltar();
 }
 
 bool AsientoCuatro::activo(int mano) const { return enJuego_ && dea4_ && mano == manoNumero_; }
@@ -66,6 +86,9 @@ void AsientoCuatro::partidaEmpieza(Dea4& host, const JugadoresCuatro& jugadores,
     puntos_ = {0, 0};
     enJuego_ = true;
     finPartido_ = false;
+    terminarPendiente_ = false;
+    maximoEnCola_ = 0;
+    panelDebido_.fill(false);
     panelEnviado_.fill(kApagado);
     f_.entrarEnCuatro(this);
     f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, repartidor_);
@@ -81,6 +104,7 @@ void AsientoCuatro::partidaTerminada()
         f_.disposicionCuatro(false);
     enJuego_ = false;
     cola_.clear();
+    panelDebido_.fill(false);
     diferida_.reset();
     f_.salirDeCuatro();
 }
@@ -96,12 +120,16 @@ void AsientoCuatro::caraCambiada(int asiento, const QString& nombre, int cara)
 // Every other client hears of a face change, each from his side.
 void AsientoCuatro::contarCara(int asiento)
 {
-    hacer([this, asiento] {
-        for (int s = 1; s <= 3; ++s)
-            if (s != asiento)
-                enviarA(s, protocolo::cara(protocolo::asientoRelativo(asiento, s), txt(jugadores_.nombres[asiento]),
-                                           jugadores_.caras[asiento]));
-    });
+    if (asiento > 0 && enCola(asiento) >= kColaPorCliente)
+        return soltarCliente(asiento);
+    hacer(
+        [this, asiento] {
+            for (int s = 1; s <= 3; ++s)
+                if (s != asiento)
+                    enviarA(s, protocolo::cara(protocolo::asientoRelativo(asiento, s),
+                                               txt(jugadores_.nombres[asiento]), jugadores_.caras[asiento]));
+        },
+        asiento);
 }
 
 void AsientoCuatro::recibir(int asiento, const QString& codigo, const QString& argumento)
@@ -117,44 +145,86 @@ void AsientoCuatro::recibir(int asiento, const QString& codigo, const QString& a
             f_.Sonar(15, 0, voz());
             return;
         }
+        if (enCola(asiento) >= kColaPorCliente)
+            return soltarCliente(asiento);
         const std::string m = protocolo::mens(txt(argumento));
-        hacer([this, destino, m] { enviarA(destino, m); });
+        hacer([this, destino, m] { enviarA(destino, m); }, asiento);
         return;
     }
-    if (codigo == QLatin1String("JUGC")) {
+    moverCliente(asiento, txt(codigo), argumento);
+}
+
+bool AsientoCuatro::cambiaLaMano(int s, const std::string& c, const QString& argumento) const
+{
+    if (!enJuego_)
+        return false;
+    cuatro::ManoCuatro prueba = mano_;
+    if (c == "JUGC") {
         const int t = argumento.isEmpty() ? -1 : argumento[0].digitValue();
         const std::string carta = txt(argumento.mid(1));
-        hacer([this, asiento, t, carta] {
-            // The client put his panel out when he played.
-            panelEnviado_[asiento] = kApagado;
+        if (t != mano_.baza())
+            return false;
+        if (prueba.jugar(s, carta))
+            return true;
+        // A card due while a call waits goes down after it.
+        return !mano_.terminada() && mano_.turno() == s && mano_.enMano(s, carta) &&
+               diferida_ != std::make_pair(s, carta);
+    }
+    if (c == "4MAZ")
+        return prueba.alMazo(s).has_value();
+    if (c == "4QUI" || c == "4NOQ")
+        return prueba.responder(s, c == "4QUI").has_value();
+    if (const auto llamada = cuatro::cantoDe(c))
+        return prueba.cantar(s, *llamada);
+    return false;
+}
+
+// A client's card, call, answer or deck. Only a move that changes the hand
+// is queued and paced; one refused costs nothing but his panel back.
+void AsientoCuatro::moverCliente(int s, const std::string& c, const QString& argumento)
+{
+    // The client put his panel out when he played.
+    panelEnviado_[s] = kApagado;
+    if (!cambiaLaMano(s, c, argumento))
+        return devolverPanel(s);
+    if (enCola(s) >= kColaPorCliente)
+        return soltarCliente(s);
+    hacer(
+        [this, s, c, argumento] {
+            panelEnviado_[s] = kApagado;
             const int mano = manoNumero_;
-            f_.Pausa(0.5);
-            if (!activo(mano))
-                return;
-            if (t == mano_.baza())
-                jugada(asiento, carta);
+            // What came before it may have made it pointless.
+            if (cambiaLaMano(s, c, argumento)) {
+                f_.Pausa(0.5);
+                if (!activo(mano))
+                    return;
+                if (c == "JUGC")
+                    jugada(s, txt(argumento.mid(1)));
+                else if (c == "4MAZ")
+                    mazo(s);
+                else if (c == "4QUI" || c == "4NOQ")
+                    respuesta(s, c == "4QUI");
+                else if (const auto llamada = cuatro::cantoDe(c))
+                    canto(s, *llamada, QString::fromUtf8(cuatro::fraseDe(c)));
+            }
+            // A move refused here gives him his panel back.
             if (activo(mano))
                 paneles();
-        });
+        },
+        s);
+}
+
+void AsientoCuatro::devolverPanel(int s)
+{
+    if (panelDebido_[s])
         return;
-    }
-    const std::string c = txt(codigo);
-    hacer([this, asiento, c] {
-        panelEnviado_[asiento] = kApagado;
-        const int mano = manoNumero_;
-        f_.Pausa(0.5);
-        if (!activo(mano))
-            return;
-        if (c == "4MAZ")
-            mazo(asiento);
-        else if (c == "4QUI" || c == "4NOQ")
-            respuesta(asiento, c == "4QUI");
-        else if (const auto llamada = cuatro::cantoDe(c))
-            canto(asiento, *llamada, QString::fromUtf8(cuatro::fraseDe(c)));
-        // A move refused here gives him his panel back.
-        if (activo(mano))
+    panelDebido_[s] = true;
+    hacer(
+        [this, s] {
+            panelDebido_[s] = false;
             paneles();
-    });
+        },
+        s);
 }
 
 // ---- The host's own moves ---------------------------------------------------------
@@ -213,10 +283,20 @@ void AsientoCuatro::abandonar()
 
 void AsientoCuatro::partidoTerminado()
 {
-    // Back to the connection window once nothing is left to relay.
+    // Back to the connection window once nothing is left to relay: now, or
+    // when the queue says it is done.
+    terminarPendiente_ = true;
+    if (quieto())
+        terminarAlCalmar();
+}
+
+void AsientoCuatro::terminarAlCalmar()
+{
+    // From the event loop, not from inside the action that ended the match.
     QTimer::singleShot(0, &f_, [this] {
-        if (!quieto())
-            return partidoTerminado();
+        if (!terminarPendiente_ || !quieto())
+            return;  // the queue calls again when it is done
+        terminarPendiente_ = false;
         if (alTerminar)
             alTerminar();
     });

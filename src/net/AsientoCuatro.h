@@ -51,6 +51,11 @@ public:
     bool enJuego() const { return enJuego_; }
     // Nothing waits to be handled.
     bool quieto() const { return !ocupado_ && cola_.empty(); }
+    // Entries a client may have waiting; one more and he is dropped.
+    static constexpr int kColaPorCliente = 4;
+    // Waiting entries that came from seat s, and the most seen at once.
+    int enCola(int asiento) const;
+    int maximoEnCola() const { return maximoEnCola_; }
 
     // The match is over: back to the connection window.
     std::function<void()> alTerminar;
@@ -59,8 +64,16 @@ public:
     std::function<void()> alAbandonar;
 
 private:
-    void hacer(std::function<void()> accion);
+    // An action in the order of events; `asiento` is the seat it came from
+    // (0 for the host's own and for the game's).
+    void hacer(std::function<void()> accion, int asiento = 0);
     bool activo(int mano) const;
+    // A client's move: would it change the hand now?
+    bool cambiaLaMano(int s, const std::string& codigo, const QString& argumento) const;
+    void moverCliente(int s, const std::string& codigo, const QString& argumento);
+    void devolverPanel(int s);
+    void soltarCliente(int s);
+    void terminarAlCalmar();
 
     void repartir4();
     void paneles();
@@ -89,8 +102,17 @@ private:
     bool enJuego_ = false;
     bool finPartido_ = false;
 
-    std::deque<std::function<void()>> cola_;
+    struct Accion {
+        int asiento = 0;
+        std::function<void()> hacer;
+    };
+    std::deque<Accion> cola_;
     bool ocupado_ = false;
+    int maximoEnCola_ = 0;
+    // A client's panel is owed him after a refused move (one entry each).
+    std::array<bool, 4> panelDebido_{};
+    // The match is over: go back once nothing is left to relay.
+    bool terminarPendiente_ = false;
     // What each client's panel shows, and the seat told its card is due.
     std::array<std::string, 4> panelEnviado_;
     int turnoAvisado_ = -1;

@@ -22,4 +22,5 @@ public:
     int State() const override { return sckClosed; }
     QString LocalIP() const override { return {}; }
     QString LastError() const override { return CargadorWs::mensajeFalta(); }
+    long BytesToWrite() const override { return 0; }
 };

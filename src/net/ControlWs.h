@@ -78,6 +78,9 @@ public:
     // This computer's first IPv4 address that is up and not loopback.
     virtual QString LocalIP() const = 0;
     virtual QString LastError() const = 0;
+    // Bytes written and not yet taken by the system: they pile up when the
+    // peer does not read.
+    virtual long BytesToWrite() const = 0;
 };
 
 // The library's factory. Each call makes a new, closed control; the caller

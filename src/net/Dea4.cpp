@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -57,6 +58,12 @@ Dea4::Dea4(Services& s, MesaCuatro& mesa, QWidget* parent)
             return true;
         };
         connect(ws_[i].get(), &Enlace::desconectado, this, [this, i] { Ws_Close(i); });
+        esperaNick_[i] = new QTimer(this);
+        esperaNick_[i]->setSingleShot(true);
+        connect(esperaNick_[i], &QTimer::timeout, this, [this, i] {
+            if (!nick_[i] && (etapa_ == Etapa::Esperando || etapa_ == Etapa::Completo))
+                liberarAsiento(i, false);
+        });
         // The box was shown by the wire; the game cannot go on without him.
         connect(ws_[i].get(), &Enlace::errorTransmision, this, [this] { terminar(); });
     }
@@ -155,6 +162,8 @@ void Dea4::Form_Load()
     for (int i = 1; i < 4; ++i) {
         nombres_[i].clear();
         caras_[i] = 0;
+        nick_[i] = false;
+        esperaNick_[i]->stop();
     }
     ponerTitulo(kTitulo);
     for (int i = 0; i < 4; ++i) {
@@ -223,21 +232,39 @@ void Dea4::Ws_ConnectionRequest(long requestId)
         }
         return;
     }
-    const int i = Conectados + 1;
+    // The first free seat: one who left before the game frees his.
+    int i = 1;
+    while (i < 3 && ws_[i]->conectado())
+        ++i;
     if (!ws_[i]->aceptar(requestId))
         return;
-    Conectados = i;
+    nombres_[i].clear();
+    caras_[i] = 0;
+    nick_[i] = false;
+    esperaNick_[i]->start(esperaNickMs);
+    Conectados = 0;
+    for (int k = 1; k <= 3; ++k)
+        Conectados += ws_[k]->conectado() ? 1 : 0;
     mesa_.jugadorAceptado(Conectados);
+    avisarConectados();
+}
+
+// The title, and the notice of how many are in to every client, the newest
+// first.
+void Dea4::avisarConectados()
+{
     ponerTitulo(QString::number(Conectados) +
                 (Conectados == 1 ? QStringLiteral(" contrincante conectado") : QStringLiteral(" contrincantes conectados")));
-
     QPointer<Dea4> yo(this);
+    const int conectados = Conectados;
     const QString aviso =
-        q(protocolo::mens("Hay " + std::to_string(Conectados + 1) + " Jugadores conectados"));
-    for (int k = Conectados; k >= 1; --k) {
+        q(protocolo::mens("Hay " + std::to_string(conectados + 1) + " Jugadores conectados"));
+    for (int k = 3; k >= 1; --k) {
+        if (!ws_[k]->conectado())
+            continue;
         enviarDirecto(aviso, k);
         s_.clock.pause(0.5);
-        if (!yo || etapa_ == Etapa::Cerrado)
+        if (!yo || etapa_ == Etapa::Cerrado || Conectados != conectados)
             return;
     }
     if (Conectados == 3 && etapa_ == Etapa::Esperando) {
@@ -254,6 +281,8 @@ void Dea4::nick(int indice, const QString& argumento)
 {
     if (argumento.isEmpty())
         return;
+    nick_[indice] = true;
+    esperaNick_[indice]->stop();
     const QString nombre = argumento.left(argumento.size() - 1);
     const int cara = protocolo::caraDeDigito(argumento.back().toLatin1());
     nombres_[indice] = nombre;
@@ -292,16 +321,56 @@ void Dea4::Ws_Close(int indice)
         return;
     }
     const QString nombre = nombres_[indice];
-    const bool enJuego = etapa_ == Etapa::Jugando;
+    if (etapa_ != Etapa::Jugando) {
+        // Before the game only his seat is freed; the others stay.
+        liberarAsiento(indice, true);
+        return;
+    }
     // Nobody plays on with three: every other client is released first, so
     // none of them is left waiting behind the box.
     terminar();
-    QPointer<Dea4> yo(this);
     s_.dialogs.message(this, Dialogs::Icon::Error, ws_[indice]->titulo,
                        QStringLiteral("El jugador ") + nombre + QStringLiteral(" se ha desconectado"));
-    // Before the game the host waits for a new table at once.
-    if (yo && !enJuego && isVisible() && etapa_ == Etapa::Cerrado)
-        Form_Load();
+}
+
+// One who leaves, or never says his name, before the game: his seat is free
+// again and the table waits for a third player once more.
+void Dea4::liberarAsiento(int indice, bool avisar)
+{
+    const QString nombre = nombres_[indice];
+    ws_[indice]->cerrar();
+    esperaNick_[indice]->stop();
+    nombres_[indice].clear();
+    caras_[indice] = 0;
+    nick_[indice] = false;
+    Conectados = 0;
+    for (int k = 1; k <= 3; ++k)
+        Conectados += ws_[k]->conectado() ? 1 : 0;
+    if (etapa_ == Etapa::Completo || etapa_ == Etapa::EligeRepartidor) {
+        etapa_ = Etapa::Esperando;
+        Command1->setEnabled(false);
+        Jug[3]->hide();
+        car[3]->hide();
+        if (mesaAvisada_) {
+            mesaAvisada_ = false;
+            mesa_.partidaTerminada();
+        }
+    }
+    for (int i = 0; i < 4; ++i) {
+        Jug[i]->setAutoExclusive(false);
+        Jug[i]->setChecked(false);
+        Jug[i]->setAutoExclusive(true);
+    }
+    Jug[indice - 1]->setText(QStringLiteral("[Jugador %1]").arg(indice));
+    Jug[indice - 1]->setAccessibleName(Jug[indice - 1]->text());
+    car[indice - 1]->clear();
+    const QString texto = QStringLiteral("El jugador ") + nombre + QStringLiteral(" se ha desconectado");
+    lblestado->setText(texto);
+    QPointer<Dea4> yo(this);
+    if (avisar && !nombre.isEmpty())
+        s_.dialogs.message(this, Dialogs::Icon::Error, ws_[indice]->titulo, texto);
+    if (yo && etapa_ == Etapa::Esperando)
+        avisarConectados();
 }
 
 void Dea4::terminar()

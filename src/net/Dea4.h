@@ -13,6 +13,7 @@ class Enlace;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 
 // The host of the four-player game: listens on Ws(0), takes three clients on
 // Ws(1)..Ws(3), lets the host pick his partner and the first dealer, and
@@ -43,6 +44,11 @@ public:
     void partidoGanado() { partidoGanado_ = true; }
     // Relays a phrase said at seat QuienSoy to the other clients.
     void CambioMensaje(int QuienSoy, const QString& Mens);
+
+    // A caller who has not said his name ("NICK") this long after taking a
+    // seat loses it; honest clients say it 1.5 s after connecting.
+    static constexpr int kEsperaNickMs = 6000;
+    int esperaNickMs = kEsperaNickMs;
 
     // Hidden when the game starts (JRed, under Dea4); may be null.
     QWidget* ventanaRed = nullptr;
@@ -78,6 +84,8 @@ private:
     bool enviarDirecto(const QString& dato, int aQuien);
     void ponerCara(int opcion, int cara);
     void ponerTitulo(const QString& t);
+    void liberarAsiento(int indice, bool avisar);
+    void avisarConectados();
 
     Services& s_;
     MesaCuatro& mesa_;
@@ -90,5 +98,7 @@ private:
     // Name and face of socket i (0: the host).
     std::array<QString, 4> nombres_;
     std::array<int, 4> caras_{};
+    std::array<bool, 4> nick_{};
+    std::array<QTimer*, 4> esperaNick_{};
     JugadoresCuatro jugadores_;
 };

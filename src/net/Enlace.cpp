@@ -45,7 +45,9 @@ Enlace::Enlace(Services& s, std::unique_ptr<ControlWs> ws, QObject* parent)
     resto_.setSingleShot(true);
     connect(&resto_, &QTimer::timeout, this, [this] {
         // Bytes the control already holds count before giving up on them.
-        troceador_.agregar(ws_->GetData().toStdString());
+        recibirDatos();
+        if (entradaInicio_ < entrada_.size())
+            return leer();
         procesar(false);
         if (troceador_.retiene())
             procesar(true);
@@ -136,6 +138,9 @@ void Enlace::cerrar()
     troceador_.vaciar();
     diferidos_.clear();
     cierrePendiente_ = false;
+    entrada_.clear();
+    entradaInicio_ = 0;
+    soltando_ = false;
     resto_.stop();
     ++cierres_;
 }
@@ -152,6 +157,9 @@ void Enlace::nuevaConexion()
     troceador_.vaciar();
     diferidos_.clear();
     cierrePendiente_ = false;
+    entrada_.clear();
+    entradaInicio_ = 0;
+    soltando_ = false;
     resto_.stop();
     puertosPorProbar_.clear();
     PuedeEnviar = true;
@@ -252,7 +260,7 @@ void Enlace::Error(int number, const QString& description)
 bool Enlace::enviarDirecto(const QString& dato)
 {
     const QByteArray bytes = aCable(dato);
-    if (ws_->SendData(bytes) != 0)
+    if (soltando_ || ws_->SendData(bytes) != 0 || desbordado())
         return false;
     if (esperaAcuse(bytes))
         ++acusesDirectos_;
@@ -296,6 +304,8 @@ bool Enlace::enviar(const QString& dato)
         }
         return falloTransmision(dato);
     }
+    if (desbordado())
+        return false;  // its close ends the game, not a transmission error
 
     QPointer<Enlace> yo(this);
     bool vencido = false;
@@ -334,8 +344,75 @@ bool Enlace::falloTransmision(const QString& dato)
 
 void Enlace::DataArrival(long)
 {
-    troceador_.agregar(ws_->GetData().toStdString());
+    recibirDatos();
+    leer();
+}
+
+void Enlace::recibirDatos()
+{
+    const QByteArray d = ws_->GetData();
+    if (entradaInicio_ > 0 && entradaInicio_ * 2 >= entrada_.size()) {
+        entrada_.erase(0, entradaInicio_);
+        entradaInicio_ = 0;
+    }
+    entrada_.append(d.constData(), static_cast<std::size_t>(d.size()));
+    if (pendientes() > entradaMaxima)
+        desbordado();
+}
+
+// A bounded piece of what arrived goes to the framing; a later turn takes
+// the next one.
+void Enlace::leer()
+{
+    if (soltando_)
+        return;
+    const std::size_t n = std::min(kLecturaPorTurno, entrada_.size() - entradaInicio_);
+    troceador_.agregar(std::string_view(entrada_).substr(entradaInicio_, n));
+    entradaInicio_ += n;
+    // Asked before handling: a handler that waits lets the next piece in.
+    if (entradaInicio_ < entrada_.size() && !lecturaPedida_) {
+        lecturaPedida_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                lecturaPedida_ = false;
+                leer();
+            },
+            Qt::QueuedConnection);
+    }
     procesar(false);
+}
+
+// The peer floods us or does not read what we send: it goes the way of a
+// peer that left, from the event loop, not from inside the send or the
+// handler that found it.
+bool Enlace::desbordado()
+{
+    if (soltando_)
+        return true;
+    const bool salida = ws_->BytesToWrite() > salidaMaxima;
+    if (!salida && pendientes() <= entradaMaxima)
+        return false;
+    soltar();
+    return true;
+}
+
+void Enlace::soltar()
+{
+    if (soltando_ || !conectado())
+        return;
+    soltando_ = true;
+    PuedeEnviar = false;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!soltando_)
+                return;
+            soltando_ = false;
+            if (conectado())
+                Close();
+        },
+        Qt::QueuedConnection);
 }
 
 void Enlace::procesar(bool liberar)
@@ -351,10 +428,11 @@ void Enlace::procesar(bool liberar)
             tratar(t, informado, true);
             continue;
         }
-        // A peer that keeps sending while the flow is stopped waits in its
-        // socket: a bounded queue here, the answers stop, and it slows down.
+        // No honest peer says this much while the flow is stopped: it
+        // floods, and goes the way of a peer that left.
         if (ocupado && diferidos_.size() >= kMaxDiferidos) {
             lleno = true;
+            soltar();
             break;
         }
         // The host never takes a message for a name.

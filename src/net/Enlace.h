@@ -35,6 +35,14 @@ public:
     // How long a message cut short (or one that could still grow, like
     // "DARH1" before a possible "5") waits for its remaining bytes.
     static constexpr int kEsperaRestoMs = 30;
+    // Bytes given to the framing per turn of the event loop; the rest waits
+    // for the next turn, so a flood never holds the window.
+    static constexpr std::size_t kLecturaPorTurno = 16 * 1024;
+    // Stop-and-wait keeps a few short messages in flight. A peer with more
+    // than this received and not handled yet, or that leaves more than
+    // kSalidaMaxima of ours unread, is dropped as if it had left.
+    static constexpr std::size_t kEntradaMaxima = 1024 * 1024;
+    static constexpr long kSalidaMaxima = 64 * 1024;
 
     Enlace(Services& s, std::unique_ptr<ControlWs> ws, QObject* parent = nullptr);
     ~Enlace() override;
@@ -99,6 +107,14 @@ public:
     int SaludoHecho = 0;
     int esperaAcuseMs = kEsperaAcuseMs;
     int esperaRestoMs = kEsperaRestoMs;
+    std::size_t entradaMaxima = kEntradaMaxima;
+    long salidaMaxima = kSalidaMaxima;
+    // Treats the peer as gone (the close path, from the event loop): a
+    // flooder, or one that does not read what is sent to it.
+    void soltar();
+    bool soltando() const { return soltando_; }
+    // Received bytes not handled yet.
+    std::size_t pendientes() const { return entrada_.size() - entradaInicio_ + troceador_.retenidos(); }
 
     // --- Receiving -----------------------------------------------------
     // A message of the catalogue, decoded. Return false (or throw
@@ -136,6 +152,9 @@ private:
     static bool esAcuse(const protocolo::Trozo& t);
     void diferir(protocolo::Trozo t);
     void avisarCierre();
+    void recibirDatos();
+    void leer();
+    bool desbordado();
     void informar(int numero, const QString& descripcion, bool& informado);
     bool falloTransmision(const QString& dato);
     bool esperaAcuse(const QByteArray& directo) const;
@@ -150,6 +169,11 @@ private:
     std::deque<protocolo::Trozo> diferidos_;
     bool cierrePendiente_ = false;  // the peer left behind what is still to apply
     bool esperandoFlujo_ = false;   // procesar runs again once the flow is free
+    // What the control gave and the framing has not taken yet.
+    std::string entrada_;
+    std::size_t entradaInicio_ = 0;
+    bool lecturaPedida_ = false;
+    bool soltando_ = false;
     QTimer resto_;
     QString estado_;
     QString host_;

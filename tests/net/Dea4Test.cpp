@@ -5,6 +5,7 @@
 #include "net/MesaRed.h"
 #include "support/TestTable.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -265,4 +266,113 @@ TEST_F(Dea4Red, PartnerOnThirdSocketAndAClientDeals)
     c[0]->red->enlace().enviarDirecto(QStringLiteral("NICKAna9"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !mesa.cambios.empty(); }, 3000));
     EXPECT_EQ(mesa.cambios, (std::vector<QString>{QStringLiteral("1Ana9")}));
+}
+
+namespace {
+
+// A raw caller: connects, and says and reads only what the test wants.
+struct Crudo {
+    QTcpSocket s;
+    explicit Crudo(int puerto) { s.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(puerto)); }
+    bool conectado() const { return s.state() == QAbstractSocket::ConnectedState; }
+    void mandar(const QByteArray& b)
+    {
+        s.write(b);
+        s.flush();
+    }
+};
+
+}  // namespace
+
+TEST_F(Dea4Red, OneWhoLeavesWhileTheHostWaitsFreesHisSeatOnly)
+{
+    dea4->abrir(QStringLiteral("Host"), 5);
+    c[0]->conectar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Conectados == 1 && dea4->Jug[0]->text() == c[0]->nombre; }, 5000));
+    {
+        Crudo paso(puerto);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Conectados == 2; }, 5000));
+        paso.mandar("NICKPaso2");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[1]->text() == QStringLiteral("Paso"); }, 5000));
+        paso.s.disconnectFromHost();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Conectados == 1; }, 5000));
+    }
+    EXPECT_EQ(dea4->Jug[1]->text(), QStringLiteral("[Jugador 2]"));
+    EXPECT_TRUE(dea4->Ws(1).conectado());
+    EXPECT_TRUE(c[0]->mesa.terminadas.empty());
+    // The two still to come fill the table with the one who stayed.
+    for (int k = 2; k <= 3; ++k) {
+        c[k - 1]->conectar();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return dea4->Conectados == k && dea4->Jug[k - 1]->text() == c[k - 1]->nombre; }, 5000))
+            << k;
+    }
+    EXPECT_EQ(dea4->windowTitle(), QStringLiteral("¿Quién es mi compañero?"));
+    EXPECT_EQ(dea4->Jug[0]->text(), c[0]->nombre);
+    EXPECT_TRUE(c[0]->mesa.terminadas.empty());
+    empezar(0, 3);
+    EXPECT_EQ(mesa.empezadas, 1);
+}
+
+TEST_F(Dea4Red, ACallerWhoNeverSaysHisNameLosesTheSeat)
+{
+    dea4->esperaNickMs = 300;
+    dea4->abrir(QStringLiteral("Host"), 5);
+    c[0]->conectar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[0]->text() == c[0]->nombre; }, 5000));
+    std::vector<std::unique_ptr<Crudo>> mudos;
+    for (int k = 0; k < 2; ++k)
+        mudos.push_back(std::make_unique<Crudo>(puerto));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Conectados == 3; }, 5000));
+    // Each is let go; the named one stays, and the seats are free again.
+    for (auto& m : mudos)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return m->s.state() == QAbstractSocket::UnconnectedState; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Conectados == 1; }, 5000));
+    EXPECT_TRUE(dea4->Ws(1).conectado());
+    EXPECT_TRUE(c[0]->mesa.terminadas.empty());
+    c[1]->conectar();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dea4->Conectados == 2 && dea4->Jug[1]->text() == c[1]->nombre; }, 5000));
+}
+
+TEST_F(Dea4Red, AnOverlongNameIsRefused)
+{
+    dea4->abrir(QStringLiteral("Host"), 5);
+    Crudo largo(puerto);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Conectados == 1; }, 5000));
+    largo.mandar("NICK" + QByteArray(40, 'L') + "3");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !f.dialogs.texts().filter(QStringLiteral("Mensaje demasiado largo")).isEmpty(); }, 5000));
+    EXPECT_EQ(dea4->Jug[0]->text(), QStringLiteral("[Jugador 1]"));
+    largo.mandar("NICK" + QByteArray(24, 'L') + "3");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[0]->text() == QString(24, QLatin1Char('L')); }, 5000));
+}
+
+TEST_F(Dea4Red, ACallerWhoFloodsAndNeverReadsIsDroppedAndTheOthersStay)
+{
+    dea4->abrir(QStringLiteral("Host"), 5);
+    c[0]->conectar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[0]->text() == c[0]->nombre; }, 5000));
+    Crudo lento(puerto);
+    lento.s.setReadBufferSize(16);  // takes what fits and reads no more
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Conectados == 2; }, 5000));
+    lento.mandar("NICKLento2");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[1]->text() == QStringLiteral("Lento"); }, 5000));
+    // Only his unread output may stop him here.
+    dea4->Ws(2).entradaMaxima = std::size_t(1) << 30;
+    const QByteArray trozo = QByteArray("4TRU").repeated(64 * 1024);
+    qint64 enviado = 0;
+    QElapsedTimer t;
+    t.start();
+    while (lento.conectado() && enviado < (qint64(64) << 20) && t.elapsed() < 30000) {
+        if (lento.s.bytesToWrite() < trozo.size()) {
+            lento.s.write(trozo);
+            enviado += trozo.size();
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Conectados == 1; }, 10000)) << enviado;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !lento.conectado(); }, 5000));
+    EXPECT_EQ(dea4->Jug[1]->text(), QStringLiteral("[Jugador 2]"));
+    EXPECT_TRUE(dea4->Ws(1).conectado());
+    EXPECT_TRUE(c[0]->mesa.terminadas.empty());
 }

@@ -424,3 +424,116 @@ TEST(EnlaceCrudo, ASendMadeDuringAnothersWaitWaitsForItsOwnAnswer)
     EXPECT_TRUE(envido);
     EXPECT_FALSE(e->esperandoAcuse());
 }
+
+namespace {
+
+// A control that hands over in one arrival whatever the test puts in, and
+// counts what the wire writes; `sinLeer` stands for output the peer left
+// unread.
+struct ControlDeUnaVez : ControlWs {
+    WsEventos* eventos = nullptr;
+    QByteArray porLlegar;
+    long escritos = 0;
+    long sinLeer = 0;
+    int estado = sckConnected;
+
+    void setEventos(WsEventos* e) override { eventos = e; }
+    int LocalPort() const override { return 0; }
+    void setLocalPort(int) override {}
+    QString RemoteHost() const override { return {}; }
+    void setRemoteHost(const QString&) override {}
+    int RemotePort() const override { return 0; }
+    void setRemotePort(int) override {}
+    int Listen() override { return sckInvalidOp; }
+    int Connect() override { return sckInvalidOp; }
+    int Accept(long) override { return sckInvalidOp; }
+    int SendData(const QByteArray& d) override
+    {
+        if (estado != sckConnected)
+            return sckNotConnected;
+        escritos += d.size();
+        return 0;
+    }
+    QByteArray GetData() override
+    {
+        QByteArray d;
+        d.swap(porLlegar);
+        return d;
+    }
+    void Close() override { estado = sckClosed; }
+    int State() const override { return estado; }
+    QString LocalIP() const override { return {}; }
+    QString LastError() const override { return {}; }
+    long BytesToWrite() const override { return sinLeer; }
+
+    void llegar(const QByteArray& d)
+    {
+        porLlegar += d;
+        eventos->DataArrival(static_cast<long>(porLlegar.size()));
+    }
+};
+
+struct Rafaga : ::testing::Test {
+    Red r;
+    ControlDeUnaVez* ws = new ControlDeUnaVez;
+    Enlace e{r.services, std::unique_ptr<ControlWs>(ws)};
+    int recibidos = 0;
+
+    void SetUp() override
+    {
+        e.SaludoHecho = 1;
+        e.alRecibir = [this](const QString&, const QString&) {
+            ++recibidos;
+            return true;
+        };
+    }
+};
+
+}  // namespace
+
+TEST_F(Rafaga, OneArrivalOfAMegabyteLetsTheWindowTurnWhileItIsHandled)
+{
+    const int total = (1 << 20) / 4;
+    ws->llegar(QByteArray("TRUC").repeated(total));
+    // Back from the arrival with most of it still to do.
+    EXPECT_LT(recibidos, total);
+    EXPECT_GT(e.pendientes(), 0u);
+    // A call posted now runs before the flood is through.
+    int alCorrer = -1;
+    QTimer::singleShot(0, [&] { alCorrer = recibidos; });
+    ASSERT_TRUE(esperar([&] { return alCorrer >= 0; }));
+    EXPECT_LT(alCorrer, total);
+    // And every message is handled in the end, each acknowledged.
+    ASSERT_TRUE(esperar([&] { return recibidos == total; }, 60000));
+    EXPECT_EQ(ws->escritos, 4L * total);
+    EXPECT_EQ(e.pendientes(), 0u);
+    EXPECT_TRUE(e.conectado());
+}
+
+TEST_F(Rafaga, APeerThatDoesNotReadIsDroppedAsIfItLeft)
+{
+    QSignalSpy cerrado(&e, &Enlace::desconectado);
+    ws->llegar("TRUC");
+    ASSERT_TRUE(esperar([&] { return recibidos == 1; }));
+    EXPECT_EQ(cerrado.count(), 0);
+    // Our acknowledgements pile up unread at the other end.
+    ws->sinLeer = e.salidaMaxima + 1;
+    ws->llegar(QByteArray("TRUC").repeated(10));
+    ASSERT_TRUE(esperar([&] { return cerrado.count() == 1; }));
+    EXPECT_FALSE(e.conectado());
+    EXPECT_FALSE(e.PuedeEnviar);
+    // Gone, not a transmission error: no box.
+    EXPECT_TRUE(r.dialogs.shown.empty());
+    EXPECT_FALSE(e.enviar(QStringLiteral("JUGF")));
+}
+
+TEST_F(Rafaga, MoreReceivedThanAnyHonestPeerSendsIsDropped)
+{
+    QSignalSpy cerrado(&e, &Enlace::desconectado);
+    const int total = static_cast<int>(e.entradaMaxima / 4) + 1000;
+    ws->llegar(QByteArray("TRUC").repeated(total));
+    ASSERT_TRUE(esperar([&] { return cerrado.count() == 1; }));
+    EXPECT_LT(recibidos, total);
+    EXPECT_FALSE(e.conectado());
+    EXPECT_EQ(e.pendientes(), 0u);
+}

@@ -46,6 +46,29 @@ TEST(Protocolo, NumbersHaveTheirRangesAndNoLeadingZeros)
     }
 }
 
+TEST(Protocolo, NamesAndLinesAreCutToWhatTheWireCarries)
+{
+    const std::string largo(300, 'x');
+    EXPECT_EQ(mens(largo), "MENS" + std::string(kLargoTexto, 'x'));
+    EXPECT_EQ(nick(largo, 3), "NICK" + std::string(kLargoNombre, 'x') + "3");
+    EXPECT_EQ(saludo(largo, 3), std::string(kLargoNombre, 'x') + "3");
+    EXPECT_EQ(cara(2, largo, 3), "CARA2" + std::string(kLargoNombre, 'x') + "3");
+    EXPECT_EQ(confCuatro(largo), "CONFREPARTIO: " + std::string(kLargoNombre, 'x'));
+    EXPECT_EQ(dice(1, largo), "DICE1" + std::string(kLargoTexto, 'x'));
+    // Characters, not bytes: each is one byte on the wire.
+    std::string enies;
+    for (int i = 0; i < 30; ++i)
+        enies += "\xC3\xB1";
+    EXPECT_EQ(recortar(enies, kLargoNombre).size(), 2 * kLargoNombre);
+    EXPECT_EQ(recortar("Mu\xC3\xB1oz", 3), "Mu\xC3\xB1");
+    EXPECT_EQ(recortar("Ana", 24), "Ana");
+    // What is sent is what the receiver accepts.
+    EXPECT_TRUE(argumentoValido("MENS", separar(mens(largo)).argumento));
+    EXPECT_TRUE(argumentoValido("NICK", separar(nick(largo, 3)).argumento));
+    EXPECT_TRUE(argumentoValido("CARA", separar(cara(2, largo, 3)).argumento));
+    EXPECT_TRUE(saludo(largo, 3).size() < kLimiteNombre);
+}
+
 TEST(Protocolo, FacesTravelAsOneCharacter)
 {
     for (int n = 0; n <= 14; ++n) {

@@ -135,9 +135,95 @@ TEST(Troceador, OverLongInputIsOnePieceMarkedLong)
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[0].clase, Clase::Largo);
     EXPECT_EQ(r[1].texto, "OKOK");
-    r = trocear({"MENS" + std::string(4092, 'a')});
+    r = trocear({"MENS" + std::string(kLargoTexto, 'a')});
     ASSERT_EQ(r.size(), 1u);
     EXPECT_EQ(r[0].clase, Clase::Mensaje);
+}
+
+TEST(Troceador, FreeTextAndNamesOverTheirLengthAreRefused)
+{
+    // A chat line or a phrase that could not travel in one segment.
+    for (const std::string& codigo : {std::string("MENS"), std::string("CONF"), std::string("DICE1")}) {
+        auto r = trocear({codigo + std::string(kLargoTexto, 'a')});
+        ASSERT_EQ(r.size(), 1u) << codigo;
+        EXPECT_EQ(r[0].clase, Clase::Mensaje) << codigo;
+        r = trocear({codigo + std::string(kLargoTexto + 1, 'a') + "OKOK"});
+        ASSERT_EQ(r.size(), 2u) << codigo;
+        EXPECT_EQ(r[0].clase, Clase::Largo) << codigo;
+        EXPECT_EQ(r[1].texto, "OKOK");
+    }
+    // A name of the length the opening message allows, and one more.
+    const std::string nombre(kLargoNombre, 'n');
+    EXPECT_EQ(trocear({"NICK" + nombre + "3"})[0].clase, Clase::Mensaje);
+    EXPECT_EQ(trocear({"NICK" + nombre + "n3"})[0].clase, Clase::Largo);
+    EXPECT_EQ(trocear({"CARA2" + nombre + "3"})[0].clase, Clase::Mensaje);
+    EXPECT_EQ(trocear({"CARA2" + nombre + "n3"})[0].clase, Clase::Largo);
+}
+
+TEST(Troceador, ArgumentsFollowTheDecodingRule)
+{
+    // A truco value is 1 to 14: zero is no value.
+    for (const std::string& malo : {"CVM00", "CVM10", "CA0V0", "CA2V0"}) {
+        const auto r = trocear({malo});
+        ASSERT_FALSE(r.empty()) << malo;
+        EXPECT_EQ(r[0].clase, Clase::Malformado) << malo;
+        EXPECT_EQ(r[0].texto, malo);
+    }
+    // Whatever the framing passes as a message, the decoding accepts, and
+    // the other way round for every message of the catalogue.
+    std::vector<std::string> piezas = kFijos;
+    piezas.insert(piezas.end(), kTextos.begin(), kTextos.end());
+    for (const char* m : {"CVM00", "DARH0", "PIES4", "IJM03", "JUGC34O", "JUGC08O", "CAM08E", "NICK", "CARA2",
+                          "DICE", "BTON01-1-0-01x", "4AR013O"})
+        piezas.emplace_back(m);
+    for (const std::string& p : piezas) {
+        for (const Trozo& t : trocear({p})) {
+            if (t.clase != Clase::Mensaje)
+                continue;
+            const Partes partes = separar(t.texto);
+            EXPECT_TRUE(argumentoValido(partes.codigo, partes.argumento)) << t.texto;
+        }
+        const Partes partes = separar(p);
+        if (argumentoValido(partes.codigo, partes.argumento)) {
+            const auto r = trocear({p});
+            ASSERT_EQ(r.size(), 1u) << p;
+            EXPECT_EQ(r[0].clase, Clase::Mensaje) << p;
+        }
+    }
+}
+
+TEST(Troceador, ALongRunOfShortMessagesFedInPieces)
+{
+    // Cut from the front while more keeps coming: every message once, in
+    // order, whatever the pieces.
+    std::string todo;
+    for (int i = 0; i < 20000; ++i)
+        todo += i % 3 == 0 ? "4TRU" : i % 3 == 1 ? "JUGC04O" : "DARH12";
+    Troceador t;
+    std::string cortado;
+    int mensajes = 0;
+    for (std::size_t desde = 0; desde < todo.size(); desde += 997) {
+        t.agregar(std::string_view(todo).substr(desde, 997));
+        for (int k = 0; k < 50; ++k) {
+            auto m = t.siguiente(false);
+            if (!m)
+                break;
+            ASSERT_EQ(m->clase, Clase::Mensaje) << m->texto;
+            cortado += m->texto;
+            ++mensajes;
+        }
+    }
+    while (t.retiene()) {
+        auto m = t.siguiente(false);
+        if (!m)
+            m = t.liberar(false);
+        ASSERT_TRUE(m);
+        cortado += m->texto;
+        ++mensajes;
+    }
+    EXPECT_EQ(mensajes, 20000);
+    EXPECT_EQ(cortado, todo);
+    EXPECT_EQ(t.retenidos(), 0u);
 }
 
 TEST(Troceador, OpeningNameWhileTheGreetingIsPending)

@@ -252,6 +252,11 @@ QByteArray NucleoWs::getData()
     return out;
 }
 
+long NucleoWs::bytesToWrite() const
+{
+    return socket_ ? static_cast<long>(socket_->bytesToWrite()) : 0;
+}
+
 void NucleoWs::soltarSocket()
 {
     if (!socket_)

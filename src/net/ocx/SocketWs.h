@@ -28,6 +28,7 @@ public:
     int accept(long requestId);
     int sendData(const QByteArray& data);
     QByteArray getData();
+    long bytesToWrite() const;
     void close();
 
 private:
@@ -67,6 +68,7 @@ public:
     int State() const override { return n_->estado; }
     QString LocalIP() const override;
     QString LastError() const override { return n_->ultimoError; }
+    long BytesToWrite() const override { return n_->bytesToWrite(); }
 
 private:
     NucleoWs* n_;

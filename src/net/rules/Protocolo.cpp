@@ -151,13 +151,47 @@ bool argumentoValido(std::string_view codigo, std::string_view a)
     case Forma::Mascara: return esMascara(a);
     case Forma::Puntos: return esPuntos(a);
     case Forma::BazaCarta: return !a.empty() && esDigito(a.substr(0, 1), 0, 2) && esCarta(a.substr(1));
-    case Forma::Texto: return true;
-    case Forma::NombreCara: return !a.empty();
-    case Forma::AsientoTexto: return !a.empty() && esDigito(a.substr(0, 1), 0, 3);
-    case Forma::AsientoNombre: return a.size() >= 2 && esDigito(a.substr(0, 1), 0, 3);
+    case Forma::Texto: return a.size() <= kLargoTexto;
+    case Forma::NombreCara: return !a.empty() && a.size() <= kLargoNombre + 1;
+    case Forma::AsientoTexto: return !a.empty() && a.size() <= 1 + kLargoTexto && esDigito(a.substr(0, 1), 0, 3);
+    case Forma::AsientoNombre:
+        return a.size() >= 2 && a.size() <= kLargoNombre + 2 && esDigito(a.substr(0, 1), 0, 3);
     case Forma::Desconocida: return false;
     }
     return false;
+}
+
+std::size_t largoMaximoArgumento(std::string_view codigo)
+{
+    switch (formaDe(codigo)) {
+    case Forma::Ninguna:
+    case Forma::Desconocida: return 0;
+    case Forma::Carta: return 3;
+    case Forma::Valor: return 2;
+    case Forma::Puntos: return 3;
+    case Forma::Mascara: return 10;
+    case Forma::BazaCarta: return 4;
+    case Forma::Asiento:
+    case Forma::Ranura:
+    case Forma::Jugadas:
+    case Forma::Resultado: return 1;
+    case Forma::Texto: return kLargoTexto;
+    case Forma::NombreCara: return kLargoNombre + 1;
+    case Forma::AsientoTexto: return 1 + kLargoTexto;
+    case Forma::AsientoNombre: return kLargoNombre + 2;
+    }
+    return 0;
+}
+
+std::string recortar(std::string_view texto, std::size_t n)
+{
+    std::size_t caracteres = 0;
+    for (std::size_t i = 0; i < texto.size(); ++i) {
+        // A character starts at every byte that is not a continuation byte.
+        if ((static_cast<unsigned char>(texto[i]) & 0xC0) != 0x80 && caracteres++ == n)
+            return std::string(texto.substr(0, i));
+    }
+    return std::string(texto);
 }
 
 char digitoCara(int cara)
@@ -213,7 +247,7 @@ std::string armar(std::string_view codigo, std::string_view argumento)
 
 std::string saludo(std::string_view nombre, int c)
 {
-    std::string s(nombre);
+    std::string s = recortar(nombre, kLargoNombre);
     s += digitoCara(c);
     return s;
 }
@@ -225,16 +259,16 @@ std::string cara(int asiento, std::string_view nombre, int caraNumero)
     return "CARA" + digito(asiento) + saludo(nombre, caraNumero);
 }
 
-std::string mens(std::string_view texto) { return armar("MENS", texto); }
+std::string mens(std::string_view texto) { return armar("MENS", recortar(texto, kLargoTexto)); }
 
 std::string confDos(std::string_view empieza, bool conFlor)
 {
-    return "CONFEmpieza " + std::string(empieza) + "\n\xC2\xBF" "Con flor? " + (conFlor ? "SI" : "NO");
+    return "CONFEmpieza " + recortar(empieza, kLargoNombre) + "\n\xC2\xBF" "Con flor? " + (conFlor ? "SI" : "NO");
 }
 
 std::string confCuatro(std::string_view repartidor)
 {
-    return "CONFREPARTIO: " + std::string(repartidor);
+    return "CONFREPARTIO: " + recortar(repartidor, kLargoNombre);
 }
 
 std::string pies(int asiento) { return "PIES" + digito(asiento); }
@@ -254,7 +288,10 @@ std::string jugLado(char lado, int baza, std::string_view carta)
     return std::string("JUG") + lado + digito(baza) + std::string(carta);
 }
 
-std::string dice(int asiento, std::string_view frase) { return "DICE" + digito(asiento) + std::string(frase); }
+std::string dice(int asiento, std::string_view frase)
+{
+    return "DICE" + digito(asiento) + recortar(frase, kLargoTexto);
+}
 std::string darh(int puntos) { return "DARH" + std::to_string(puntos); }
 std::string darm(int puntos) { return "DARM" + std::to_string(puntos); }
 

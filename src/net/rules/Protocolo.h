@@ -35,6 +35,11 @@ constexpr std::size_t kLargoCodigo = 4;
 constexpr std::size_t kLimiteNombre = 26;
 // Longest message accepted; more than this without a boundary is dropped.
 constexpr std::size_t kLargoMaximo = 4096;
+// A name (without its face digit) fits the opening message.
+constexpr std::size_t kLargoNombre = kLimiteNombre - 2;
+// A line of free text ("MENS", "CONF", a phrase of "DICE"): short enough to
+// travel in one segment, so that no tail of it is ever read as codes.
+constexpr std::size_t kLargoTexto = 200;
 
 // Code: the first four characters; argument: the rest (empty when short).
 Partes separar(std::string_view mensaje);
@@ -50,8 +55,15 @@ bool esValorTruco(std::string_view s);
 bool esPuntos(std::string_view s);
 bool esMascara(std::string_view s);
 bool esDigito(std::string_view s, int desde, int hasta);
-// Does this argument fit the code's shape?
+// Does this argument fit the code's shape? The one rule of the framing and
+// of the decoding.
 bool argumentoValido(std::string_view codigo, std::string_view argumento);
+// The longest argument the code may carry.
+std::size_t largoMaximoArgumento(std::string_view codigo);
+
+// A text cut to at most n characters (UTF-8 in, UTF-8 out); on the wire each
+// character is one byte.
+std::string recortar(std::string_view texto, std::size_t n);
 
 // Faces 0..14 travel as the one character '0' + n; anything else is face 0.
 char digitoCara(int cara);

@@ -2,6 +2,8 @@
 
 #include "net/rules/Protocolo.h"
 
+#include <algorithm>
+
 namespace protocolo {
 
 namespace {
@@ -190,15 +192,28 @@ Corte medirCodigo(std::string_view b, bool forzar)
 }
 
 // The name message: to the end, less a trailing "OKOK", and short of a
-// "NICK" that followed it at once.
+// "NICK" that followed it at once. Only a short one can be a name, so the
+// search looks no further than that.
 std::size_t finNombre(std::string_view b)
 {
     const std::size_t fin = finTexto(b, 0);
-    const std::size_t nick = b.substr(0, fin).find("NICK", 1);
+    const std::size_t nick = b.substr(0, std::min(fin, kLimiteNombre)).find("NICK", 1);
     return nick == std::string_view::npos ? fin : nick;
 }
 
 }  // namespace
+
+void Troceador::agregar(std::string_view bytes)
+{
+    // Dropping what was cut moves what is left: done only once it is no
+    // more than what was cut, so every byte is moved a bounded number of
+    // times however the arrivals fall.
+    if (inicio_ > 0 && inicio_ * 2 >= buffer_.size()) {
+        buffer_.erase(0, inicio_);
+        inicio_ = 0;
+    }
+    buffer_.append(bytes);
+}
 
 std::optional<Trozo> Troceador::siguiente(bool esperandoNombre) { return cortar(esperandoNombre, false); }
 
@@ -206,9 +221,9 @@ std::optional<Trozo> Troceador::liberar(bool esperandoNombre) { return cortar(es
 
 std::optional<Trozo> Troceador::cortar(bool esperandoNombre, bool forzar)
 {
-    if (buffer_.empty())
+    if (!retiene())
         return std::nullopt;
-    const std::string_view b = buffer_;
+    const std::string_view b = std::string_view(buffer_).substr(inicio_);
     Clase clase = Clase::Mensaje;
     std::size_t largo = 0;
 
@@ -222,8 +237,14 @@ std::optional<Trozo> Troceador::cortar(bool esperandoNombre, bool forzar)
             return std::nullopt;
         if (c.medida == Medida::Listo) {
             largo = c.largo;
-            if (b.size() < kLargoCodigo || !esCodigo(b.substr(0, kLargoCodigo)))
+            if (b.size() < kLargoCodigo || !esCodigo(b.substr(0, kLargoCodigo))) {
                 clase = Clase::Desconocido;
+            } else {
+                const std::string_view codigo = b.substr(0, kLargoCodigo);
+                const std::string_view argumento = b.substr(kLargoCodigo, largo - kLargoCodigo);
+                if (!argumentoValido(codigo, argumento))
+                    clase = argumento.size() > largoMaximoArgumento(codigo) ? Clase::Largo : Clase::Malformado;
+            }
         } else {
             clase = Clase::Malformado;
             largo = hastaElProximoCodigo(b, kLargoCodigo);
@@ -231,8 +252,8 @@ std::optional<Trozo> Troceador::cortar(bool esperandoNombre, bool forzar)
     }
     if (largo > kLargoMaximo)
         clase = Clase::Largo;
-    Trozo t{clase, buffer_.substr(0, largo)};
-    buffer_.erase(0, largo);
+    Trozo t{clase, std::string(b.substr(0, largo))};
+    inicio_ += largo;
     return t;
 }
 

@@ -23,22 +23,32 @@ struct Trozo {
 // fixed shapes of the catalogue. A message whose shape is not complete yet
 // (or could still grow, like "DARH1" before a possible "5") is held until
 // more bytes come or the caller gives up waiting and calls liberar(). Free
-// text runs to the end of what has arrived, less a trailing "OKOK".
+// text runs to the end of what has arrived, less a trailing "OKOK". Every
+// argument is checked with the decoding's own rule (argumentoValido).
+//
+// Messages are cut by moving a start offset; what was cut is dropped once
+// per arrival, so a long run of short messages costs time in proportion to
+// its length.
 class Troceador {
 public:
-    void agregar(std::string_view bytes) { buffer_.append(bytes); }
+    void agregar(std::string_view bytes);
     // The next whole message, or nothing when the buffer is empty or what it
     // holds is still incomplete. esperandoNombre: the greeting is pending.
     std::optional<Trozo> siguiente(bool esperandoNombre);
     // The wait for the rest is over: the next message as it stands.
     std::optional<Trozo> liberar(bool esperandoNombre);
-    bool retiene() const { return !buffer_.empty(); }
-    std::size_t retenidos() const { return buffer_.size(); }
-    void vaciar() { buffer_.clear(); }
+    bool retiene() const { return inicio_ < buffer_.size(); }
+    std::size_t retenidos() const { return buffer_.size() - inicio_; }
+    void vaciar()
+    {
+        buffer_.clear();
+        inicio_ = 0;
+    }
 
 private:
     std::optional<Trozo> cortar(bool esperandoNombre, bool forzar);
     std::string buffer_;
+    std::size_t inicio_ = 0;  // where the bytes not cut yet begin
 };
 
 }  // namespace protocolo
