@@ -1,9 +1,12 @@
 #include "installer/Entorno.h"
 
+#include "installer/rules/PrivateFolder.h"
 #include "platform/IniSettings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -32,12 +35,11 @@ Entorno Entorno::delSistema(bool todos)
     const QString datos = xdg("XDG_DATA_HOME", home + QStringLiteral("/.local/share"));
     const QString config = IniSettings::defaultFolder();
     const QString cache = xdg("XDG_CACHE_HOME", home + QStringLiteral("/.cache"));
-    std::error_code ec;
-    const auto tmp = std::filesystem::temp_directory_path(ec);
 
     Entorno e;
     e.instalador = propioArchivo();
-    e.temporal = ec ? QStringLiteral("/tmp") : QString::fromStdString(tmp.string());
+    e.temporal = QFile::decodeName(
+        payload::temporaryBase(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR")).c_str());
     e.windows = datos + QStringLiteral("/Quenbro");
     e.sistema = root ? QStringLiteral("/usr/local/lib") : home + QStringLiteral("/.local/lib");
     e.programas = root ? QStringLiteral("/opt") : home + QStringLiteral("/.local/opt");
