@@ -51,7 +51,9 @@ Entorno Entorno::delSistema(bool todos)
     e.menus = (root ? QStringLiteral("/etc/xdg") : config) + QStringLiteral("/menus/applications-merged");
     // The game's web view keeps its profile under its own application name.
     e.cacheNavegador = cache + QStringLiteral("/Truco/QtWebEngine");
-    e.bloqueo = xdg("XDG_RUNTIME_DIR", e.temporal) + QStringLiteral("/instalox.lock");
+    // Never in the shared temporary folder: there another user could hold
+    // the lock first and every installer would end at once.
+    e.bloqueo = xdg("XDG_RUNTIME_DIR", config) + QStringLiteral("/instalox.lock");
     return e;
 }
 

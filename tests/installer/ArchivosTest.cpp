@@ -1,6 +1,7 @@
 // Where the pieces are extracted, and the files that replace installed ones
 // all together or not at all.
 #include "Arbol.h"
+#include "installer/Entorno.h"
 #include "installer/rules/PrivateFolder.h"
 #include "installer/rules/Replacement.h"
 
@@ -174,4 +175,45 @@ TEST(Reemplazo, AFileIsNotCopiedOntoItself)
     ASSERT_TRUE(set.commit());
     set.keep();
     EXPECT_EQ(leer(a), QByteArray("viejo a"));
+}
+
+namespace {
+
+// Sets (or, with null, removes) an environment variable for one scope.
+class Variable {
+public:
+    Variable(const char* nombre, const char* valor) : nombre_(nombre), habia_(qEnvironmentVariableIsSet(nombre))
+    {
+        antes_ = qgetenv(nombre);
+        valor ? qputenv(nombre, valor) : qunsetenv(nombre);
+    }
+    ~Variable() { habia_ ? qputenv(nombre_, antes_) : qunsetenv(nombre_); }
+
+private:
+    const char* nombre_;
+    bool habia_;
+    QByteArray antes_;
+};
+
+}  // namespace
+
+TEST(Temporal, TheSystemsFoldersComeFromTheEnvironment)
+{
+    {
+        Variable run("XDG_RUNTIME_DIR", "/run/user/4321");
+        Variable tmp("TMPDIR", "/var/tmp/otro");
+        const Entorno e = Entorno::delSistema(false);
+        EXPECT_EQ(e.temporal, QStringLiteral("/run/user/4321"));
+        EXPECT_EQ(e.bloqueo, QStringLiteral("/run/user/4321/instalox.lock"));
+    }
+    {
+        // Without a runtime folder the pieces go under TMPDIR, but the lock
+        // stays in the user's own folder.
+        Variable run("XDG_RUNTIME_DIR", nullptr);
+        Variable tmp("TMPDIR", "/var/tmp/otro");
+        Variable config("XDG_CONFIG_HOME", "/home/pepe/.config");
+        const Entorno e = Entorno::delSistema(false);
+        EXPECT_EQ(e.temporal, QStringLiteral("/var/tmp/otro"));
+        EXPECT_EQ(e.bloqueo, QStringLiteral("/home/pepe/.config/instalox.lock"));
+    }
 }
