@@ -318,9 +318,9 @@ bool Setupfrm::instalar()
     }
 
     // The settings file beside the installer goes with this run, whatever ends it.
-    struct Borrar {
+    struct BorrarAlSalir {
         QString ruta;
-        ~Borrar()
+        ~BorrarAlSalir()
         {
             if (!ruta.isEmpty())
                 ModSetup::DeleteFile(ruta);
@@ -383,18 +383,25 @@ bool Setupfrm::instalar()
         return nuevos.stage(local(desde), local(hacia), op, &porQue);
     };
     auto motivo = [&] { return QString::fromLocal8Bit(porQue.c_str()); };
+    // What was already written goes before the person reads why.
+    auto parar = [&](const QString& texto, const QString& titulo) {
+        nuevos.rollback();
+        return cancelar(texto, titulo);
+    };
+    auto noSeCopio = [&](const QString& hacia) {
+        return parar(QStringLiteral("No se pudo copiar ") + hacia + QStringLiteral(" (") + motivo() + QStringLiteral(")."),
+                     QStringLiteral("Setup"));
+    };
     for (const auto& p : {piezas[1], piezas[0], piezas[2], piezas[3], piezas[4]}) {
         if (!copiar(QFile::decodeName(privada.file(local(p.nombre)).c_str()), p.destino))
-            return cancelar(QStringLiteral("No se pudo copiar ") + p.destino + QStringLiteral(" (") + motivo()
-                                + QStringLiteral(")."),
-                            QStringLiteral("Setup"));
+            return noSeCopio(p.destino);
     }
     const QString origen = e_.carpetaInstalador();
     const QString control = e_.sistema + QStringLiteral("/Mswinsck.ocx");
     if (!ModSetup::EnsureFolder(e_.sistema))
-        return cancelar(QStringLiteral("No se puede crear el directorio ") + e_.sistema, QStringLiteral("Error"));
+        return parar(QStringLiteral("No se puede crear el directorio ") + e_.sistema, QStringLiteral("Error"));
     if (!copiar(QDir(origen).filePath(QStringLiteral("Mswinsck.ocx")), control))
-        return cancelar(QStringLiteral("Error al instalar Mswinsck.ocx ") + motivo(), QStringLiteral("Setup"));
+        return parar(QStringLiteral("Error al instalar Mswinsck.ocx ") + motivo(), QStringLiteral("Setup"));
 
     const QString sonidosOrigen = buscarCarpeta(origen, QStringLiteral("Sonidos"));
     const std::pair<QString, QString> carpetas[] = {
@@ -414,22 +421,20 @@ bool Setupfrm::instalar()
         copias.append({web, carpeta_ + QStringLiteral("NaipexWeb.so")});
     for (const auto& [desde, hacia] : copias) {
         if (!copiar(desde, hacia))
-            return cancelar(QStringLiteral("No se pudo copiar ") + hacia + QStringLiteral(" (") + motivo()
-                                + QStringLiteral(")."),
-                            QStringLiteral("Setup"));
+            return noSeCopio(hacia);
     }
 
     std::string fallido;
     if (!nuevos.commit(&fallido, &porQue))
-        return cancelar(QStringLiteral("No se pudo reemplazar ") + QFile::decodeName(fallido.c_str())
-                            + QStringLiteral(" (") + motivo() + QStringLiteral(")."),
-                        QStringLiteral("Setup"));
+        return parar(QStringLiteral("No se pudo reemplazar ") + QFile::decodeName(fallido.c_str())
+                         + QStringLiteral(" (") + motivo() + QStringLiteral(")."),
+                     QStringLiteral("Setup"));
     // The control registers itself from where it now lies; a failure puts
     // the previous files back.
     const std::optional<int> registro = ModSetup::RegisterServer(control, true);
     QCoreApplication::processEvents();
     if (registro && *registro != 0)
-        return cancelar(QStringLiteral("Registración No satisfactoria."), QStringLiteral("Setup"));
+        return parar(QStringLiteral("Registración No satisfactoria."), QStringLiteral("Setup"));
     nuevos.keep();
 
     // 6. The game's settings go only once the new game is in place.

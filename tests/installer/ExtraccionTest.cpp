@@ -217,3 +217,25 @@ TEST(Extraccion, AFailedRegistrationPutsThePreviousInstallationBack)
     despues.erase(QStringLiteral("registro.txt"));
     EXPECT_EQ(despues, antes);
 }
+
+TEST(Extraccion, AnInstallationOverAnOldOneLeavesOnlyTheNewFiles)
+{
+    Instalado b;
+    const Arbol antes = leerArbol(b.carpeta);
+    auto w = b.reinstalar();
+    ASSERT_TRUE(w->terminado()) << b.dialogs.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(b.dialogs.texts(), (QStringList{kPregunta, kExito}));
+    Arbol esperado = antes;
+    esperado[QStringLiteral("Truco")] = b.truco;
+    esperado[QStringLiteral("Truco.hlp")] = b.ayuda;
+    esperado[QStringLiteral("Truco.cnt")] = b.contenido;
+    esperado[QStringLiteral("Cartas/1O.jpg")] = leer(b.dist + QStringLiteral("/Cartas/1O.jpg"));
+    esperado[QStringLiteral("Sonidos/Mujer/quiero.wav")] = leer(b.dist + QStringLiteral("/Sonidos/Mujer/quiero.wav"));
+    // Neither the new files' drafts nor the old files stay beside them.
+    EXPECT_EQ(leerArbol(b.carpeta), esperado);
+    EXPECT_EQ(QDir(b.e.sistema).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Mswinsck.ocx")});
+    EXPECT_EQ(QDir(b.e.windows).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Quenbro WebSite.url")});
+    EXPECT_TRUE(QDir(b.e.temporal).isEmpty());
+    EXPECT_EQ(IniSettings(b.e.configuracion).get(QStringLiteral("Truco"), QStringLiteral("Opciones"), QStringLiteral("Nombre")),
+              QString());
+}
