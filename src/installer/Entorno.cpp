@@ -1,9 +1,12 @@
 #include "installer/Entorno.h"
 
+#include "installer/rules/PrivateFolder.h"
 #include "platform/IniSettings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -32,12 +35,11 @@ Entorno Entorno::delSistema(bool todos)
     const QString datos = xdg("XDG_DATA_HOME", home + QStringLiteral("/.local/share"));
     const QString config = IniSettings::defaultFolder();
     const QString cache = xdg("XDG_CACHE_HOME", home + QStringLiteral("/.cache"));
-    std::error_code ec;
-    const auto tmp = std::filesystem::temp_directory_path(ec);
 
     Entorno e;
     e.instalador = propioArchivo();
-    e.temporal = ec ? QStringLiteral("/tmp") : QString::fromStdString(tmp.string());
+    e.temporal = QFile::decodeName(
+        payload::temporaryBase(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR")).c_str());
     e.windows = datos + QStringLiteral("/Quenbro");
     e.sistema = root ? QStringLiteral("/usr/local/lib") : home + QStringLiteral("/.local/lib");
     e.programas = root ? QStringLiteral("/opt") : home + QStringLiteral("/.local/opt");
@@ -49,7 +51,9 @@ Entorno Entorno::delSistema(bool todos)
     e.menus = (root ? QStringLiteral("/etc/xdg") : config) + QStringLiteral("/menus/applications-merged");
     // The game's web view keeps its profile under its own application name.
     e.cacheNavegador = cache + QStringLiteral("/Truco/QtWebEngine");
-    e.bloqueo = xdg("XDG_RUNTIME_DIR", e.temporal) + QStringLiteral("/instalox.lock");
+    // Never in the shared temporary folder: there another user could hold
+    // the lock first and every installer would end at once.
+    e.bloqueo = xdg("XDG_RUNTIME_DIR", config) + QStringLiteral("/instalox.lock");
     return e;
 }
 

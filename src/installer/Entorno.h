@@ -5,7 +5,7 @@
 // (XDG folders, root or not); tests build one pointing into a temporary folder.
 struct Entorno {
     QString instalador;      // the installer's own file
-    QString temporal;        // extraction folder
+    QString temporal;        // where each run makes its private extraction folder
     QString windows;         // folder of the web-site shortcut
     QString sistema;         // folder of the shared socket control
     QString programas;       // base of the default installation folder

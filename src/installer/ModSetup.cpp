@@ -1,13 +1,9 @@
 #include "installer/ModSetup.h"
 
-#include "platform/Dialogs.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cerrno>
-#include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -48,46 +44,16 @@ bool ReplaceFile(const QString& source, const QString& destination)
 
 bool DeleteFile(const QString& path) { return QFile::remove(path); }
 
-bool InstallSharedFile(Dialogs& dialogs, QWidget* owner, const QString& installerFolder,
-                       const QString& name, const QString& destination)
-{
-    const QString source = QDir(installerFolder).filePath(name);
-    QString error;
-    QFile origen(source);
-    if (!origen.exists()) {
-        error = QString::fromLocal8Bit(std::strerror(ENOENT));
-    } else {
-        EnsureFolder(QFileInfo(destination).absolutePath());
-        if (FileExists(destination)) {
-            QFile::remove(destination);
-            QCoreApplication::processEvents();
-        }
-        if (!origen.copy(destination))
-            error = origen.errorString();
-    }
-    if (!error.isEmpty()) {
-        dialogs.message(owner, Dialogs::Icon::Error, QStringLiteral("Setup"),
-                        QStringLiteral("Error al instalar ") + name + QLatin1Char(' ') + error);
-        return false;
-    }
-    RegisterServer(dialogs, owner, destination, true);
-    QCoreApplication::processEvents();
-    return true;
-}
-
-void RegisterServer(Dialogs& dialogs, QWidget* owner, const QString& path, bool registrar)
+std::optional<int> RegisterServer(const QString& path, bool registrar)
 {
     void* lib = ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
     if (!lib)
-        return;
+        return std::nullopt;
     using Entrada = int (*)();
     auto entrada = reinterpret_cast<Entrada>(::dlsym(lib, registrar ? "DllRegisterServer" : "DllUnregisterServer"));
-    if (entrada && entrada() != 0) {
-        dialogs.message(owner, Dialogs::Icon::Error, QStringLiteral("Setup"),
-                        (registrar ? QStringLiteral("Registración") : QStringLiteral("Unregistration"))
-                            + QStringLiteral(" No satisfactoria."));
-    }
+    const std::optional<int> r = entrada ? std::optional<int>(entrada()) : std::nullopt;
     ::dlclose(lib);
+    return r;
 }
 
 bool PrimeraInstancia(const QString& lockFile)

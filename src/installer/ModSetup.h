@@ -1,8 +1,6 @@
 #pragma once
 #include <QString>
-
-class Dialogs;
-class QWidget;
+#include <optional>
 
 // The small procedures of the installation.
 namespace ModSetup {
@@ -14,13 +12,10 @@ bool FileExists(const QString& path);
 // the destination as it was; the result is always true.
 bool ReplaceFile(const QString& source, const QString& destination);
 bool DeleteFile(const QString& path);
-// Copies `name` from the installer's folder to `destination` and registers it.
-// Reports a failed copy ("Error al instalar ...") and returns false.
-bool InstallSharedFile(Dialogs& dialogs, QWidget* owner, const QString& installerFolder,
-                       const QString& name, const QString& destination);
-// Loads the library and calls DllRegisterServer (or DllUnregisterServer).
-// A library that cannot be loaded or lacks the entry is skipped silently.
-void RegisterServer(Dialogs& dialogs, QWidget* owner, const QString& path, bool registrar);
+// Loads the library and calls DllRegisterServer (or DllUnregisterServer):
+// the entry's result (0 is success), or none when the library cannot be
+// loaded or lacks the entry.
+std::optional<int> RegisterServer(const QString& path, bool registrar);
 
 // Single instance: holds a lock on `lockFile` for the life of the process.
 // False when another process holds it.

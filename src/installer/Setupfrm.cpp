@@ -4,6 +4,8 @@
 #include "installer/Grupo.h"
 #include "installer/ModSetup.h"
 #include "installer/frmporc.h"
+#include "installer/rules/PrivateFolder.h"
+#include "installer/rules/Replacement.h"
 #include "platform/Carpetas.h"
 #include "platform/Dialogs.h"
 #include "platform/IniSettings.h"
@@ -55,6 +57,9 @@ bool contieneArchivos(const QString& carpeta)
 }
 
 std::string local(const QString& s) { return QFile::encodeName(s).toStdString(); }
+
+const QString kCancelada =
+    QStringLiteral("La instalación se ha cancelado: no se modificó la instalación anterior.");
 
 const QString kMensaje = QStringLiteral(
     "Se instalará el programa Naipex 2.0 en su Pc, versión informática del clásico juego de cartas "
@@ -242,17 +247,22 @@ void Setupfrm::detener()
     Txtdir->setFocus();
 }
 
-bool Setupfrm::extraer(int pieza, const QString& nombre, unsigned modo)
+bool Setupfrm::extraer(const std::string& carpeta, int pieza, const QString& nombre, unsigned modo)
 {
     payload::CopyOptions op;
     op.mode = modo;
     op.tick = [] { QCoreApplication::processEvents(); };
     const bool ok = payload::ExtractPayloadFile(local(e_.instalador), PayloadSizes, pieza,
-                                                local(QDir(e_.temporal).filePath(nombre)), op);
+                                                carpeta + "/" + local(nombre), op);
     QCoreApplication::processEvents();
-    if (!ok)
-        error(QStringLiteral("Se produjo un error al intentar extraer ") + nombre, QStringLiteral("Setup"));
     return ok;
+}
+
+bool Setupfrm::cancelar(const QString& texto, const QString& titulo)
+{
+    detener();
+    error(texto + QLatin1Char('\n') + kCancelada, titulo);
+    return false;
 }
 
 void Setupfrm::cmdinstalar_Click()
@@ -307,16 +317,22 @@ bool Setupfrm::instalar()
         return false;
     }
 
-    // 6.
-    IniSettings settings(e_.configuracion);
-    settings.deleteApp(QStringLiteral("Truco"));
+    // The settings file beside the installer goes with this run, whatever ends it.
+    struct BorrarAlSalir {
+        QString ruta;
+        ~BorrarAlSalir()
+        {
+            if (!ruta.isEmpty())
+                ModSetup::DeleteFile(ruta);
+        }
+    } ini{iniEscrito ? QFile::decodeName(payload::settingsFileFor(local(e_.instalador)).c_str()) : QString()};
 
     // 7. Existing folders are used whatever their case.
     const QString sonidos = buscarCarpeta(carpeta_, QStringLiteral("Sonidos"));
     const QString mujer = buscarCarpeta(sonidos, QStringLiteral("Mujer"));
     const QString cartas = buscarCarpeta(carpeta_, QStringLiteral("Cartas"));
     const QString fondos = buscarCarpeta(carpeta_, QStringLiteral("Fondos"));
-    for (const QString& c : {sonidos, mujer, cartas, fondos}) {
+    for (const QString& c : {sonidos, mujer, cartas, fondos, e_.windows}) {
         if (!ModSetup::EnsureFolder(c)) {
             detener();
             error(QStringLiteral("No se puede crear el directorio"), QStringLiteral("Error"));
@@ -324,32 +340,69 @@ bool Setupfrm::instalar()
         }
     }
 
-    // 8 to 12.
+    // 8 to 12. The pieces go to a folder made for this run that only this
+    // user can enter: under a fixed name in a shared temporary folder another
+    // user's file could be taken for one of them.
+    const payload::PrivateFolder privada(local(e_.temporal));
+    if (!privada.ok()) {
+        return cancelar(QStringLiteral("No se pudo crear una carpeta privada para extraer los archivos en ")
+                            + e_.temporal + QStringLiteral(" (") + QString::fromLocal8Bit(privada.error().c_str())
+                            + QStringLiteral(")."),
+                        QStringLiteral("Setup"));
+    }
     const QString url = QStringLiteral("Quenbro WebSite.url");
-    Porcentaje(5);
-    extraer(3, url, 0644);
-    Porcentaje(10);
-    extraer(2, QStringLiteral("Truco"), 0755);
-    Porcentaje(45);
-    extraer(4, QStringLiteral("Truco.hlp"), 0644);
-    Porcentaje(65);
-    extraer(5, QStringLiteral("Truco.cnt"), 0644);
-    Porcentaje(75);
-    extraer(6, QStringLiteral("Mswinsck.ocx"), 0755);
+    const struct {
+        int porcentaje;
+        int pieza;
+        QString nombre;
+        unsigned modo;
+        QString destino;
+    } piezas[] = {
+        {5, 3, url, 0644, QDir(e_.windows).filePath(url)},
+        {10, 2, QStringLiteral("Truco"), 0755, carpeta_ + QStringLiteral("Truco")},
+        {45, 4, QStringLiteral("Truco.hlp"), 0644, carpeta_ + QStringLiteral("Truco.hlp")},
+        {65, 5, QStringLiteral("Truco.cnt"), 0644, carpeta_ + QStringLiteral("Truco.cnt")},
+        {75, 6, QStringLiteral("Mswinsck.ocx"), 0755, carpeta_ + QStringLiteral("Mswinsck.ocx")},
+    };
+    for (const auto& p : piezas) {
+        Porcentaje(p.porcentaje);
+        if (!extraer(privada.path(), p.pieza, p.nombre, p.modo))
+            return cancelar(QStringLiteral("Se produjo un error al intentar extraer ") + p.nombre, QStringLiteral("Setup"));
+    }
 
-    // 13, 14.
+    // 13 to 15. Every file is first written beside the one it replaces; the
+    // installed files are replaced only once all of them are complete, so a
+    // failure leaves the previous installation as it was.
     Porcentaje(85);
-    const QDir tmp(e_.temporal);
-    ModSetup::ReplaceFile(tmp.filePath(QStringLiteral("Truco")), carpeta_ + QStringLiteral("Truco"));
-    ModSetup::EnsureFolder(e_.windows);
-    ModSetup::ReplaceFile(tmp.filePath(url), QDir(e_.windows).filePath(url));
-    for (const char* n : {"Truco.hlp", "Truco.cnt", "Mswinsck.ocx"})
-        ModSetup::ReplaceFile(tmp.filePath(QLatin1String(n)), carpeta_ + QLatin1String(n));
+    payload::ReplacementSet nuevos;
+    payload::CopyOptions op;
+    op.tick = [] { QCoreApplication::processEvents(); };
+    std::string porQue;
+    auto copiar = [&](const QString& desde, const QString& hacia) {
+        QCoreApplication::processEvents();
+        return nuevos.stage(local(desde), local(hacia), op, &porQue);
+    };
+    auto motivo = [&] { return QString::fromLocal8Bit(porQue.c_str()); };
+    // What was already written goes before the person reads why.
+    auto parar = [&](const QString& texto, const QString& titulo) {
+        nuevos.rollback();
+        return cancelar(texto, titulo);
+    };
+    auto noSeCopio = [&](const QString& hacia) {
+        return parar(QStringLiteral("No se pudo copiar ") + hacia + QStringLiteral(" (") + motivo() + QStringLiteral(")."),
+                     QStringLiteral("Setup"));
+    };
+    for (const auto& p : {piezas[1], piezas[0], piezas[2], piezas[3], piezas[4]}) {
+        if (!copiar(QFile::decodeName(privada.file(local(p.nombre)).c_str()), p.destino))
+            return noSeCopio(p.destino);
+    }
     const QString origen = e_.carpetaInstalador();
-    ModSetup::InstallSharedFile(dialogs_, this, origen, QStringLiteral("Mswinsck.ocx"),
-                                e_.sistema + QStringLiteral("/Mswinsck.ocx"));
+    const QString control = e_.sistema + QStringLiteral("/Mswinsck.ocx");
+    if (!ModSetup::EnsureFolder(e_.sistema))
+        return parar(QStringLiteral("No se puede crear el directorio ") + e_.sistema, QStringLiteral("Error"));
+    if (!copiar(QDir(origen).filePath(QStringLiteral("Mswinsck.ocx")), control))
+        return parar(QStringLiteral("Error al instalar Mswinsck.ocx ") + motivo(), QStringLiteral("Setup"));
 
-    // 15.
     const QString sonidosOrigen = buscarCarpeta(origen, QStringLiteral("Sonidos"));
     const std::pair<QString, QString> carpetas[] = {
         {buscarCarpeta(origen, QStringLiteral("Fondos")), fondos},
@@ -357,24 +410,41 @@ bool Setupfrm::instalar()
         {sonidosOrigen, sonidos},
         {buscarCarpeta(sonidosOrigen, QStringLiteral("Mujer")), mujer},
     };
-    for (const auto& [desde, hacia] : carpetas) {
-        const QStringList archivos = QDir(desde).entryList(QDir::Files | QDir::Hidden, QDir::Unsorted);
-        for (const QString& a : archivos) {
-            QCoreApplication::processEvents();
-            ModSetup::ReplaceFile(QDir(desde).filePath(a), QDir(hacia).filePath(a));
-        }
-    }
-
     // The banners' page engine, copied like the pictures when it is there.
     const QString web = QDir(origen).filePath(QStringLiteral("NaipexWeb.so"));
+    QList<std::pair<QString, QString>> copias;
+    for (const auto& [desde, hacia] : carpetas) {
+        for (const QString& a : QDir(desde).entryList(QDir::Files | QDir::Hidden, QDir::Unsorted))
+            copias.append({QDir(desde).filePath(a), QDir(hacia).filePath(a)});
+    }
     if (QFileInfo::exists(web))
-        ModSetup::ReplaceFile(web, carpeta_ + QStringLiteral("NaipexWeb.so"));
+        copias.append({web, carpeta_ + QStringLiteral("NaipexWeb.so")});
+    for (const auto& [desde, hacia] : copias) {
+        if (!copiar(desde, hacia))
+            return noSeCopio(hacia);
+    }
+
+    std::string fallido;
+    if (!nuevos.commit(&fallido, &porQue))
+        return parar(QStringLiteral("No se pudo reemplazar ") + QFile::decodeName(fallido.c_str())
+                         + QStringLiteral(" (") + motivo() + QStringLiteral(")."),
+                     QStringLiteral("Setup"));
+    // The control registers itself from where it now lies; a failure puts
+    // the previous files back.
+    const std::optional<int> registro = ModSetup::RegisterServer(control, true);
+    QCoreApplication::processEvents();
+    if (registro && *registro != 0)
+        return parar(QStringLiteral("Registración No satisfactoria."), QStringLiteral("Setup"));
+    nuevos.keep();
+
+    // 6. The game's settings go only once the new game is in place.
+    IniSettings settings(e_.configuracion);
+    settings.deleteApp(QStringLiteral("Truco"));
 
     // 16 to 19.
     Porcentaje(85);
-    ModSetup::DeleteFile(tmp.filePath(QStringLiteral("Truco")));
-    if (iniEscrito)
-        ModSetup::DeleteFile(QFile::decodeName(payload::settingsFileFor(local(e_.instalador)).c_str()));
+    ModSetup::DeleteFile(ini.ruta);
+    ini.ruta.clear();
     ClearUrlCache(e_.cacheNavegador, List1);
     Porcentaje(98);
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
 
 class Dialogs;
 class QLabel;
@@ -58,7 +59,9 @@ private:
     bool instalar();
     void detener();
     void error(const QString& texto, const QString& titulo);
-    bool extraer(int pieza, const QString& nombre, unsigned modo);
+    bool extraer(const std::string& carpeta, int pieza, const QString& nombre, unsigned modo);
+    // Stops the installation with `texto` and the note that nothing installed changed.
+    bool cancelar(const QString& texto, const QString& titulo);
     void subrayar(bool si);
 
     Entorno e_;

@@ -15,3 +15,7 @@ bool escribir(const QString& ruta, const QByteArray& bytes);
 QByteArray patron(qsizetype n, int semilla);
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QByteArray& b, std::ostream* os)
+{
+    *os << b.size() << " bytes \"" << b.left(40).toStdString() << (b.size() > 40 ? "...\"" : "\"");
+}

@@ -59,8 +59,8 @@ TEST(Setupfrm, InstallsEverything)
     EXPECT_EQ(ajustes.get(q, n, QStringLiteral("Ruta")), carpeta + QStringLiteral("/Truco"));
     EXPECT_EQ(ajustes.get(q, n, QStringLiteral("Version")), QStringLiteral("1"));
 
-    // Clean-up: the extracted game, the settings file beside the installer and the browser cache.
-    EXPECT_FALSE(QFile::exists(b.e.temporal + QStringLiteral("/Truco")));
+    // Clean-up: the extracted pieces, the settings file beside the installer and the browser cache.
+    EXPECT_TRUE(QDir(b.e.temporal).isEmpty());
     EXPECT_FALSE(QFile::exists(b.dist + QStringLiteral("/Instalox.ini")));
     EXPECT_TRUE(QDir(b.e.cacheNavegador).isEmpty());
 

@@ -114,7 +114,13 @@ TEST(Dist, WholeInstallationThenTheGameStartsFromTheMenu)
     QElapsedTimer reloj;
     reloj.start();
     const QString lanzador = c.home + QStringLiteral("/Desktop/Naipex 2.0.desktop");
-    while (!QFile::exists(lanzador) && truco.state() == QProcess::Running && reloj.elapsed() < 30000)
+    // The game writes the launcher first and the flag after it: wait for both.
+    auto bandera = [&] {
+        return IniSettings(c.home + QStringLiteral("/.config"))
+            .get(QStringLiteral("Truco"), QStringLiteral("Pvez"), QStringLiteral("Bandera"));
+    };
+    while (!(QFile::exists(lanzador) && !bandera().isEmpty()) && truco.state() == QProcess::Running
+           && reloj.elapsed() < 30000)
         truco.waitForFinished(100);
     const bool corriendo = truco.state() == QProcess::Running;
     truco.kill();

@@ -1,0 +1,241 @@
+// The installation against a shared temporary folder with someone else's
+// files in it, and against failures half-way: nothing installed changes and
+// no success is reported unless every piece arrived.
+#include "Banco.h"
+#include "installer/Setupfrm.h"
+#include "installer/frmporc.h"
+#include "platform/IniSettings.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QLineEdit>
+#include <functional>
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kExito = QStringLiteral("Naipex se ha instalado satisfactoriamente en su sistema");
+const QString kPregunta = QStringLiteral("El directorio ya existe y contiene archivos. ¿Desea sobreescribirlo?");
+const QString kCancelada = QStringLiteral("La instalación se ha cancelado: no se modificó la instalación anterior.");
+// Every name today's extraction wrote into the temporary folder.
+const char* const kNombresFijos[] = {"Quenbro WebSite.url", "Truco", "Truco.hlp", "Truco.cnt", "Mswinsck.ocx"};
+
+std::string s(const QString& q) { return QFile::encodeName(q).toStdString(); }
+
+// Runs `accion` once, when the progress label is set to `porcentaje`.
+class AlLlegarA : public QObject {
+public:
+    AlLlegarA(QObject* etiqueta, int porcentaje, std::function<void()> accion)
+        : porcentaje_(QString::number(porcentaje)), accion_(std::move(accion))
+    {
+        etiqueta->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::DynamicPropertyChange && accion_ && o->property("Tag").toString() == porcentaje_) {
+            std::exchange(accion_, nullptr)();
+        }
+        return false;
+    }
+
+private:
+    QString porcentaje_;
+    std::function<void()> accion_;
+};
+
+// A machine with Naipex installed, and a newer installer in its dist folder
+// whose every piece differs from what is installed.
+struct Instalado : Banco {
+    QString carpeta = home + QStringLiteral("/Naipex/");
+    Instalado()
+    {
+        auto w = ventana();
+        w->Txtdir->setText(carpeta);
+        w->cmdinstalar_Click();
+        EXPECT_TRUE(w->terminado()) << dialogs.texts().join(QLatin1Char('|')).toStdString();
+        IniSettings(e.configuracion).save(QStringLiteral("Truco"), QStringLiteral("Opciones"),
+                                          QStringLiteral("Nombre"), QStringLiteral("Pepe"));
+        truco = patron(310000, 40);
+        ayuda = patron(5100, 41);
+        contenido = "Truco.cnt nuevo\r\n";
+        empaquetar();
+        escribir(dist + QStringLiteral("/Cartas/1O.jpg"), patron(2200, 42));
+        escribir(dist + QStringLiteral("/Sonidos/Mujer/quiero.wav"), patron(4200, 43));
+        dialogs.shown.clear();
+    }
+    // Installs again over the old installation, answering Yes.
+    std::unique_ptr<Setupfrm> reinstalar(const std::function<void(Setupfrm&)>& antes = {})
+    {
+        dialogs.answers = {true};
+        auto w = ventana();
+        if (antes)
+            antes(*w);
+        w->Txtdir->setText(carpeta);
+        w->cmdinstalar_Click();
+        return w;
+    }
+};
+
+// The installation stopped with one error box ending with the cancellation,
+// back at choosing a folder, with nothing left behind.
+void seDetuvo(Instalado& b, Setupfrm& w, const QString& comienzo)
+{
+    EXPECT_FALSE(w.terminado());
+    ASSERT_EQ(b.dialogs.shown.size(), 2u) << b.dialogs.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(b.dialogs.shown[0].text, kPregunta);
+    const auto& caja = b.dialogs.shown[1];
+    EXPECT_EQ(caja.icon, Dialogs::Icon::Error);
+    EXPECT_TRUE(caja.text.startsWith(comienzo)) << caja.text.toStdString();
+    EXPECT_TRUE(caja.text.endsWith(QLatin1Char('\n') + kCancelada)) << caja.text.toStdString();
+    EXPECT_FALSE(w.porcVisible());
+    EXPECT_TRUE(w.Cmdinstalar->isEnabled());
+    EXPECT_TRUE(QDir(b.e.temporal).isEmpty());
+    EXPECT_FALSE(QFile::exists(b.dist + QStringLiteral("/Instalox.ini")));
+}
+
+}  // namespace
+
+TEST(Extraccion, FilesPlantedUnderTheOldFixedNamesAreNeitherUsedNorTouched)
+{
+    // Another user's files where the pieces used to be extracted: owned by
+    // nobody when the test runs as root (who could replace anything), else
+    // read-only; then folders of those names.
+    const passwd* nadie = ::getpwnam("nobody");
+    for (const bool carpetas : {false, true}) {
+        SCOPED_TRACE(carpetas ? "carpetas" : "archivos");
+        Banco b;
+        const QString tmp = b.e.temporal;
+        ASSERT_EQ(::chmod(s(tmp).c_str(), 01777), 0);
+        for (const char* n : kNombresFijos) {
+            const QString ruta = tmp + QLatin1Char('/') + QLatin1String(n);
+            if (carpetas) {
+                ASSERT_TRUE(escribir(ruta + QStringLiteral("/dentro"), "de otro"));
+                continue;
+            }
+            ASSERT_TRUE(escribir(ruta, QByteArray("plantado por otro usuario: ") + n));
+            if (::geteuid() == 0 && nadie)
+                ASSERT_EQ(::chown(s(ruta).c_str(), nadie->pw_uid, nadie->pw_gid), 0);
+            ASSERT_EQ(::chmod(s(ruta).c_str(), ::geteuid() == 0 ? 0755 : 0444), 0);
+        }
+        const Arbol plantado = leerArbol(tmp);
+
+        auto w = b.ventana();
+        const QString carpeta = b.home + QStringLiteral("/Naipex/");
+        w->Txtdir->setText(carpeta);
+        w->cmdinstalar_Click();
+
+        EXPECT_TRUE(w->terminado());
+        EXPECT_EQ(b.dialogs.texts(), QStringList{kExito});
+        EXPECT_EQ(leer(carpeta + QStringLiteral("Truco")), b.truco);
+        EXPECT_EQ(leer(carpeta + QStringLiteral("Truco.hlp")), b.ayuda);
+        EXPECT_EQ(leer(carpeta + QStringLiteral("Truco.cnt")), b.contenido);
+        const QByteArray control = leer(b.dist + QStringLiteral("/Mswinsck.ocx"));
+        EXPECT_EQ(leer(carpeta + QStringLiteral("Mswinsck.ocx")), control);
+        EXPECT_EQ(leer(b.e.sistema + QStringLiteral("/Mswinsck.ocx")), control);
+        EXPECT_EQ(leer(b.e.windows + QStringLiteral("/Quenbro WebSite.url")),
+                  QByteArray("[InternetShortcut]\r\nURL=HTTP://www.quenbro.example"));
+        // The other user's files are as he left them, and nothing of ours stays.
+        EXPECT_EQ(leerArbol(tmp), plantado);
+    }
+}
+
+TEST(Extraccion, APieceThatCannotBeExtractedChangesNothingInstalled)
+{
+    Instalado b;
+    const Arbol antes = leerArbol(b.home);
+    // The installer's file is cut short (a medium taken out) just before the
+    // game is extracted.
+    auto w = b.reinstalar([&](Setupfrm& w) {
+        new AlLlegarA(w.porc().lbl1, 10, [&] {
+            QFile f(b.e.instalador);
+            ASSERT_TRUE(f.resize(20000));
+        });
+    });
+    seDetuvo(b, *w, QStringLiteral("Se produjo un error al intentar extraer Truco\n"));
+    EXPECT_EQ(leerArbol(b.home), antes);
+}
+
+TEST(Extraccion, NoPrivateFolderNoInstallation)
+{
+    Instalado b;
+    // The base folder is a file: no folder can be made under it.
+    QDir(b.e.temporal).removeRecursively();
+    escribir(b.e.temporal, "no es carpeta");
+    const Arbol antes = leerArbol(b.home);
+    auto w = b.reinstalar();
+    EXPECT_FALSE(w->terminado());
+    ASSERT_EQ(b.dialogs.shown.size(), 2u) << b.dialogs.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(b.dialogs.shown[1].text.startsWith(
+        QStringLiteral("No se pudo crear una carpeta privada para extraer los archivos en ") + b.e.temporal));
+    EXPECT_TRUE(b.dialogs.shown[1].text.endsWith(kCancelada));
+    EXPECT_EQ(leerArbol(b.home), antes);
+}
+
+TEST(Extraccion, AFileThatCannotBeCopiedChangesNothingInstalled)
+{
+    {
+        SCOPED_TRACE("un destino que es una carpeta");
+        Instalado b;
+        const QString destino = b.carpeta + QStringLiteral("Sonidos/Mujer/quiero.wav");
+        QFile::remove(destino);
+        escribir(destino + QStringLiteral("/dentro"), "de otro");
+        const Arbol antes = leerArbol(b.home);
+        auto w = b.reinstalar();
+        seDetuvo(b, *w, QStringLiteral("No se pudo copiar ") + destino + QStringLiteral(" ("));
+        EXPECT_EQ(leerArbol(b.home), antes);
+    }
+    {
+        SCOPED_TRACE("falta el control junto al instalador");
+        Instalado b;
+        QFile::remove(b.dist + QStringLiteral("/Mswinsck.ocx"));
+        const Arbol antes = leerArbol(b.home);
+        auto w = b.reinstalar();
+        seDetuvo(b, *w, QStringLiteral("Error al instalar Mswinsck.ocx "));
+        EXPECT_EQ(leerArbol(b.home), antes);
+    }
+}
+
+TEST(Extraccion, AFailedRegistrationPutsThePreviousInstallationBack)
+{
+    Instalado b;
+    Arbol antes = leerArbol(b.home);
+    qputenv("INSTALOX_PRUEBA_RESULTADO", "1");
+    auto w = b.reinstalar();
+    qunsetenv("INSTALOX_PRUEBA_RESULTADO");
+    seDetuvo(b, *w, QStringLiteral("Registración No satisfactoria.\n"));
+    // The new control was asked to register where it lay, then taken back.
+    Arbol despues = leerArbol(b.home);
+    const QByteArray linea = "registrar " + QFile::encodeName(b.e.sistema + QStringLiteral("/Mswinsck.ocx")) + "\n";
+    EXPECT_EQ(despues[QStringLiteral("registro.txt")], antes[QStringLiteral("registro.txt")] + linea);
+    antes.erase(QStringLiteral("registro.txt"));
+    despues.erase(QStringLiteral("registro.txt"));
+    EXPECT_EQ(despues, antes);
+}
+
+TEST(Extraccion, AnInstallationOverAnOldOneLeavesOnlyTheNewFiles)
+{
+    Instalado b;
+    const Arbol antes = leerArbol(b.carpeta);
+    auto w = b.reinstalar();
+    ASSERT_TRUE(w->terminado()) << b.dialogs.texts().join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(b.dialogs.texts(), (QStringList{kPregunta, kExito}));
+    Arbol esperado = antes;
+    esperado[QStringLiteral("Truco")] = b.truco;
+    esperado[QStringLiteral("Truco.hlp")] = b.ayuda;
+    esperado[QStringLiteral("Truco.cnt")] = b.contenido;
+    esperado[QStringLiteral("Cartas/1O.jpg")] = leer(b.dist + QStringLiteral("/Cartas/1O.jpg"));
+    esperado[QStringLiteral("Sonidos/Mujer/quiero.wav")] = leer(b.dist + QStringLiteral("/Sonidos/Mujer/quiero.wav"));
+    // Neither the new files' drafts nor the old files stay beside them.
+    EXPECT_EQ(leerArbol(b.carpeta), esperado);
+    EXPECT_EQ(QDir(b.e.sistema).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Mswinsck.ocx")});
+    EXPECT_EQ(QDir(b.e.windows).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Quenbro WebSite.url")});
+    EXPECT_TRUE(QDir(b.e.temporal).isEmpty());
+    EXPECT_EQ(IniSettings(b.e.configuracion).get(QStringLiteral("Truco"), QStringLiteral("Opciones"), QStringLiteral("Nombre")),
+              QString());
+}
