@@ -60,8 +60,9 @@ DescargadorHttp::DescargadorHttp(int limiteMs) : limiteMs_(limiteMs) {}
 
 DescargadorHttp::~DescargadorHttp() = default;
 
-bool DescargadorHttp::DownloadFile(const QString& URL, const QString& LocalFilename)
+bool DescargadorHttp::DownloadFile(const QString& URL, const QString& LocalFilename, qint64 tamanoMaximo)
 {
+    const qint64 limite = qMin(tamanoMaximo, kTamanoMaximo);
     const QUrl url(URL);
     const QString esquema = url.scheme().toLower();
     if (!url.isValid() || (esquema != QLatin1String("http") && esquema != QLatin1String("https")))
@@ -83,7 +84,7 @@ bool DescargadorHttp::DownloadFile(const QString& URL, const QString& LocalFilen
     auto guardar = [&] {
         const QByteArray b = r->readAll();
         recibidos += b.size();
-        if (recibidos > kTamanoMaximo) {
+        if (recibidos > limite) {
             escrito = false;
             r->abort();
             return;

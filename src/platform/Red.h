@@ -22,9 +22,10 @@ public:
 class Descargador {
 public:
     virtual ~Descargador() = default;
-    // Stores the resource at URL under LocalFilename; true on success. A
-    // failed download leaves the previous file whole.
-    virtual bool DownloadFile(const QString& URL, const QString& LocalFilename) = 0;
+    // Stores the resource at URL under LocalFilename; true on success. An
+    // answer over tamanoMaximo bytes is refused. A failed or refused
+    // download leaves the previous file whole.
+    virtual bool DownloadFile(const QString& URL, const QString& LocalFilename, qint64 tamanoMaximo) = 0;
 };
 
 // HTTP(S) through Qt Network, waited for in a nested event loop (the window
@@ -33,9 +34,10 @@ class DescargadorHttp : public Descargador {
 public:
     explicit DescargadorHttp(int limiteMs = 15000);
     ~DescargadorHttp() override;
-    bool DownloadFile(const QString& URL, const QString& LocalFilename) override;
+    bool DownloadFile(const QString& URL, const QString& LocalFilename, qint64 tamanoMaximo) override;
 
-    // Larger answers are refused: nothing the table fetches comes near it.
+    // Larger answers are refused whatever the caller allows: nothing the
+    // table fetches comes near it.
     static constexpr qint64 kTamanoMaximo = 1024 * 1024;
 
 private:

@@ -147,7 +147,10 @@ bool Publicidad::IsOnline() { return s_.conexion && s_.conexion->IsOnline(); }
 
 bool Publicidad::DownloadFile(const QString& URL, const QString& LocalFilename)
 {
-    return s_.descargador && s_.descargador->DownloadFile(URL, LocalFilename);
+    // Only lists come this way. One larger than the reader takes is refused
+    // here, before it replaces the list in use with a file nobody reads.
+    return s_.descargador
+        && s_.descargador->DownloadFile(URL, LocalFilename, static_cast<qint64>(listas::kTamanoMaximo));
 }
 
 QString Publicidad::archivoBanners() const { return s_.windowsFolder + QStringLiteral("/pnaipex.dat"); }

@@ -14,6 +14,8 @@ QByteArray contenido(const QString& ruta)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
 }
 
+constexpr qint64 kLimite = DescargadorHttp::kTamanoMaximo;
+
 }  // namespace
 
 TEST(DescargadorHttp, StoresTheFileAndAFailureKeepsThePreviousOneWhole)
@@ -25,13 +27,13 @@ TEST(DescargadorHttp, StoresTheFileAndAFailureKeepsThePreviousOneWhole)
     DescargadorHttp d(5000);
 
     srv.poner("/pnaipex.dat", "cabecera***http://a.example/;");
-    ASSERT_TRUE(d.DownloadFile(srv.direccion() + "/pnaipex.dat", destino));
+    ASSERT_TRUE(d.DownloadFile(srv.direccion() + "/pnaipex.dat", destino, kLimite));
     EXPECT_EQ(contenido(destino), "cabecera***http://a.example/;");
 
     // Not found, a server error, an empty 404 body: the old file stays.
     srv.poner("/pnaipex.dat", "pagina de error", 500);
-    EXPECT_FALSE(d.DownloadFile(srv.direccion() + "/pnaipex.dat", destino));
-    EXPECT_FALSE(d.DownloadFile(srv.direccion() + "/otro.dat", destino));
+    EXPECT_FALSE(d.DownloadFile(srv.direccion() + "/pnaipex.dat", destino, kLimite));
+    EXPECT_FALSE(d.DownloadFile(srv.direccion() + "/otro.dat", destino, kLimite));
     EXPECT_EQ(contenido(destino), "cabecera***http://a.example/;");
 
     // Nobody listening on the port any more.
@@ -40,11 +42,11 @@ TEST(DescargadorHttp, StoresTheFileAndAFailureKeepsThePreviousOneWhole)
         ServidorHttp cerrado;
         muerto = cerrado.direccion();
     }
-    EXPECT_FALSE(d.DownloadFile(muerto + "/pnaipex.dat", destino));
+    EXPECT_FALSE(d.DownloadFile(muerto + "/pnaipex.dat", destino, kLimite));
     EXPECT_EQ(contenido(destino), "cabecera***http://a.example/;");
 
     // Only web addresses are fetched.
-    EXPECT_FALSE(d.DownloadFile("file://" + destino, dir.filePath("copia")));
+    EXPECT_FALSE(d.DownloadFile("file://" + destino, dir.filePath("copia"), kLimite));
     EXPECT_FALSE(QFile::exists(dir.filePath("copia")));
 }
 
@@ -59,7 +61,7 @@ TEST(DescargadorHttp, ASilentServerTimesOutAndAHugeAnswerIsRefused)
     DescargadorHttp rapido(300);
     QElapsedTimer t;
     t.start();
-    EXPECT_FALSE(rapido.DownloadFile(srv.direccion() + "/pnaipexS.txt", destino));
+    EXPECT_FALSE(rapido.DownloadFile(srv.direccion() + "/pnaipexS.txt", destino, kLimite));
     EXPECT_LT(t.elapsed(), 5000);  // bounded: the time-out ended the wait
     EXPECT_FALSE(QFile::exists(destino));
     EXPECT_EQ(srv.pedidos, QStringList{"/pnaipexS.txt"});
@@ -67,6 +69,25 @@ TEST(DescargadorHttp, ASilentServerTimesOutAndAHugeAnswerIsRefused)
     srv.callado = false;
     srv.poner("/grande", QByteArray(DescargadorHttp::kTamanoMaximo + 1, 'x'));
     DescargadorHttp d(5000);
-    EXPECT_FALSE(d.DownloadFile(srv.direccion() + "/grande", destino));
+    // A caller allowing more does not lift the bound.
+    EXPECT_FALSE(d.DownloadFile(srv.direccion() + "/grande", destino, 4 * kLimite));
     EXPECT_FALSE(QFile::exists(destino));
+}
+
+TEST(DescargadorHttp, AnAnswerOverTheCallersBoundIsRefusedAndThePreviousFileKept)
+{
+    ServidorHttp srv;
+    ASSERT_TRUE(srv.ok());
+    QTemporaryDir dir;
+    const QString destino = dir.filePath("pnaipex.dat");
+    DescargadorHttp d(5000);
+
+    const QByteArray justo(64 * 1024, 'a');
+    srv.poner("/pnaipex.dat", justo);
+    ASSERT_TRUE(d.DownloadFile(srv.direccion() + "/pnaipex.dat", destino, justo.size()));
+    EXPECT_EQ(contenido(destino), justo);
+
+    srv.poner("/pnaipex.dat", QByteArray(justo.size() + 1, 'b'));
+    EXPECT_FALSE(d.DownloadFile(srv.direccion() + "/pnaipex.dat", destino, justo.size()));
+    EXPECT_EQ(contenido(destino), justo);
 }

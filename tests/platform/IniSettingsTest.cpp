@@ -59,23 +59,101 @@ TEST(IniSettings, WritingOneKeyKeepsAllTheOthers)
     EXPECT_EQ(s.get("Truco", "cara", "Numero"), "8");
 }
 
-TEST(IniSettings, BadLinesAreDroppedAndGoodOnesKept)
+TEST(IniSettings, BadLinesAreSkippedWhenReadAndKeptWhenSaving)
 {
     QTemporaryDir dir;
     IniSettings s(dir.path());
-    // Good lines around bad ones are still read; bad ones are dropped.
-    escribir(dir.filePath("truco.ini"),
-             QByteArray("junk before any section\n[Config]\r\nnombre = Eva \r\n")
-                 + QByteArray("\x00\xff\xfe=\x01\n", 6) + "=sin clave\n[]\nsin igual\n"
-                 + "[Version]\nPais=2\n");
+    // Good lines around bad ones are still read; bad ones are not.
+    const QByteArray antes = QByteArray("junk before any section\n[Config]\r\nnombre = Eva \r\n")
+                             + QByteArray("\x00\xff\xfe=\x01\n", 6) + "=sin clave\n[]\nsin igual\n"
+                             + "[Version]\nPais=2\nclave=con\x01" "control\n";
+    escribir(dir.filePath("truco.ini"), antes);
     EXPECT_EQ(s.get("truco", "config", "nombre"), "Eva");
     EXPECT_EQ(s.get("truco", "version", "pais"), "2");
+    EXPECT_EQ(s.get("truco", "version", "clave", "def"), "def");
+
+    // Saving another key adds its line and leaves every other byte alone.
     s.save("Truco", "cara", "Numero", "4");
     const QByteArray despues = leer(dir.filePath("truco.ini"));
-    EXPECT_FALSE(despues.contains('\0'));
-    EXPECT_FALSE(despues.contains("junk"));
+    EXPECT_TRUE(despues.startsWith(antes)) << despues.toStdString();
+    EXPECT_TRUE(despues.endsWith("[cara]\nNumero=4\n"));
     EXPECT_EQ(s.get("truco", "config", "nombre"), "Eva");
     EXPECT_EQ(s.get("truco", "cara", "numero"), "4");
+}
+
+namespace {
+
+// As another program or an older version left it: Windows-1252 text with
+// Windows line ends, comments, and one line in UTF-8.
+const QByteArray kAjeno = "; Opciones del truco\r\n"
+                          "[Config]\r\n"
+                          "# escrito a mano\r\n"
+                          "nombre=Mu\xf1oz\r\n"
+                          "apodo=\x93Pe\xf1" "a\x94 \x80\r\n"
+                          "ciudad=Bogot\xc3\xa1\r\n"
+                          "raro=\x81\r\n"
+                          "\r\n"
+                          "[Version]\r\n"
+                          "Pais=2\r\n";
+
+}  // namespace
+
+TEST(IniSettings, ALineThatIsNotUtf8IsReadAsWindows1252)
+{
+    QTemporaryDir dir;
+    IniSettings s(dir.path());
+    escribir(dir.filePath("truco.ini"), kAjeno);
+    EXPECT_EQ(s.get("Truco", "Config", "nombre"), QStringLiteral("Muñoz"));
+    EXPECT_EQ(s.get("Truco", "Config", "apodo"), QStringLiteral("“Peña” €"));
+    EXPECT_EQ(s.get("Truco", "Config", "ciudad"), QStringLiteral("Bogotá"));
+    // A byte the code page does not assign is no text at all.
+    EXPECT_EQ(s.get("Truco", "Config", "raro", "def"), "def");
+    EXPECT_EQ(s.get("Truco", "Version", "Pais"), "2");
+}
+
+TEST(IniSettings, SavingKeepsForeignLinesAndCommentsByteForByte)
+{
+    QTemporaryDir dir;
+    IniSettings s(dir.path());
+    escribir(dir.filePath("truco.ini"), kAjeno);
+
+    // A key of a section that is there: only its own line changes.
+    s.save("Truco", "Version", "Pais", "1");
+    QByteArray esperado = kAjeno;
+    esperado.replace("Pais=2\r\n", "Pais=1\r\n");
+    EXPECT_EQ(leer(dir.filePath("truco.ini")), esperado);
+
+    // A new key in a section that is there, then a new section.
+    s.save("Truco", "Config", "Fondo", "");
+    s.save("Truco", "cara", "Numero", "7");
+    const QByteArray despues = leer(dir.filePath("truco.ini"));
+    for (const char* linea : {"; Opciones del truco\r\n", "# escrito a mano\r\n", "nombre=Mu\xf1oz\r\n",
+                              "apodo=\x93Pe\xf1" "a\x94 \x80\r\n", "raro=\x81\r\n"})
+        EXPECT_TRUE(despues.contains(linea)) << linea;
+    EXPECT_EQ(s.get("Truco", "Config", "nombre"), QStringLiteral("Muñoz"));
+    EXPECT_EQ(s.get("Truco", "Config", "Fondo", "def"), "");
+    EXPECT_EQ(s.get("Truco", "cara", "Numero"), "7");
+    EXPECT_EQ(s.get("Truco", "Version", "Pais"), "1");
+}
+
+TEST(IniSettings, WritingAForeignKeyReplacesItsLinesWithOneInUtf8)
+{
+    QTemporaryDir dir;
+    IniSettings s(dir.path());
+    // A later copy of the key, unreadable, would come back if it were kept.
+    escribir(dir.filePath("truco.ini"), kAjeno + "[CONFIG]\r\nNOMBRE=Ana\x01\r\n");
+
+    s.save("truco", "config", "NOMBRE", QStringLiteral("Muñoz Peña"));
+    const QByteArray despues = leer(dir.filePath("truco.ini"));
+    EXPECT_EQ(s.get("Truco", "Config", "nombre"), QStringLiteral("Muñoz Peña"));
+    EXPECT_EQ(despues.count("nombre="), 1);
+    EXPECT_FALSE(despues.contains("NOMBRE"));
+    EXPECT_FALSE(despues.contains("Mu\xf1oz"));
+    // Written in place, in the file's spelling and line ends.
+    EXPECT_TRUE(despues.contains("# escrito a mano\r\nnombre=Mu\xc3\xb1oz Pe\xc3\xb1" "a\r\napodo="));
+    EXPECT_TRUE(despues.startsWith("; Opciones del truco\r\n[Config]\r\n"));
+    EXPECT_EQ(s.get("Truco", "Config", "apodo"), QStringLiteral("“Peña” €"));
+    EXPECT_EQ(s.get("Truco", "Version", "Pais"), "2");
 }
 
 TEST(IniSettings, AFolderThatCannotBeWrittenDropsTheSave)

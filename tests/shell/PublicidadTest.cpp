@@ -2,6 +2,7 @@
 #include "shell/Navegador.h"
 #include "shell/Publicidad.h"
 #include "shell/Vinculo.h"
+#include "shell/rules/Listas.h"
 #include "support/Jugador.h"
 #include "support/ServidorHttp.h"
 
@@ -83,6 +84,45 @@ TEST(Timer1, ANewConnectionReadsFreshListsAndDropsUnsafeAddresses)
     EXPECT_EQ(b.p.Banners[1], "");
     b.p.Timer1_Timer();
     EXPECT_EQ(b.motor.navegaciones, (QStringList{"http://a.example/1", "http://nuevo.example/", "http://nuevo.example/"}));
+}
+
+TEST(Timer1, AListTooLargeToReadIsRefusedAndThePreviousOneStaysInUse)
+{
+    Banners b;
+    b.p.Timer1_Timer();
+    const QString banners = b.p.archivoBanners();
+    const QString sponsors = b.p.archivoSponsors();
+    ASSERT_EQ(contenido(banners), kBanners);
+    ASSERT_EQ(contenido(sponsors), kSponsors);
+    auto reconectar = [&b] {
+        b.fs.conexion.online = false;
+        b.p.Timer1_Timer();
+        b.fs.conexion.online = true;
+        b.p.Timer1_Timer();
+    };
+
+    // Within what a download may bring, beyond what the reader takes.
+    const QByteArray grande = "***http://grande.example/;" + QByteArray(listas::kTamanoMaximo, ' ');
+    ASSERT_LT(grande.size(), DescargadorHttp::kTamanoMaximo);
+
+    b.srv.poner("/pnaipex.dat", grande);
+    reconectar();
+    EXPECT_EQ(b.srv.pedidos.last(), "/pnaipex.dat");
+    EXPECT_EQ(contenido(banners), kBanners);
+    std::vector<std::string> leida;
+    ASSERT_TRUE(listas::leerArchivoLista(banners.toStdString(), listas::kBanners, leida));
+    EXPECT_EQ(leida, b.p.Banners);
+    b.p.Timer1_Timer();
+    EXPECT_EQ(b.motor.navegaciones.last(), "http://a.example/1");
+
+    b.srv.poner("/pnaipex.dat", kBanners);
+    b.srv.poner("/pnaipexS.txt", grande);
+    reconectar();
+    EXPECT_EQ(b.srv.pedidos.last(), "/pnaipexS.txt");
+    EXPECT_EQ(contenido(sponsors), kSponsors);
+    ASSERT_TRUE(listas::leerArchivoLista(sponsors.toStdString(), listas::kSponsors, leida));
+    EXPECT_EQ(leida, b.p.Sponsors);
+    EXPECT_EQ(b.p.Sponsors[1], "http://s2.example/");
 }
 
 TEST(Sponsor, ShownAtTheMatchEndRefusesToCloseAndHidesAtANewGame)
