@@ -20,12 +20,15 @@ public:
             return;
         // -displayfd: the server picks a free display and writes its number
         // once it accepts clients, so nothing guesses a number or waits blindly.
-        // A black root (-br) lets a reader tell a painted window from none.
+        // A black root (-br) lets a reader tell a painted window from none;
+        // -noreset keeps the server up between clients (a reset refuses the
+        // next one for a moment).
         servidor_.setProcessChannelMode(QProcess::SeparateChannels);
         servidor_.setStandardErrorFile(QProcess::nullDevice());
         servidor_.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"),
-                               QStringLiteral("tcp"), QStringLiteral("-br")});
+                               QStringLiteral("tcp"), QStringLiteral("-br"),
+                               QStringLiteral("-noreset")});
         const QDeadlineTimer limite(30000);
         while (!servidor_.canReadLine() && servidor_.state() != QProcess::NotRunning && !limite.hasExpired())
             servidor_.waitForReadyRead(int(limite.remainingTime()));
