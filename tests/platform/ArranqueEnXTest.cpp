@@ -31,7 +31,7 @@ QByteArray leer(const QString& ruta)
 
 }  // namespace
 
-TEST(Arranque, LaMesaSeMuestraSinCargarOpenGL)
+TEST(ArranqueEnX, LaMesaSeMuestraSinCargarOpenGL)
 {
     const PantallaVirtual x;
     if (!x.activa())
@@ -66,7 +66,7 @@ TEST(Arranque, LaMesaSeMuestraSinCargarOpenGL)
 // with the first page, or Qt WebEngine crashes there instead of drawing.
 // The page is drawn on the X platform, so this test runs the one below in a
 // copy of this program on the virtual server and reads its verdict.
-TEST(Arranque, LaPrimeraPaginaSeDibujaSinContextoDeArranque)
+TEST(ArranqueEnX, LaPrimeraPaginaSeDibujaSinContextoDeArranque)
 {
     const PantallaVirtual x;
     if (!x.activa())
@@ -112,7 +112,7 @@ TEST(PaginaEnX, ElModuloDibujaLaPagina)
 {
     const QString pagina = qEnvironmentVariable(kVarPagina);
     if (pagina.isEmpty())
-        GTEST_SKIP() << "run by Arranque.LaPrimeraPaginaSeDibujaSinContextoDeArranque";
+        GTEST_SKIP() << "run by ArranqueEnX.LaPrimeraPaginaSeDibujaSinContextoDeArranque";
     MotorModulo motor(executableFolder() + QStringLiteral("/NaipexWeb.so"));
     QWidget ventana;
     ventana.resize(240, 240);
