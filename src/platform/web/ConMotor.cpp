@@ -3,7 +3,7 @@
 #include "platform/Program.h"
 #include "platform/Web.h"
 
-#include <QCoreApplication>
+#include <QtGlobal>
 #include <unistd.h>
 
 std::unique_ptr<MotorWeb> crearMotorWeb()
@@ -13,8 +13,9 @@ std::unique_ptr<MotorWeb> crearMotorWeb()
 
 void prepararMotorWeb()
 {
-    // The engine's pages share the GL context of the widgets.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Qt::AA_ShareOpenGLContexts is not set: it would open an OpenGL context
+    // at every start for pages most starts never show. The module makes the
+    // shared context with its first page.
     // Chromium's sandbox refuses to run as root; only then is it switched off.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

@@ -4,11 +4,32 @@
 // before that.
 #include "platform/Web.h"
 
+#include <QOpenGLContext>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
+// Qt's context that every other one shares with, exported by Qt GUI though
+// not in its public headers. Qt WebEngine and Qt's widgets read it.
+Q_GUI_EXPORT QOpenGLContext* qt_gl_global_share_context();
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+
 namespace {
+
+// Qt WebEngine draws through a context shared with the widgets and crashes
+// without one. Qt makes it at start when Qt::AA_ShareOpenGLContexts is set,
+// but that loads the 3D driver in every start of the game; it is made here
+// instead, the way Qt does, when the first page is. It lives as long as the
+// process: the engine uses it until its own end, after the application's.
+void compartirContextoOpenGL()
+{
+    if (qt_gl_global_share_context())
+        return;
+    auto* contexto = new QOpenGLContext;
+    contexto->setFormat(QSurfaceFormat::defaultFormat());
+    contexto->create();  // when it fails, the engine sees it and draws without the GPU
+    qt_gl_set_global_share_context(contexto);
+}
 
 class PaginaWebEngine : public PaginaWeb {
 public:
@@ -31,6 +52,7 @@ public:
     std::unique_ptr<PaginaWeb> crearPagina(QWidget* padre) override
     {
         if (!perfil_) {
+            compartirContextoOpenGL();
             perfil_ = std::make_unique<QWebEngineProfile>(QStringLiteral("Naipex"));
             perfil_->setCachePath(cache_);
             perfil_->setPersistentStoragePath(datos_);
