@@ -7,6 +7,7 @@
 // runs are printed with their ratios. The offscreen platform has no
 // OpenGL and would hide what the X platform costs.
 #include "platform/PantallaVirtual.h"  // tests/platform
+#include "Proc.h"
 #include "platform/Program.h"
 
 #include <QDir>
@@ -115,18 +116,6 @@ struct Medida {
     QSize ventana;
 };
 
-double vmHwmMiB(qint64 pid)
-{
-    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& linea : f.readAll().split('\n')) {
-        if (linea.startsWith("VmHWM:"))
-            return linea.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return -1;
-}
-
 // utime + stime of every thread, read from the scheduler's own count in
 // nanoseconds (/proc/PID/stat counts in 10 ms ticks, too coarse for a start
 // of some 50 ms). Only threads that ended before the reading are missed.
@@ -178,7 +167,7 @@ Medida medir(const PantallaVirtual& x, const QString& programa, const QStringLis
             m.ventana = obs.tamano(w);
             while (!m.ok && !limite.hasExpired() && p.state() == QProcess::Running) {
                 if (obs.pintada(w, m.ventana)) {
-                    m.picoMiB = vmHwmMiB(p.processId());
+                    m.picoMiB = memoriaMiB(p.processId(), "VmHWM");
                     m.cpuMs = cpuMs(p.processId());
                     m.ok = m.picoMiB > 0 && m.cpuMs >= 0;
                 } else {

@@ -1,6 +1,7 @@
 // Resident memory of the game itself: the real program, started offscreen
 // with an empty home, read from /proc before the first banner could show
 // (the first look at the Internet comes 6 s after start).
+#include "Proc.h"
 #include "platform/Program.h"
 
 #include <QFile>
@@ -8,22 +9,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <benchmark/benchmark.h>
-
-namespace {
-
-double vmRssMb(qint64 pid)
-{
-    QFile f(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& linea : f.readAll().split('\n')) {
-        if (linea.startsWith("VmRSS:"))
-            return linea.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    }
-    return -1;
-}
-
-}  // namespace
 
 static void BM_MemoriaAlArrancar(benchmark::State& state)
 {
@@ -42,7 +27,7 @@ static void BM_MemoriaAlArrancar(benchmark::State& state)
             return;
         }
         truco.waitForFinished(3000);  // settled, still before the first tick
-        mb = vmRssMb(truco.processId());
+        mb = memoriaMiB(truco.processId(), "VmRSS");
         truco.kill();
         truco.waitForFinished(5000);
     }

@@ -1,4 +1,5 @@
 #include "net/CargadorWs.h"
+#include "net/ControlAusente.h"
 #include "net/Enlace.h"
 #include "platform/Sitios.h"
 #include "support/TestTable.h"
@@ -430,7 +431,7 @@ namespace {
 // A control that hands over in one arrival whatever the test puts in, and
 // counts what the wire writes; `sinLeer` stands for output the peer left
 // unread.
-struct ControlDeUnaVez : ControlWs {
+struct ControlDeUnaVez : ControlAusente {
     WsEventos* eventos = nullptr;
     QByteArray porLlegar;
     long escritos = 0;
@@ -438,15 +439,6 @@ struct ControlDeUnaVez : ControlWs {
     int estado = sckConnected;
 
     void setEventos(WsEventos* e) override { eventos = e; }
-    int LocalPort() const override { return 0; }
-    void setLocalPort(int) override {}
-    QString RemoteHost() const override { return {}; }
-    void setRemoteHost(const QString&) override {}
-    int RemotePort() const override { return 0; }
-    void setRemotePort(int) override {}
-    int Listen() override { return sckInvalidOp; }
-    int Connect() override { return sckInvalidOp; }
-    int Accept(long) override { return sckInvalidOp; }
     int SendData(const QByteArray& d) override
     {
         if (estado != sckConnected)
@@ -462,7 +454,6 @@ struct ControlDeUnaVez : ControlWs {
     }
     void Close() override { estado = sckClosed; }
     int State() const override { return estado; }
-    QString LocalIP() const override { return {}; }
     QString LastError() const override { return {}; }
     long BytesToWrite() const override { return sinLeer; }
 

@@ -5,6 +5,7 @@
 #include "net/Dea4.h"
 #include "net/Enlace.h"
 #include "net/JRed.h"
+#include "support/CaidaCuatro.h"
 #include "support/PartidaCuatro.h"
 
 #include <QLineEdit>
@@ -126,27 +127,12 @@ TEST(CuatroCharla, LinesGoBetweenPartnersOnly)
         captura(&p.mesa(s), QStringLiteral("cuatro-asiento%1").arg(s));
 }
 
-const QString kServidor = QStringLiteral("La máquina servidor se ha desconectado\nEl partido ha sido cancelado");
-
 bool mostro(MesaCuatroDePrueba& m, const QString& texto)
 {
     for (const auto& d : m.m.fake.dialogs.shown)
         if (d.text == texto && d.icon == Dialogs::Icon::Error)
             return true;
     return false;
-}
-
-// After a drop every table is out of the game and nothing waits.
-void todasLibres(PartidaCuatro& p)
-{
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        for (int s = 0; s < 4; ++s)
-            if (p.mesa(s).RedCuatro || p.mesa(s).PuedeCantar)
-                return false;
-        return true;
-    }, 5000));
-    for (int s = 0; s < 4; ++s)
-        EXPECT_FALSE(p.enAsiento(s).m.fake.clock.stuck()) << s;
 }
 
 struct CuatroCaida : ::testing::TestWithParam<int> {};
