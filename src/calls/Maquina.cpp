@@ -41,6 +41,7 @@ bool AsientoMaquina::maquinaDebeJugar()
         return false;
     if (f_.JugadasMaquina > f_.JugadasHumano) {
         f_.TurnoMaquina = false;
+        f_.ofrecerTurno(false);
         return false;
     }
     return f_.JugadasMaquina < 3;
@@ -120,6 +121,7 @@ void AsientoMaquina::Primera_carta()
                 f_.TurnoMaquina = false;
                 // The human may still go to the deck, as on every turn of his.
                 f_.Botones(QStringLiteral("1010101--1"));
+                f_.ofrecerTurno(false);
                 return;
             }
         }

@@ -33,11 +33,23 @@ void Form1::DeshBotones(bool e)
     Botones(QString::fromStdString(reglas::panelDelHumano(p)));
 }
 
-void Form1::bt_Click(int Index) { asiento().cantar(Index); }
+void Form1::bt_Click(int Index)
+{
+    Paso paso(pasos_);
+    asiento().cantar(Index);
+}
 
-void Form1::AlMazo_Click() { asiento().alMazo(); }
+void Form1::AlMazo_Click()
+{
+    Paso paso(pasos_);
+    asiento().alMazo();
+}
 
-void Form1::Flor_Click() { asiento().flor(); }
+void Form1::Flor_Click()
+{
+    Paso paso(pasos_);
+    asiento().flor();
+}
 
 void AsientoMaquina::cantoContraMaquina(int Index)
 {

@@ -15,10 +15,13 @@ Etiqueta::Etiqueta(const QString& nombre, QWidget* parent) : QLabel(parent)
 
 void Etiqueta::setCaption(const QString& text)
 {
+    const bool cambia = text != this->text();
     setText(text);
     setAccessibleName(text);
     if (autoVisible)
         setVisible(!text.isEmpty());
+    if (cambia)
+        emit captionCambiado(text);
 }
 
 Naipe::Naipe(const QString& nombre, QWidget* parent) : QLabel(parent)

@@ -28,6 +28,10 @@ public:
     QString caption() const { return text(); }
     // Speech and name labels show themselves only while they hold text.
     bool autoVisible = false;
+
+signals:
+    // The text shown changed (what was said, a score, a played card).
+    void captionCambiado(const QString& text);
 };
 
 // A picture of a card (or face) that can be clicked and pressed by

@@ -66,6 +66,12 @@ public:
     int puntos(const QString& Quien) const;
     // Both scores back to 0, strokes hidden: a new match.
     void marcadorACero();
+    // The table waits for its player now: for an answer (respuesta), or for
+    // a card or a call.
+    bool esperaAlJugador(bool respuesta) const;
+    // No step of the flow is under way, or the one under way waits for the
+    // player's answer.
+    bool enReposo() const { return pasos_ == 0 && !PausaActiva; }
 
     // ---- Call panel ----------------------------------------------------------
     void bt_Click(int Index);
@@ -220,6 +226,9 @@ signals:
     // A modal window is about to be shown (tests answer it).
     void ventanaModal(QDialog* w);
     void partidoTerminado();
+    // The player at this table may act now: answer a call (respuesta), or
+    // play a card or call.
+    void turnoOfrecido(bool respuesta);
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -244,6 +253,7 @@ private:
 
     // The human's turn: his panel for the state of the bets.
     void turnoDelHumano();
+    void ofrecerTurno(bool respuesta) { emit turnoOfrecido(respuesta); }
 
     Services& s_;
     MesaEscalable* mesa_ = nullptr;
@@ -259,6 +269,12 @@ private:
     bool cartaEnCurso_ = false;  // CH_Click is placing a card
     bool cerrando_ = false;
     bool cuatro_ = false;
+    int pasos_ = 0;  // steps of the flow under way (the player's input)
+    struct Paso {
+        explicit Paso(int& n) : n_(++n) {}
+        ~Paso() { --n_; }
+        int& n_;
+    };
     std::unique_ptr<ColaMesa> cola_;
     QVariantAnimation* vuelo_ = nullptr;
     Naipe* volando_ = nullptr;  // the picture that crosses the table

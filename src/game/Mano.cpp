@@ -8,6 +8,8 @@
 #include "shell/Publicidad.h"
 #include "shell/f2.h"
 
+#include <utility>
+
 namespace {
 QString txt(int n) { return QString::number(n); }
 int entero(const QString& s) { return s.trimmed().toInt(); }
@@ -26,6 +28,13 @@ void Form1::marcadorACero()
 int Form1::puntos(const QString& Quien) const
 {
     return entero(Quien == QLatin1String("M") ? PuntosM->caption() : PuntosH->caption());
+}
+
+bool Form1::esperaAlJugador(bool respuesta) const
+{
+    if (ManoTerminada || PartidoTerminado || !enReposo())
+        return false;
+    return respuesta ? !HumanoRespondio : HumanoRespondio && PuedeCantar && !TurnoMaquina;
 }
 
 void Form1::repartir(bool Forzar)
@@ -116,7 +125,11 @@ void Form1::rotularJugada(Etiqueta* texto, const Portador& c)
     texto->setCaption(c.Caption + QStringLiteral(" (") + c.Tag + QStringLiteral(" )"));
 }
 
-void Form1::ICH_Click(int Index) { asiento().jugar(Index); }
+void Form1::ICH_Click(int Index)
+{
+    Paso paso(pasos_);
+    asiento().jugar(Index);
+}
 
 
 void Form1::CH_Click(int Index)
@@ -253,6 +266,7 @@ void Form1::turnoDelHumano()
 {
     TurnoMaquina = false;
     DeshBotones(true);
+    ofrecerTurno(false);
 }
 
 void Form1::panelApertura()
@@ -263,6 +277,7 @@ void Form1::panelApertura()
         bt[i]->setEnabled(i % 2 == 0);
     AlMazo->setEnabled(true);
     Flor->setEnabled(FlorHumano && ConFlor);
+    ofrecerTurno(false);
 }
 
 void Form1::Esperar()
@@ -272,11 +287,15 @@ void Form1::Esperar()
     s_.clock.yieldEvents();
     if (ManoTerminada)
         return;
+    ofrecerTurno(true);
+    // Waiting for the answer is a rest, whatever step asked for it.
+    const int pasos = std::exchange(pasos_, 0);
     s_.clock.waitUntil([this] {
         if (JugadasHumano == 3 && JugadasMaquina == 3)
             HumanoRespondio = true;
         return HumanoRespondio || ManoTerminada || cerrando_;
     });
+    pasos_ = pasos;
 }
 
 void Form1::Pausa(double Segundos)
@@ -372,6 +391,7 @@ void Form1::ganaPartido(bool maquina)
 
 void Form1::nuevo_Click()
 {
+    Paso paso(pasos_);
     if (PuedeCantar || asiento().enParejas()) {
         if (!s_.dialogs.ask(this, tituloPrograma(), QStringLiteral("Se está jugando en este momento, ¿Desea abandonar el partdo? "))) {
             publicidad->ocultarSponsor();

@@ -30,12 +30,16 @@ bool BoxDialogs::ask(QWidget* parent, const QString& title, const QString& text)
 void ScriptedDialogs::message(QWidget*, Icon icon, const QString& title, const QString& text)
 {
     shown.push_back({icon, title, text});
+    if (alMostrar)
+        alMostrar(shown.back());
     mantenerAbierta();
 }
 
 bool ScriptedDialogs::ask(QWidget*, const QString& title, const QString& text)
 {
     shown.push_back({Icon::Question, title, text});
+    if (alMostrar)
+        alMostrar(shown.back());
     mantenerAbierta();
     if (answers.empty())
         return defaultAnswer;

@@ -45,6 +45,7 @@ public:
         QString text;
     };
     std::deque<Shown> shown;
+    std::function<void(const Shown&)> alMostrar;
     std::deque<bool> answers;  // next answers to questions
     bool defaultAnswer = false;
     int abiertaMs = 0;

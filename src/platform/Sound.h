@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QSoundEffect;
@@ -25,6 +26,12 @@ private:
 
 class RecordingSoundPlayer : public SoundPlayer {
 public:
-    void play(const QString& path) override { played << path; }
+    void play(const QString& path) override
+    {
+        played << path;
+        if (alSonar)
+            alSonar(path);
+    }
     QStringList played;
+    std::function<void(const QString&)> alSonar;
 };

@@ -4,6 +4,7 @@
 #include "platform/CardPictures.h"
 #include "shell/f2.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -36,20 +37,67 @@ void MesaDePrueba::empezar() { form.nuevo_Click(); }
 
 JugadorGuionado::JugadorGuionado(MesaDePrueba& m, unsigned seed, bool canta) : m_(m), gen_(seed), canta_(canta)
 {
-    m_.fake.clock.onWait = [this](bool inPause) {
-        if (!inPause)
-            actuar();
-    };
+    QObject::connect(&m_.form, &Form1::turnoOfrecido, &contexto_, [this] { ofrecido(); });
 }
 
-bool JugadorGuionado::pulsar(QPushButton* b)
+// Acts once the step that offered the turn has run to its end: several
+// offers in one step are one turn.
+void JugadorGuionado::ofrecido()
+{
+    if (pendiente_)
+        return;
+    pendiente_ = true;
+    QTimer::singleShot(0, &contexto_, [this] { intentar(); });
+}
+
+// A person acts when the table is at rest, never in the middle of a step.
+void JugadorGuionado::intentar()
+{
+    if (!m_.form.enReposo()) {
+        QTimer::singleShot(0, &contexto_, [this] { intentar(); });
+        return;
+    }
+    pendiente_ = false;
+    // After his own call the turn may still be his, with nothing new offered.
+    if (actuar())
+        ofrecido();
+}
+
+void JugadorGuionado::anotar(bool respuesta, const QString& que)
+{
+    if (!alActuar)
+        return;
+    const Form1& f = m_.form;
+    alActuar(QStringLiteral("%1 %2 H%3 M%4 -> %5")
+                 .arg(respuesta ? QStringLiteral("responde") : QStringLiteral("juega"), mascaraDelPanel(f))
+                 .arg(f.puntos(QStringLiteral("H")))
+                 .arg(f.puntos(QStringLiteral("M")))
+                 .arg(que));
+}
+
+bool JugadorGuionado::pulsar(QPushButton* b, const QString& nombre)
 {
     if (!b->isEnabled())
         return false;
     ++acciones;
+    anotar(m_.form.esperaAlJugador(true), nombre);
     b->click();
     return true;
 }
+
+namespace {
+QString nombreDeBoton(const Form1& f, QPushButton* b)
+{
+    if (b == f.Flor)
+        return QStringLiteral("Flor");
+    if (b == f.AlMazo)
+        return QStringLiteral("AlMazo");
+    for (int i = 0; i < 8; ++i)
+        if (b == f.bt[i])
+            return QStringLiteral("bt(%1)").arg(i);
+    return QStringLiteral("?");
+}
+}  // namespace
 
 bool JugadorGuionado::responder()
 {
@@ -70,9 +118,10 @@ bool JugadorGuionado::responder()
         // Card play only: accept, or concede "Son Buenas".
         for (int i : {1, 3})
             if (f.bt[i]->isEnabled())
-                return pulsar(f.bt[i]);
+                return pulsar(f.bt[i], nombreDeBoton(f, f.bt[i]));
     }
-    return pulsar(opciones[gen_() % opciones.size()]);
+    QPushButton* b = opciones[gen_() % opciones.size()];
+    return pulsar(b, nombreDeBoton(f, b));
 }
 
 bool JugadorGuionado::jugar()
@@ -87,8 +136,10 @@ bool JugadorGuionado::jugar()
             llamadas.push_back(f.Flor);
         if (f.AlMazo->isEnabled() && gen_() % 10 == 0)
             llamadas.push_back(f.AlMazo);
-        if (!llamadas.empty())
-            return pulsar(llamadas[gen_() % llamadas.size()]);
+        if (!llamadas.empty()) {
+            QPushButton* b = llamadas[gen_() % llamadas.size()];
+            return pulsar(b, nombreDeBoton(f, b));
+        }
     }
     std::vector<int> cartas;
     for (int i = 0; i < 3; ++i)
@@ -97,29 +148,36 @@ bool JugadorGuionado::jugar()
     if (cartas.empty())
         return false;
     ++acciones;
-    f.ICH[cartas[gen_() % cartas.size()]]->press();
+    const int i = cartas[gen_() % cartas.size()];
+    anotar(false, QStringLiteral("ICH(%1)").arg(i));
+    f.ICH[i]->press();
     return true;
 }
 
 bool JugadorGuionado::actuar()
 {
-    Form1& f = m_.form;
-    if (f.ManoTerminada || f.PausaActiva || f.PartidoTerminado)
-        return false;
-    if (!f.HumanoRespondio)
+    const Form1& f = m_.form;
+    if (f.esperaAlJugador(true))
         return responder();
-    if (f.PuedeCantar && !f.TurnoMaquina)
+    if (f.esperaAlJugador(false))
         return jugar();
     return false;
 }
 
 bool JugadorGuionado::jugarPartido(int maxAcciones)
 {
-    while (!m_.form.PartidoTerminado && acciones < maxAcciones && !m_.fake.clock.stuck()) {
-        if (!actuar())
+    const Form1& f = m_.form;
+    while (!f.PartidoTerminado) {
+        if (acciones >= maxAcciones || m_.fake.clock.stuck())
             return false;
+        // Nothing offered and nothing left to run: the table waits for nobody.
+        for (int vuelta = 0; !pendiente_ && vuelta < 100; ++vuelta)
+            QCoreApplication::processEvents();
+        if (!pendiente_)
+            return f.PartidoTerminado;
+        QCoreApplication::processEvents();
     }
-    return m_.form.PartidoTerminado;
+    return true;
 }
 
 QString mascaraDelPanel(const Form1& f)
