@@ -260,12 +260,23 @@ void Enlace::Error(int number, const QString& description)
 bool Enlace::enviarDirecto(const QString& dato)
 {
     const QByteArray bytes = aCable(dato);
-    if (soltando_ || ws_->SendData(bytes) != 0 || desbordado())
+    if (soltando_ || escribir(bytes) != 0 || desbordado())
         return false;
     if (esperaAcuse(bytes))
         ++acusesDirectos_;
     nombreEnviado_ = true;
     return true;
+}
+
+int Enlace::escribir(const QByteArray& bytes)
+{
+    const int e = ws_->SendData(bytes);
+    if (e == 0) {
+        escritos_ += static_cast<std::size_t>(bytes.size());
+        if (alEscribir)
+            alEscribir(bytes);
+    }
+    return e;
 }
 
 bool Enlace::esperaAcuse(const QByteArray& directo) const
@@ -295,7 +306,7 @@ bool Enlace::enviar(const QString& dato)
     // A send made during another's wait (a nested event) waits for its own
     // answer: answers come in order, one per message.
     const long turno = ++enviados_;
-    if (const int e = ws_->SendData(aCable(dato))) {
+    if (const int e = escribir(aCable(dato))) {
         --enviados_;
         // The peer has just left: its close brings the message, not this.
         if (e == ControlWs::sckNotConnected || ws_->State() != ControlWs::sckConnected) {
@@ -351,6 +362,7 @@ void Enlace::DataArrival(long)
 void Enlace::recibirDatos()
 {
     const QByteArray d = ws_->GetData();
+    leidos_ += static_cast<std::size_t>(d.size());
     if (entradaInicio_ > 0 && entradaInicio_ * 2 >= entrada_.size()) {
         entrada_.erase(0, entradaInicio_);
         entradaInicio_ = 0;

@@ -113,6 +113,12 @@ public:
     // flooder, or one that does not read what is sent to it.
     void soltar();
     bool soltando() const { return soltando_; }
+    // Bytes written to and read from the wire so far: two ends that agree
+    // have nothing in flight.
+    std::size_t escritos() const { return escritos_; }
+    std::size_t leidos() const { return leidos_; }
+    // Every write as it goes on the wire.
+    std::function<void(const QByteArray&)> alEscribir;
     // Received bytes not handled yet.
     std::size_t pendientes() const { return entrada_.size() - entradaInicio_ + troceador_.retenidos(); }
 
@@ -158,6 +164,7 @@ private:
     void informar(int numero, const QString& descripcion, bool& informado);
     bool falloTransmision(const QString& dato);
     bool esperaAcuse(const QByteArray& directo) const;
+    int escribir(const QByteArray& bytes);
     void ponerEstado(const QString& texto);
     void nuevaConexion();
 
@@ -179,6 +186,8 @@ private:
     QString host_;
     std::vector<int> puertosPorProbar_;
     int esperas_ = 0;
+    std::size_t escritos_ = 0;
+    std::size_t leidos_ = 0;
     // Acknowledged sends made and answers received on this connection.
     long enviados_ = 0;
     long acusados_ = 0;

@@ -3,6 +3,7 @@
 #include "net/AsientoRed.h"
 #include "net/Enlace.h"
 #include "net/JRed.h"
+#include "support/Jugador.h"
 
 #include <QElapsedTimer>
 #include <QPushButton>
@@ -48,18 +49,56 @@ bool actuar(Lado& l, bool canta)
                 cartas.push_back(i);
     if (botones.empty() && cartas.empty())
         return false;
+    auto anotar = [&](const QString& que) {
+        if (l.alActuar)
+            l.alActuar(QStringLiteral("%1 -> %2").arg(mascaraDelPanel(f), que));
+    };
     const bool responde = f.bt[1]->isEnabled();
     if (!cartas.empty() && !responde && (!canta || botones.empty() || l.gen() % 4 != 0)) {
-        f.ICH[cartas[l.gen() % cartas.size()]]->press();
+        const int i = cartas[l.gen() % cartas.size()];
+        anotar(QStringLiteral("ICH(%1)").arg(i));
+        f.ICH[i]->press();
         return true;
     }
     if (f.AlMazo->isEnabled() && canta && l.gen() % 12 == 0) {
+        anotar(QStringLiteral("AlMazo"));
         f.AlMazo->click();
         return true;
     }
     if (botones.empty())
         return false;
-    botones[l.gen() % botones.size()]->click();
+    QPushButton* b = botones[l.gen() % botones.size()];
+    anotar(b->accessibleDescription());
+    b->click();
+    return true;
+}
+
+namespace {
+bool quietos(Lado& a, Lado& b)
+{
+    Enlace& x = a.f().jred().enlace();
+    Enlace& y = b.f().jred().enlace();
+    auto libre = [](Lado& l, const Enlace& e) {
+        return !e.esperandoAcuse() && e.diferidos() == 0 && e.pendientes() == 0 && !l.m.fake.dialogs.flujo().ocupado()
+               && l.f().enReposo();
+    };
+    return x.escritos() == y.leidos() && y.escritos() == x.leidos() && libre(a, x) && libre(b, y);
+}
+}  // namespace
+
+bool calmar(Lado& a, Lado& b, int limiteMs)
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    // Quiet over a few turns of the loop: a step queued by a timer runs first.
+    for (int seguidas = 0; seguidas < 3;) {
+        QCoreApplication::processEvents();
+        seguidas = quietos(a, b) ? seguidas + 1 : 0;
+        if (reloj.elapsed() > limiteMs)
+            return false;
+        if (seguidas == 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    }
     return true;
 }
 
@@ -76,7 +115,8 @@ bool jugarPartidoRed(Lado& a, Lado& b, int maxAcciones)
     for (int acciones = 0; acciones < maxAcciones && reloj.elapsed() < 60000;) {
         if (a.f().PartidoTerminado && b.f().PartidoTerminado)
             return true;
-        QCoreApplication::processEvents();
+        if (!calmar(a, b))
+            return false;
         acciones += actuar(a, true) || actuar(b, true);
     }
     return false;

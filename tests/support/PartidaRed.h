@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 // Two tables of one test process playing each other over loopback TCP.
 #include "support/Jugador.h"
 
@@ -14,6 +15,8 @@ struct Lado {
     MesaDePrueba m;
     std::mt19937 gen;
     int manos = 0;
+    // Before each action: the panel offered and the choice.
+    std::function<void(const QString&)> alActuar;
 };
 
 // Connects a (server) and b (client) through their connection windows and
@@ -25,5 +28,8 @@ bool actuar(Lado& l, bool canta);
 // The boxes of l stay open ms milliseconds, as a person reads them; meanwhile
 // the player at the other table goes on acting, as a person there would.
 void leeComoPersona(Lado& l, Lado& otro, int ms);
+// Lets the events through until both tables are at rest and nothing is on
+// the wire between them; false when that does not come within limiteMs.
+bool calmar(Lado& a, Lado& b, int limiteMs = 10000);
 // Plays until the match ends on both tables. False when it stalled.
 bool jugarPartidoRed(Lado& a, Lado& b, int maxAcciones = 4000);

@@ -1,5 +1,6 @@
 #include "support/Traza.h"
 
+#include "net/Enlace.h"
 #include "support/Jugador.h"
 
 #include <QCryptographicHash>
@@ -30,6 +31,18 @@ Traza::Traza(MesaDePrueba& m)
 void Traza::seguir(JugadorGuionado& j)
 {
     j.alActuar = [this](const QString& s) { anotar(QStringLiteral("> ") + s); };
+}
+
+void Traza::seguirCable(Enlace& e)
+{
+    e.alEscribir = [this](const QByteArray& bytes) {
+        QString s = QStringLiteral("W ");
+        for (char c : bytes) {
+            const auto u = static_cast<unsigned char>(c);
+            s += u >= 0x20 && u < 0x7f && u != '\\' ? QString(QLatin1Char(c)) : QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        }
+        anotar(s);
+    };
 }
 
 QString Traza::resumen() const

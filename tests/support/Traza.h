@@ -10,12 +10,15 @@
 
 struct MesaDePrueba;
 class JugadorGuionado;
+class Enlace;
 
 class Traza {
 public:
     explicit Traza(MesaDePrueba& m);
     // The player's turns too: what he was offered and what he chose.
     void seguir(JugadorGuionado& j);
+    // Every message this table writes on the wire, byte for byte.
+    void seguirCable(Enlace& e);
     void anotar(const QString& linea) { lineas << linea; }
     QStringList lineas;
     // A short fingerprint of every line, for the seeds kept only as digests.
