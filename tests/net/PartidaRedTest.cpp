@@ -100,8 +100,11 @@ TEST_P(PartidaRed, DosMesasJueganUnPartidoEntero)
         quietos = actuo ? 0 : quietos + 1;
         ASSERT_LT(quietos, 50) << "nobody can act";
     }
+    ta.cerrar();
+    tb.cerrar();
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.f().PartidoTerminado && b.f().PartidoTerminado; }, 5000))
         << puntos(a.f().PuntosM) << "-" << puntos(a.f().PuntosH);
+
     EXPECT_GE(a.manos + b.manos, 2);
     const int ana = puntos(a.f().PuntosM), beto = puntos(b.f().PuntosM);
     EXPECT_TRUE((ana == 30) != (beto == 30)) << ana << " " << beto;

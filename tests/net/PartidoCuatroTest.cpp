@@ -7,6 +7,7 @@
 #include "net/JRed.h"
 #include "support/CaidaCuatro.h"
 #include "support/PartidaCuatro.h"
+#include "support/Traza.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,13 +20,17 @@ struct Cuatro : ::testing::TestWithParam<unsigned> {};
 
 TEST_P(Cuatro, WholeMatchAgreesOnEveryTable)
 {
-    PartidaCuatro p(GetParam());
-    ASSERT_TRUE(p.empezar(GetParam() % 3 + 1, GetParam() % 4));
+    const unsigned seed = GetParam();
+    PartidaCuatro p(seed);
+    p.trazar();
+    ASSERT_TRUE(p.empezar(seed % 3 + 1, seed % 4));
     EXPECT_EQ(p.desacuerdo(), QString());
     // The deal moves one seat on each hand.
     std::vector<int> repartidores{p.host().repartidor()};
     QObject::connect(&p.mesa(0), &Form1::manoRepartida, [&] { repartidores.push_back(p.host().repartidor()); });
     ASSERT_TRUE(p.jugarPartido()) << p.error().toStdString();
+    for (auto& tr : p.trazas)
+        tr->cerrar();
     EXPECT_GE(repartidores.size(), 6u);
     for (std::size_t i = 1; i < repartidores.size(); ++i)
         EXPECT_EQ(repartidores[i], (repartidores[i - 1] + 1) % 4) << i;
@@ -56,6 +61,26 @@ TEST_P(Cuatro, WholeMatchAgreesOnEveryTable)
     for (int s = 0; s < 4; ++s)
         for (const auto& d : p.enAsiento(s).m.fake.dialogs.shown)
             EXPECT_NE(d.icon, Dialogs::Icon::Error) << s << " " << d.text.toStdString();
+
+    // What each of the four perceived, chose and sent is as it always was.
+    QString clave = QString::number(seed);
+    for (int k = 0; k < 4; ++k) {
+        const Traza& tr = *p.trazas[k];
+        clave += QStringLiteral(" %1 %2").arg(tr.lineas.size()).arg(tr.resumen());
+        const QString entera = QStringLiteral("cuatro-%1-%2.txt").arg(seed).arg(k);
+        trazas::volcar(entera.chopped(4), tr);
+        if (seed != 1)
+            continue;
+        if (trazas::grabando())
+            trazas::escribir(entera, tr.texto());
+        else
+            EXPECT_EQ(trazas::primeraDiferencia(trazas::leer(entera).join(QLatin1Char('\n')) + QLatin1Char('\n'), tr.texto()), QString()) << k;
+    }
+    const QString guardada = QStringLiteral("cuatro-%1.txt").arg(seed);
+    if (trazas::grabando())
+        trazas::escribir(guardada, clave + QLatin1Char('\n'));
+    else
+        EXPECT_EQ(clave, trazas::leer(guardada).value(0)) << "TRUCO_TRAZAS=<folder> writes the traces";
 }
 
 INSTANTIATE_TEST_SUITE_P(Semillas, Cuatro, ::testing::Values(1u, 4u, 7u));

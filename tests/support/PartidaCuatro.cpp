@@ -6,6 +6,7 @@
 #include "net/Dea4.h"
 #include "net/Enlace.h"
 #include "net/JRed.h"
+#include "support/Traza.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -27,6 +28,17 @@ PartidaCuatro::PartidaCuatro(unsigned seed)
     const int caras[4] = {5, 3, 4, 11};  // Beto's face speaks with a woman's voice
     for (int k = 0; k < 4; ++k)
         t[k] = std::make_unique<MesaCuatroDePrueba>(seed * 7 + k, QString::fromLatin1(nombres[k]), caras[k]);
+}
+
+void PartidaCuatro::trazar()
+{
+    for (int k = 0; k < 4; ++k) {
+        trazas[k] = std::make_unique<Traza>(t[k]->m);
+        if (k > 0)
+            trazas[k]->seguirCable(t[k]->f().jred().enlace());
+    }
+    for (int k = 1; k <= 3; ++k)
+        trazas[0]->seguirCable(dea4().Ws(k), QStringLiteral("W%1").arg(k));
 }
 
 PartidaCuatro::~PartidaCuatro()
@@ -87,17 +99,30 @@ bool PartidaCuatro::calmar(int limiteMs)
     auto quieto = [&] {
         if (!host().quieto())
             return false;
-        for (int k = 1; k <= 3; ++k)
-            if (dea4().Ws(k).esperandoAcuse() || t[k]->f().jred().enlace().esperandoAcuse())
+        for (int k = 1; k <= 3; ++k) {
+            const Enlace& x = dea4().Ws(k);
+            const Enlace& y = t[k]->f().jred().enlace();
+            for (const Enlace* e : {&x, &y})
+                if (e->esperandoAcuse() || e->diferidos() > 0 || e->pendientes() > 0)
+                    return false;
+            // Nothing in flight between the host and this client (tests of
+            // hostile peers also write raw bytes, which only the reader counts).
+            if (y.leidos() < x.escritos() || x.leidos() < y.escritos())
                 return false;
+        }
         for (auto& m : t)
-            if (m->f().colaOcupada() || m->f().PausaActiva)
+            if (m->f().colaOcupada() || !m->f().enReposo() || m->m.fake.dialogs.flujo().ocupado())
                 return false;
         return true;
     };
     if (limiteMs <= 0)
         return quieto();
-    return QTest::qWaitFor(quieto, limiteMs);
+    // Quiet over a few turns of the loop: a step queued by a timer runs first.
+    int seguidas = 0;
+    return QTest::qWaitFor([&] {
+        seguidas = quieto() ? seguidas + 1 : 0;
+        return seguidas >= 3;
+    }, limiteMs);
 }
 
 void PartidaCuatro::comoPersonas(int ms)
@@ -132,17 +157,30 @@ bool PartidaCuatro::actuar(int asiento)
         botones.erase(std::find(botones.begin(), botones.end(), f.bt[6]));
     if (botones.empty() && cartas.empty())
         return false;
+    Traza* traza = nullptr;
+    for (int k = 0; k < 4; ++k)
+        if (t[k].get() == &l)
+            traza = trazas[k].get();
+    auto anotar = [&](const QString& que) {
+        if (traza)
+            traza->anotar(QStringLiteral("> %1 -> %2").arg(mascaraDelPanel(f), que));
+    };
     if (!cartas.empty() && !responde && (botones.empty() || l.gen() % 5 != 0)) {
-        f.ICH[cartas[l.gen() % cartas.size()]]->press();
+        const int i = cartas[l.gen() % cartas.size()];
+        anotar(QStringLiteral("ICH(%1)").arg(i));
+        f.ICH[i]->press();
         return true;
     }
     if (f.AlMazo->isEnabled() && l.gen() % 15 == 0) {
+        anotar(QStringLiteral("AlMazo"));
         f.AlMazo->click();
         return true;
     }
     if (botones.empty())
         return false;
-    botones[l.gen() % botones.size()]->click();
+    QPushButton* b = botones[l.gen() % botones.size()];
+    anotar(b->accessibleDescription());
+    b->click();
     return true;
 }
 

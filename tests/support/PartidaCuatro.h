@@ -8,6 +8,7 @@
 #include <random>
 
 class AsientoCuatro;
+class Traza;
 class ClienteCuatro;
 class Dea4;
 
@@ -54,6 +55,10 @@ public:
     bool jugarPartido(int maxAcciones = 6000);
     QString error() const { return error_; }
     int manos = 0;
+    // Keeps what every table perceives, its choices and the wire writes
+    // (the host's as "W<socket>"); call before empezar.
+    void trazar();
+    std::array<std::unique_ptr<Traza>, 4> trazas;  // by t[]
 
     std::array<std::unique_ptr<MesaCuatroDePrueba>, 4> t;  // t[0] hosts, t[k] on socket k
 private:

@@ -33,10 +33,10 @@ void Traza::seguir(JugadorGuionado& j)
     j.alActuar = [this](const QString& s) { anotar(QStringLiteral("> ") + s); };
 }
 
-void Traza::seguirCable(Enlace& e)
+void Traza::seguirCable(Enlace& e, const QString& marca)
 {
-    e.alEscribir = [this](const QByteArray& bytes) {
-        QString s = QStringLiteral("W ");
+    e.alEscribir = [this, marca](const QByteArray& bytes) {
+        QString s = marca + QLatin1Char(' ');
         for (char c : bytes) {
             const auto u = static_cast<unsigned char>(c);
             s += u >= 0x20 && u < 0x7f && u != '\\' ? QString(QLatin1Char(c)) : QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));

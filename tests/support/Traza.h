@@ -18,8 +18,15 @@ public:
     // The player's turns too: what he was offered and what he chose.
     void seguir(JugadorGuionado& j);
     // Every message this table writes on the wire, byte for byte.
-    void seguirCable(Enlace& e);
-    void anotar(const QString& linea) { lineas << linea; }
+    void seguirCable(Enlace& e, const QString& marca = QStringLiteral("W"));
+    // One line each: a line break inside a text is written as "\\n".
+    void anotar(const QString& linea)
+    {
+        if (abierta_)
+            lineas << QString(linea).replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    }
+    // Nothing more is kept: what follows the end of a match depends on timing.
+    void cerrar() { abierta_ = false; }
     QStringList lineas;
     // A short fingerprint of every line, for the seeds kept only as digests.
     QString resumen() const;
@@ -27,6 +34,7 @@ public:
 
 private:
     QObject contexto_;
+    bool abierta_ = true;
 };
 
 // Golden files: where they are kept, and whether this run writes them anew
