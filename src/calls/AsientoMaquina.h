@@ -2,7 +2,7 @@
 // The computer opposite: which card it plays, when it sings, how it answers.
 // It reads and moves the table only through the table's own procedures and
 // state; the table reaches it only through the seat.
-#include "calls/rules/Reglas.h"
+#include "motor/Reglas.h"
 #include "game/Asiento.h"
 
 #include <QString>

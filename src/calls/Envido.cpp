@@ -1,5 +1,5 @@
 // Envido and flor: points, the machine's envido, comparisons and scoring.
-#include "calls/rules/Reglas.h"
+#include "motor/Reglas.h"
 #include "calls/AsientoMaquina.h"
 #include "game/Form1.h"
 #include "platform/Clock.h"

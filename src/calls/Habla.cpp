@@ -1,6 +1,6 @@
 // What the players say: speech labels, voice files and the flor verses.
 #include "calls/FFlor.h"
-#include "calls/rules/Reglas.h"
+#include "motor/Reglas.h"
 #include "calls/AsientoMaquina.h"
 #include "game/Form1.h"
 #include "platform/Carpetas.h"

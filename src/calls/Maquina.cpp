@@ -1,8 +1,8 @@
 // The machine opponent: which card it plays and when it sings the truco ladder.
-#include "calls/rules/Reglas.h"
+#include "motor/Reglas.h"
 #include "calls/AsientoMaquina.h"
 #include "game/Form1.h"
-#include "game/rules/Cartas.h"
+#include "motor/Cartas.h"
 #include "platform/Clock.h"
 
 namespace {

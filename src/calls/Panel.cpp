@@ -1,5 +1,5 @@
 // The call panel: the mask, the human's presses and going to the deck.
-#include "calls/rules/Reglas.h"
+#include "motor/Reglas.h"
 #include "calls/AsientoMaquina.h"
 #include "game/Form1.h"
 

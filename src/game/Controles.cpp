@@ -1,6 +1,6 @@
 #include "game/Controles.h"
 
-#include "game/rules/Cartas.h"
+#include "motor/Cartas.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -2,7 +2,7 @@
 // The game table. Its state is the state of the hand and the match; the
 // procedures keep the names the rules of the game use, and are split by
 // subsystem: the hand flow in game/, the calls and the machine in calls/.
-#include "calls/rules/Reglas.h"
+#include "motor/Reglas.h"
 #include "game/Asiento.h"
 #include "game/Controles.h"
 #include "platform/Program.h"

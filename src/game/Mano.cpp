@@ -1,6 +1,6 @@
 // Deal, hand and trick flow, score and match.
 #include "game/Form1.h"
-#include "game/rules/Cartas.h"
+#include "motor/Cartas.h"
 #include "platform/CardPictures.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"

@@ -1,8 +1,8 @@
 #include "net/AsientoCuatro.h"
 
-#include "calls/rules/Reglas.h"
+#include "motor/Reglas.h"
 #include "game/Form1.h"
-#include "game/rules/Cartas.h"
+#include "motor/Cartas.h"
 #include "net/Dea4.h"
 #include "net/Enlace.h"
 #include "net/rules/Protocolo.h"

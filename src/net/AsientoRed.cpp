@@ -1,6 +1,6 @@
 #include "net/AsientoRed.h"
 
-#include "calls/rules/Reglas.h"
+#include "motor/Reglas.h"
 #include "game/Form1.h"
 #include "net/ClienteCuatro.h"
 #include "net/Enlace.h"

@@ -1,6 +1,6 @@
 // The two-player network game: the calls sung and answered on both tables,
 // the envido settled by its caller, the flor and going to the deck.
-#include "calls/rules/Reglas.h"
+#include "motor/Reglas.h"
 #include "game/Form1.h"
 #include "net/AsientoRed.h"
 #include "net/Enlace.h"

@@ -1,6 +1,6 @@
 #include "net/rules/Baza.h"
 
-#include "game/rules/Cartas.h"
+#include "motor/Cartas.h"
 
 namespace red {
 

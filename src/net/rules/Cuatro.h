@@ -3,7 +3,7 @@
 // host's: 0 the host, 1 his right-hand opponent, 2 his partner, 3 his
 // left-hand opponent; play goes from seat s to seat s + 1. Seats 0 and 2 are
 // the host's pair ("M" on the host's table), 1 and 3 the other ("H").
-#include "calls/rules/Reglas.h"
+#include "motor/Reglas.h"
 
 #include <array>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "net/rules/ManoCuatro.h"
 
-#include "calls/rules/Reglas.h"
-#include "game/rules/Cartas.h"
+#include "motor/Reglas.h"
+#include "motor/Cartas.h"
 
 namespace cuatro {
 

@@ -1,4 +1,4 @@
-#include "calls/rules/Reglas.h"
+#include "motor/Reglas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Rules of the calls as plain functions: envido and flor points, the enable
 // mask of the call panel, the machine's thresholds, the points at stake.
-#include "game/rules/Cartas.h"
+#include "motor/Cartas.h"
 
 #include <array>
 #include <string>

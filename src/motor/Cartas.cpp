@@ -1,4 +1,4 @@
-#include "game/rules/Cartas.h"
+#include "motor/Cartas.h"
 
 namespace reglas {
 

@@ -1,4 +1,4 @@
-#include "game/rules/Cartas.h"
+#include "motor/Cartas.h"
 
 #include <gtest/gtest.h>
 #include <map>

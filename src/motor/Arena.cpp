@@ -1,0 +1,93 @@
+#include "motor/Arena.h"
+
+#include <cmath>
+#include <deque>
+
+namespace motor {
+
+Movida JugadorAzar::elegir(const Partida& p, int asiento)
+{
+    const auto v = p.legales(asiento);
+    return v[std::uniform_int_distribution<std::size_t>(0, v.size() - 1)(gen_)];
+}
+
+bool nivelConocido(const std::string& nivel) { return nivel == "azar"; }
+
+std::unique_ptr<Jugador> crearJugador(const std::string& nivel, std::uint32_t semilla)
+{
+    if (nivel == "azar")
+        return std::make_unique<JugadorAzar>(semilla);
+    return nullptr;
+}
+
+Azar azarDeReparto(std::uint32_t semilla)
+{
+    auto gen = std::make_shared<std::mt19937>(semilla);
+    return [gen] { return std::uniform_int_distribution<int>(0, 39)(*gen); };
+}
+
+ResultadoPartido jugarPartido(const Opciones& o, std::uint32_t semilla, Jugador& a, Jugador& b, int asientoA)
+{
+    // Continuations run from this loop, not inside the step that made them.
+    std::deque<std::function<void()>> pendientes;
+    Partida p(o, azarDeReparto(semilla), [&](double, std::function<void()> f) { pendientes.push_back(std::move(f)); });
+    p.empezar();
+    ResultadoPartido r;
+    while (!p.estado().terminado) {
+        if (!pendientes.empty()) {
+            auto f = std::move(pendientes.front());
+            pendientes.pop_front();
+            f();
+            continue;
+        }
+        const int s = p.aQuienLeToca();
+        if (s < 0)
+            break;  // nobody to act and nothing pending: cannot happen in a sound engine
+        Jugador& j = s == asientoA ? a : b;
+        if (!p.mover(s, j.elegir(p, s)))
+            break;
+        ++r.movidas;
+    }
+    r.ganador = p.estado().ganador;
+    r.manos = p.estado().numeroMano;
+    return r;
+}
+
+std::pair<double, double> wilson(int k, int n)
+{
+    if (n <= 0)
+        return {0.0, 1.0};
+    const double z = 1.959963984540054;
+    const double ph = static_cast<double>(k) / n;
+    const double d = 1 + z * z / n;
+    const double centro = (ph + z * z / (2.0 * n)) / d;
+    const double margen = z * std::sqrt(ph * (1 - ph) / n + z * z / (4.0 * n * n)) / d;
+    return {std::max(0.0, centro - margen), std::min(1.0, centro + margen)};
+}
+
+Resultado jugar(const Config& c, const std::function<void(int)>& progreso)
+{
+    Resultado r;
+    long manos = 0;
+    for (int i = 0; i < c.partidos; ++i) {
+        const std::uint32_t semilla = c.semilla * 1000003u + static_cast<std::uint32_t>(i);
+        auto a = crearJugador(c.nivelA, semilla * 2 + 1);
+        auto b = crearJugador(c.nivelB, semilla * 2 + 2);
+        Opciones o;
+        o.variante = i / 4 % 2 == 0 ? 1 : 2;
+        o.conFlor = i / 8 % 2 == 0;
+        o.empieza = i / 2 % 2;
+        const int asientoA = i % 2;
+        const ResultadoPartido p = jugarPartido(o, semilla, *a, *b, asientoA);
+        r.ganadosA += p.ganador == asientoA;
+        manos += p.manos;
+        ++r.partidos;
+        if (progreso)
+            progreso(r.partidos);
+    }
+    std::tie(r.bajo, r.alto) = wilson(r.ganadosA, r.partidos);
+    r.manosPorPartido = r.partidos > 0 ? static_cast<double>(manos) / r.partidos : 0.0;
+    return r;
+}
+
+}  // namespace motor

@@ -1,0 +1,66 @@
+#pragma once
+// Seeded matches between computer players, headless: how strong a level is
+// against another, and how fast the engine plays.
+#include "motor/Partida.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+
+namespace motor {
+
+// A computer player: given the match and its seat, one of the legal moves.
+class Jugador {
+public:
+    virtual ~Jugador() = default;
+    virtual Movida elegir(const Partida& p, int asiento) = 0;
+};
+
+// Any legal move, calls and answers included, with equal chance: the floor
+// every level must beat.
+class JugadorAzar : public Jugador {
+public:
+    explicit JugadorAzar(std::uint32_t semilla) : gen_(semilla) {}
+    Movida elegir(const Partida& p, int asiento) override;
+
+private:
+    std::mt19937 gen_;
+};
+
+// A player of a level by its name ("azar"); empty for a name it does not know.
+std::unique_ptr<Jugador> crearJugador(const std::string& nivel, std::uint32_t semilla);
+bool nivelConocido(const std::string& nivel);
+
+// The deal's chance for one match.
+Azar azarDeReparto(std::uint32_t semilla);
+
+struct ResultadoPartido {
+    int ganador = -1;  // the seat at 30
+    int manos = 0;
+    int movidas = 0;
+};
+// One whole match, pauses at zero. Side A sits at seat asientoA.
+ResultadoPartido jugarPartido(const Opciones& o, std::uint32_t semilla, Jugador& a, Jugador& b, int asientoA);
+
+struct Config {
+    int partidos = 100;
+    std::uint32_t semilla = 1;
+    std::string nivelA = "azar", nivelB = "azar";
+};
+struct Resultado {
+    int partidos = 0;
+    int ganadosA = 0;
+    double bajo = 0, alto = 0;  // 95 % Wilson interval of A's share
+    double manosPorPartido = 0;
+};
+// Plays the matches: sides swap seats, mano, deck and flor from one match to
+// the next. progreso, when given, hears after each match.
+Resultado jugar(const Config& c, const std::function<void(int hechos)>& progreso = {});
+
+// The 95 % Wilson score interval of k successes in n.
+std::pair<double, double> wilson(int k, int n);
+
+}  // namespace motor

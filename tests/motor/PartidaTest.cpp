@@ -1,0 +1,353 @@
+// The match engine on its own: no window, no event loop, no Qt.
+#include "motor/Arena.h"
+#include "motor/Partida.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+using namespace motor;
+
+namespace {
+
+int indice(const std::string& codigo)
+{
+    for (int i = 0; i < 40; ++i)
+        if (reglas::mazo()[i] == codigo)
+            return i;
+    return -1;
+}
+
+// What the observers heard, one line per event.
+struct Registro : Observador {
+    std::vector<std::string> v;
+    void cartaJugada(int a, int b, int c) override { v.push_back("carta " + std::to_string(a) + " " + std::to_string(b) + " " + reglas::mazo()[c]); }
+    void dicho(int a, const std::string& t, int) override { v.push_back("dice " + std::to_string(a) + " " + t); }
+    void puntos(int a, int t) override { v.push_back("puntos " + std::to_string(a) + " " + std::to_string(t)); }
+    void finDeMano(int g) override { v.push_back("fin de mano " + std::to_string(g)); }
+    void finDePartido(int g) override { v.push_back("fin de partido " + std::to_string(g)); }
+    void turno(int a, const std::string& p) override { v.push_back("turno " + std::to_string(a) + " " + p); }
+};
+
+// A match whose pauses wait until the test runs them, with known hands.
+struct Mesa {
+    explicit Mesa(int empieza = 0)
+        : p(Opciones{1, false, empieza}, azarDeReparto(7), [this](double, std::function<void()> f) { pausas.push_back(std::move(f)); })
+    {
+        p.empezar();
+    }
+    // Replaces both hands of the hand under way (seat 0's, seat 1's).
+    void cartas(const std::array<std::string, 3>& h, const std::array<std::string, 3>& m)
+    {
+        Estado e = p.estado();
+        for (int i = 0; i < 3; ++i) {
+            e.cartas[0][i] = indice(h[i]);
+            e.cartas[1][i] = indice(m[i]);
+        }
+        contarTantos(e);
+        p = Partida(e, azarDeReparto(8), [this](double, std::function<void()> f) { pausas.push_back(std::move(f)); });
+        p.observar(&r);
+    }
+    bool seguir()
+    {
+        if (pausas.empty())
+            return false;
+        auto f = std::move(pausas.front());
+        pausas.pop_front();
+        f();
+        return true;
+    }
+    bool carta(int s, int i) { return p.mover(s, {Accion::Carta, i}); }
+    bool dice(int s, Accion a) { return p.mover(s, {a}); }
+    std::deque<std::function<void()>> pausas;
+    Partida p;
+    Registro r;
+};
+
+}  // namespace
+
+TEST(MotorReparto, SigueLosSorteosDeSiempre)
+{
+    // The first three cards drawn go to the seat opposite, as they always did.
+    std::vector<int> sorteos{5, 5, 9, 12, 0, 39, 3};
+    std::size_t k = 0;
+    Partida p(Opciones{}, [&] { return sorteos[k++]; });
+    p.empezar();
+    EXPECT_EQ(p.estado().cartas[1], (std::array<int, 3>{5, 9, 12}));
+    EXPECT_EQ(p.estado().cartas[0], (std::array<int, 3>{0, 39, 3}));
+    // The 22-card variant draws again over the cards it leaves out.
+    std::array<bool, 40> usada{};
+    k = 0;
+    sorteos = {4, 5, 6, 0, 1, 2, 3, 7, 8, 9, 10, 11};
+    Opciones o;
+    o.variante = 2;
+    Partida q(o, [&] { return sorteos[k++]; });
+    q.empezar();
+    k = 0;
+    const auto esperado = reglas::repartirIndices(2, usada, [&] { return sorteos[k++]; });
+    EXPECT_EQ(q.estado().cartas[1], (std::array<int, 3>{esperado[0], esperado[1], esperado[2]}));
+    EXPECT_EQ(q.estado().cartas[0], (std::array<int, 3>{esperado[3], esperado[4], esperado[5]}));
+}
+
+TEST(MotorMovidas, LoQueNoVaSeRechazaSinCambiarNada)
+{
+    Mesa m(0);
+    m.cartas({"4C", "5C", "6C"}, {"1E", "1B", "7E"});
+    const Estado antes = m.p.estado();
+    EXPECT_FALSE(m.carta(1, 0)) << "not his turn";
+    EXPECT_FALSE(m.carta(0, 3));
+    EXPECT_FALSE(m.dice(0, Accion::Quiero)) << "nothing was asked";
+    EXPECT_FALSE(m.dice(0, Accion::Retruco)) << "no truco yet";
+    EXPECT_FALSE(m.p.mover(7, {Accion::Carta, 0}));
+    EXPECT_EQ(m.p.estado(), antes);
+    ASSERT_TRUE(m.carta(0, 0));
+    EXPECT_FALSE(m.carta(0, 1)) << "the turn passed";
+    ASSERT_TRUE(m.dice(1, Accion::Truco));
+    EXPECT_FALSE(m.carta(1, 0)) << "a truco waits for its answer";
+    EXPECT_FALSE(m.dice(1, Accion::Quiero)) << "the singer does not answer himself";
+    EXPECT_EQ(m.p.aQuienLeToca(), 0);
+}
+
+TEST(MotorBazas, GanaQuienGanaDosYElManoDesempataLaParda)
+{
+    Mesa m(0);
+    m.cartas({"4C", "7O", "3C"}, {"4B", "5E", "6E"});
+    ASSERT_TRUE(m.carta(0, 0));  // 4C against 4B: parda
+    ASSERT_TRUE(m.carta(1, 0));
+    EXPECT_EQ(m.p.estado().bazas[0], reglas::Parda);
+    EXPECT_EQ(m.p.aQuienLeToca(), 0) << "after a parda the mano leads";
+    ASSERT_TRUE(m.carta(0, 1));  // 7O beats 5E: the hand is his
+    ASSERT_TRUE(m.carta(1, 1));
+    EXPECT_TRUE(m.p.estado().manoTerminada);
+    EXPECT_EQ(m.p.estado().puntos, (std::array<int, 2>{1, 0}));
+    // Nobody moves during the pause; then the next hand has the other mano.
+    EXPECT_EQ(m.p.aQuienLeToca(), -1);
+    ASSERT_TRUE(m.seguir());
+    EXPECT_EQ(m.p.estado().mano, 1);
+    EXPECT_EQ(m.p.aQuienLeToca(), 1);
+}
+
+TEST(MotorTruco, CadaEscalonValeLoSuyoYElQueQuisoSube)
+{
+    Mesa m(0);
+    m.cartas({"1E", "1B", "7E"}, {"4C", "5C", "6C"});
+    ASSERT_TRUE(m.dice(0, Accion::Truco));
+    ASSERT_TRUE(m.dice(1, Accion::Quiero));
+    // Only who accepted may raise; the singer plays on.
+    EXPECT_FALSE(m.dice(0, Accion::Retruco));
+    ASSERT_TRUE(m.carta(0, 0));
+    ASSERT_TRUE(m.dice(1, Accion::Retruco));
+    ASSERT_TRUE(m.dice(0, Accion::Vale4)) << "raising answers the retruco";
+    EXPECT_EQ(m.p.estado().truco.querido, 2);
+    ASSERT_TRUE(m.dice(1, Accion::Quiero));
+    ASSERT_TRUE(m.carta(1, 0));
+    ASSERT_TRUE(m.carta(0, 1));
+    ASSERT_TRUE(m.carta(1, 1));
+    EXPECT_EQ(m.p.estado().puntos, (std::array<int, 2>{4, 0}));
+    const std::vector<std::string> dichos{"dice 0 Truco", "dice 1 Quiero", "dice 1 Quiero retruco", "dice 0 Quiero vale 4", "dice 1 Quiero"};
+    std::vector<std::string> oidos;
+    for (const auto& l : m.r.v)
+        if (l.rfind("dice", 0) == 0 && l != "dice -1 ")
+            oidos.push_back(l);
+    EXPECT_EQ(oidos, dichos);
+}
+
+TEST(MotorTruco, NoQuieroDaLoDelEscalonAnteriorYTerminaLaMano)
+{
+    for (int nivel = 1; nivel <= 3; ++nivel) {
+        Mesa m(0);
+        m.cartas({"1E", "1B", "7E"}, {"4C", "5C", "6C"});
+        ASSERT_TRUE(m.dice(0, Accion::Truco));
+        int canta = 0;
+        for (int n = 2; n <= nivel; ++n) {
+            canta = otro(canta);
+            ASSERT_TRUE(m.dice(canta, n == 2 ? Accion::Retruco : Accion::Vale4)) << n;
+        }
+        ASSERT_TRUE(m.dice(otro(canta), Accion::NoQuiero));
+        EXPECT_TRUE(m.p.estado().manoTerminada);
+        EXPECT_EQ(m.p.estado().puntos[canta], nivel) << nivel;
+        EXPECT_EQ(m.p.estado().puntos[otro(canta)], 0);
+    }
+}
+
+TEST(MotorMazo, IrseAntesDeQueElOtroJueguePagaDos)
+{
+    Mesa m(0);
+    m.cartas({"1E", "1B", "7E"}, {"4C", "5C", "6C"});
+    ASSERT_TRUE(m.dice(0, Accion::AlMazo));
+    EXPECT_EQ(m.p.estado().puntos, (std::array<int, 2>{0, 2}));
+    ASSERT_TRUE(m.seguir());
+    // Seat 1 is mano now; it plays, then seat 0 goes: one point.
+    m.cartas({"1E", "1B", "7E"}, {"4C", "5C", "6C"});
+    ASSERT_TRUE(m.carta(1, 0));
+    ASSERT_TRUE(m.dice(0, Accion::AlMazo));
+    EXPECT_EQ(m.p.estado().puntos, (std::array<int, 2>{0, 3}));
+}
+
+TEST(MotorPartido, TerminaEnTreintaYNadieMueveDespues)
+{
+    Mesa m(0);
+    Estado e = m.p.estado();
+    e.puntos = {29, 12};
+    m.p = Partida(e, azarDeReparto(3), [&](double, std::function<void()> f) { m.pausas.push_back(std::move(f)); });
+    m.p.observar(&m.r);
+    ASSERT_TRUE(m.dice(0, Accion::Truco));
+    ASSERT_TRUE(m.dice(1, Accion::NoQuiero));
+    EXPECT_TRUE(m.p.estado().terminado);
+    EXPECT_EQ(m.p.estado().ganador, 0);
+    EXPECT_EQ(m.p.estado().puntos[0], 30);
+    EXPECT_TRUE(m.pausas.empty()) << "no hand is dealt after the match";
+    EXPECT_EQ(m.r.v.back(), "fin de partido 0");
+    EXPECT_EQ(m.p.aQuienLeToca(), -1);
+    EXPECT_TRUE(m.p.legales(0).empty() && m.p.legales(1).empty());
+}
+
+TEST(MotorPartido, MilPartidosAlAzarSinVentanasTerminanBien)
+{
+    JugadorAzar a(1), b(2);
+    for (std::uint32_t s = 1; s <= 1000; ++s) {
+        Opciones o{1 + static_cast<int>(s % 2), s % 3 == 0, static_cast<int>(s / 2 % 2)};
+        const ResultadoPartido r = jugarPartido(o, s, a, b, static_cast<int>(s % 2));
+        ASSERT_TRUE(r.ganador == 0 || r.ganador == 1) << s;
+        ASSERT_GT(r.manos, 0);
+    }
+}
+
+TEST(MotorPartido, UnaCopiaDelEstadoSigueIgualQueElOriginal)
+{
+    // A search copies the state at a decision and plays on from it.
+    std::mt19937 reparto(11), juego(12);
+    auto azar = [&reparto] { return std::uniform_int_distribution<int>(0, 39)(reparto); };
+    Partida p(Opciones{}, azar);
+    p.empezar();
+    auto elegir = [](Partida& x, std::mt19937& g) {
+        const int s = x.aQuienLeToca();
+        const auto v = x.legales(s);
+        return x.mover(s, v[std::uniform_int_distribution<std::size_t>(0, v.size() - 1)(g)]);
+    };
+    for (int i = 0; i < 40 && !p.estado().terminado; ++i)
+        ASSERT_TRUE(elegir(p, juego));
+    const Estado copia = p.estado();
+    std::mt19937 reparto2 = reparto, juego2 = juego;
+    while (!p.estado().terminado)
+        ASSERT_TRUE(elegir(p, juego));
+    Partida q(copia, [&reparto2] { return std::uniform_int_distribution<int>(0, 39)(reparto2); });
+    while (!q.estado().terminado)
+        ASSERT_TRUE(elegir(q, juego2));
+    EXPECT_EQ(q.estado(), p.estado());
+}
+
+TEST(Arena, LasMismasSemillasDanLoMismoYElIntervaloEsElDeWilson)
+{
+    Config c;
+    c.partidos = 200;
+    c.semilla = 5;
+    const Resultado r1 = jugar(c), r2 = jugar(c);
+    EXPECT_EQ(r1.ganadosA, r2.ganadosA);
+    EXPECT_EQ(r1.partidos, 200);
+    EXPECT_LE(r1.bajo, static_cast<double>(r1.ganadosA) / 200);
+    EXPECT_GE(r1.alto, static_cast<double>(r1.ganadosA) / 200);
+    c.semilla = 6;
+    EXPECT_NE(jugar(c).manosPorPartido, r1.manosPorPartido);
+    const auto [bajo, alto] = wilson(50, 100);
+    EXPECT_NEAR(bajo, 0.4038, 1e-4);
+    EXPECT_NEAR(alto, 0.5962, 1e-4);
+    EXPECT_EQ(wilson(0, 10).first, 0.0);
+    EXPECT_FALSE(crearJugador("desconocido", 1));
+}
+
+TEST(MotorEnvido, CadaCadenaValeLoQueSuma)
+{
+    struct Caso {
+        std::vector<Accion> cantos;
+        bool quiere;
+        int valor;  // to the winner of the points, or to the last singer when refused
+    };
+    // Seat 0 (mano) has 33, seat 1 has 7.
+    const std::vector<Caso> casos{
+        {{Accion::Envido}, true, 2},
+        {{Accion::Envido}, false, 1},
+        {{Accion::Envido, Accion::Envido}, true, 4},
+        {{Accion::Envido, Accion::Envido}, false, 2},
+        {{Accion::Envido, Accion::RealEnvido}, true, 5},
+        {{Accion::RealEnvido}, false, 1},
+        {{Accion::Envido, Accion::Envido, Accion::RealEnvido}, false, 4},
+        {{Accion::Envido, Accion::FaltaEnvido}, true, 30},
+    };
+    for (const Caso& c : casos) {
+        Mesa m(0);
+        m.cartas({"7E", "6E", "1C"}, {"4C", "7B", "12O"});
+        int s = 0;
+        for (Accion a : c.cantos) {
+            ASSERT_TRUE(m.dice(s, a)) << c.valor;
+            s = otro(s);
+        }
+        ASSERT_TRUE(m.dice(s, c.quiere ? Accion::Quiero : Accion::NoQuiero));
+        if (c.quiere) {
+            EXPECT_EQ(m.p.aQuienLeToca(), -1) << "the points are said, then a pause";
+            ASSERT_TRUE(m.seguir());
+            // The loser concedes before the points are paid; nothing else is his.
+            EXPECT_EQ(m.p.aQuienLeToca(), 1);
+            EXPECT_EQ(m.p.legales(1), (std::vector<Movida>{{Accion::SonBuenas}}));
+            EXPECT_EQ(m.p.estado().puntos[0], 0);
+            ASSERT_TRUE(m.dice(1, Accion::SonBuenas));
+            EXPECT_EQ(m.p.estado().puntos[0], c.valor);
+        } else {
+            EXPECT_EQ(m.p.estado().puntos[otro(s)], c.valor);
+        }
+        // The hand goes on where it was, and no second envido is sung.
+        if (!m.p.estado().terminado) {
+            EXPECT_EQ(m.p.aQuienLeToca(), 0);
+            EXPECT_FALSE(m.dice(0, Accion::Envido));
+            EXPECT_TRUE(m.carta(0, 0));
+        }
+    }
+}
+
+TEST(MotorEnvido, VaAntesDelTrucoYLosIgualesSonDelMano)
+{
+    Mesa m(1);  // seat 1 is mano
+    m.cartas({"7E", "6E", "1C"}, {"7B", "6B", "4C"});  // 33 each
+    ASSERT_TRUE(m.dice(1, Accion::Truco));
+    ASSERT_TRUE(m.dice(0, Accion::Envido)) << "the envido goes before the truco";
+    ASSERT_TRUE(m.dice(1, Accion::Quiero));
+    ASSERT_TRUE(m.seguir());
+    ASSERT_TRUE(m.dice(0, Accion::SonBuenas));
+    EXPECT_EQ(m.p.estado().puntos[1], 2);
+    // The truco still waits for seat 0's answer.
+    EXPECT_EQ(m.p.aQuienLeToca(), 0);
+    EXPECT_FALSE(m.dice(0, Accion::RealEnvido));
+    ASSERT_TRUE(m.dice(0, Accion::Quiero));
+    EXPECT_EQ(m.p.estado().truco.querido, 1);
+    EXPECT_EQ(m.p.aQuienLeToca(), 1);
+}
+
+TEST(MotorFlor, OlorDaTresContraflorSeisAlFinal)
+{
+    Opciones o{1, true, 0};
+    for (bool contraflor : {false, true}) {
+        std::deque<std::function<void()>> pausas;
+        Partida p(o, azarDeReparto(4), [&](double, std::function<void()> f) { pausas.push_back(std::move(f)); });
+        p.empezar();
+        Estado e = p.estado();
+        const std::array<std::string, 3> h{"1E", "2E", "3E"}, m{"5C", "6C", "7C"};
+        for (int i = 0; i < 3; ++i) {
+            e.cartas[0][i] = indice(h[i]);
+            e.cartas[1][i] = indice(m[i]);
+        }
+        contarTantos(e);
+        ASSERT_EQ(e.puntosFlor, (std::array<int, 2>{26, 38}));
+        p = Partida(e, azarDeReparto(4), [&](double, std::function<void()> f) { pausas.push_back(std::move(f)); });
+        ASSERT_TRUE(p.mover(0, {Accion::Envido}));
+        ASSERT_TRUE(p.mover(1, {Accion::Flor})) << "a flor answers the envido";
+        EXPECT_FALSE(p.mover(0, {Accion::Quiero}));
+        ASSERT_TRUE(p.mover(0, {contraflor ? Accion::Contraflor : Accion::Olor}));
+        EXPECT_EQ(p.estado().puntos[1], contraflor ? 0 : 3);
+        EXPECT_FALSE(p.mover(0, {Accion::Flor})) << "one flor per hand";
+        ASSERT_TRUE(p.mover(0, {Accion::AlMazo}));
+        // Going to the deck pays 2; the contraflor is settled with the hand.
+        EXPECT_EQ(p.estado().puntos[1], contraflor ? 2 + 6 : 3 + 2);
+    }
+}
