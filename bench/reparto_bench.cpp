@@ -1,6 +1,6 @@
 // Deals and envido points as plain functions.
-#include "calls/rules/Reglas.h"
-#include "game/rules/Cartas.h"
+#include "motor/Reglas.h"
+#include "motor/Cartas.h"
 
 #include <benchmark/benchmark.h>
 #include <random>
