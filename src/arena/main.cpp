@@ -13,7 +13,7 @@ int uso()
 {
     std::fprintf(stderr,
                  "uso: truco_arena --jugadores 2 --partidos N --semilla S --nivel-a L --nivel-b L [--json]\n"
-                 "niveles: azar\n");
+                 "niveles: normal, azar\n");
     return 2;
 }
 
@@ -74,6 +74,8 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "%d/%d partidos\n", hechos, c.partidos);
         }
     });
+    if (r.rechazadas > 0)
+        std::fprintf(stderr, "truco_arena: %d partidos cortados por una jugada rechazada\n", r.rechazadas);
     const double segundos = std::chrono::duration<double>(Reloj::now() - inicio).count();
     const double porSegundo = segundos > 0 ? r.partidos / segundos : 0.0;
     if (json) {
@@ -86,5 +88,5 @@ int main(int argc, char** argv)
                     c.nivelA.c_str(), r.ganadosA, r.partidos, c.nivelB.c_str(), 100.0 * r.ganadosA / r.partidos,
                     100.0 * r.bajo, 100.0 * r.alto, r.manosPorPartido, porSegundo);
     }
-    return 0;
+    return r.rechazadas > 0 ? 1 : 0;
 }

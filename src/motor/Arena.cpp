@@ -1,5 +1,7 @@
 #include "motor/Arena.h"
 
+#include "motor/Maquina.h"
+
 #include <cmath>
 #include <deque>
 
@@ -11,12 +13,18 @@ Movida JugadorAzar::elegir(const Partida& p, int asiento)
     return v[std::uniform_int_distribution<std::size_t>(0, v.size() - 1)(gen_)];
 }
 
-bool nivelConocido(const std::string& nivel) { return nivel == "azar"; }
+bool nivelConocido(const std::string& nivel) { return nivel == "azar" || nivel == "normal"; }
 
 std::unique_ptr<Jugador> crearJugador(const std::string& nivel, std::uint32_t semilla)
 {
     if (nivel == "azar")
         return std::make_unique<JugadorAzar>(semilla);
+    if (nivel == "normal") {
+        auto gen = std::make_shared<std::mt19937>(semilla);
+        FuenteMaquina f{[gen] { return std::uniform_real_distribution<double>(0.0, 1.0)(*gen); },
+                        [gen] { return std::uniform_int_distribution<int>(0, 59)(*gen); }};
+        return std::make_unique<JugadorNormal>(std::move(f));
+    }
     return nullptr;
 }
 
@@ -44,8 +52,10 @@ ResultadoPartido jugarPartido(const Opciones& o, std::uint32_t semilla, Jugador&
         if (s < 0)
             break;  // nobody to act and nothing pending: cannot happen in a sound engine
         Jugador& j = s == asientoA ? a : b;
-        if (!p.mover(s, j.elegir(p, s)))
+        if (!p.mover(s, j.elegir(p, s))) {
+            r.rechazada = true;
             break;
+        }
         ++r.movidas;
     }
     r.ganador = p.estado().ganador;
@@ -80,6 +90,7 @@ Resultado jugar(const Config& c, const std::function<void(int)>& progreso)
         const int asientoA = i % 2;
         const ResultadoPartido p = jugarPartido(o, semilla, *a, *b, asientoA);
         r.ganadosA += p.ganador == asientoA;
+        r.rechazadas += p.rechazada;
         manos += p.manos;
         ++r.partidos;
         if (progreso)

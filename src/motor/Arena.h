@@ -41,6 +41,7 @@ struct ResultadoPartido {
     int ganador = -1;  // the seat at 30
     int manos = 0;
     int movidas = 0;
+    bool rechazada = false;  // a player chose a move the engine refused
 };
 // One whole match, pauses at zero. Side A sits at seat asientoA.
 ResultadoPartido jugarPartido(const Opciones& o, std::uint32_t semilla, Jugador& a, Jugador& b, int asientoA);
@@ -55,6 +56,7 @@ struct Resultado {
     int ganadosA = 0;
     double bajo = 0, alto = 0;  // 95 % Wilson interval of A's share
     double manosPorPartido = 0;
+    int rechazadas = 0;  // matches cut short by a refused move
 };
 // Plays the matches: sides swap seats, mano, deck and flor from one match to
 // the next. progreso, when given, hears after each match.

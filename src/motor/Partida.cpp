@@ -322,6 +322,8 @@ void Partida::cantarTruco(int asiento, int nivel)
 {
     e_.truco.cantado = nivel;
     e_.truco.canto = asiento;
+    if (nivel == 1)
+        e_.truco.abrio = asiento;
     e_.pedido = {true, otro(asiento), nivel};
     avisar([&](Observador& o) { o.dicho(asiento, kNombreNivel[nivel], kSonidoNivel[nivel]); });
     anunciarTurno();

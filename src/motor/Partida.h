@@ -61,6 +61,7 @@ struct Escalera {
     int cantado = 0;   // 0 none, 1 truco, 2 retruco, 3 vale cuatro
     int querido = 0;   // the highest step accepted
     int canto = -1;    // the seat that sang the last step
+    int abrio = -1;    // the seat that sang the truco
     bool operator==(const Escalera&) const = default;
 };
 
