@@ -22,6 +22,8 @@ constexpr int kSonidoEnvido[3] = {6, 7, 14};  // envido, real envido, falta envi
 constexpr int kSonidoFlor = 10;
 constexpr int kSonidoOlor = 9;
 constexpr int kSonidoContraflor = 11;
+constexpr int kSonidoAtrevido = 13;
+constexpr double kPausaAtrevido = 0.8;
 constexpr int kPuntosFlor = 3;
 constexpr int kPuntosContraflor = 6;
 constexpr double kPausaEntreManos = 1.0;
@@ -325,7 +327,7 @@ void Partida::cantarTruco(int asiento, int nivel)
     if (nivel == 1)
         e_.truco.abrio = asiento;
     e_.pedido = {true, otro(asiento), nivel};
-    avisar([&](Observador& o) { o.dicho(asiento, kNombreNivel[nivel], kSonidoNivel[nivel]); });
+    decir(asiento, kNombreNivel[nivel], kSonidoNivel[nivel]);
     anunciarTurno();
 }
 
@@ -334,14 +336,14 @@ void Partida::responderTruco(int asiento, bool quiero)
     const int nivel = e_.pedido.nivel;
     e_.pedido = {};
     if (!quiero) {
-        avisar([&](Observador& o) { o.dicho(asiento, "No Quiero", kSonidoNoQuiero); });
+        decir(asiento, "No Quiero", kSonidoNoQuiero);
         // Refused: the singer scores what the hand was worth before the step.
         DarPuntos(otro(asiento), nivel);
         terminarMano(otro(asiento), true);
         return;
     }
     e_.truco.querido = nivel;
-    avisar([&](Observador& o) { o.dicho(asiento, "Quiero", kSonidoQuiero); });
+    decir(asiento, "Quiero", kSonidoQuiero);
     anunciarTurno();
 }
 
@@ -353,7 +355,7 @@ void Partida::alMazo(int asiento)
     const int p = reglas::puntosAlMazo(esc, envidoEnEspera, e_.jugadasN[otro(asiento)]);
     e_.pedido = {};
     e_.pedidoEnvido = {};
-    avisar([&](Observador& o) { o.dicho(asiento, "Me voy al mazo", -1); });
+    decir(asiento, "Me voy al mazo");
     DarPuntos(otro(asiento), p);
     terminarMano(otro(asiento), true);
 }
@@ -379,7 +381,7 @@ void Partida::terminarMano(int ganador, bool sinPuntos)
     e_.pedidoEnvido = {};
     e_.pedidoFlor = {};
     e_.concesion = {};
-    avisar([&](Observador& o) { o.dicho(-1, std::string(), kSonidoFinDeMano); });
+    avisar([&](Observador& o) { o.sonido(-1, kSonidoFinDeMano, 0); });
     if (!sinPuntos)
         DarPuntos(ganador, reglas::valorMano(apuestas(e_.truco), ganador == kM));
     if (e_.flor.contraflor)
@@ -400,8 +402,15 @@ void Partida::cantarEnvido(int asiento, Accion canto)
     }
     e_.envido.cadena[e_.envido.n++] = canto;
     e_.pedidoEnvido = {true, otro(asiento), e_.envido.n};
-    avisar([&](Observador& o) { o.dicho(asiento, nombreEnvido(canto), sonidoEnvido(canto)); });
+    decir(asiento, nombreEnvido(canto), sonidoEnvido(canto));
     anunciarTurno();
+}
+
+void Partida::decir(int asiento, const std::string& texto, int sonido, int numero)
+{
+    avisar([&](Observador& o) { o.habla(asiento, texto); });
+    if (sonido >= 0)
+        avisar([&](Observador& o) { o.sonido(asiento, sonido, numero); });
 }
 
 void Partida::responderEnvido(int asiento, bool quiero)
@@ -409,7 +418,7 @@ void Partida::responderEnvido(int asiento, bool quiero)
     e_.pedidoEnvido = {};
     const int canto = otro(asiento);
     if (!quiero) {
-        avisar([&](Observador& o) { o.dicho(asiento, "No Quiero", kSonidoNoQuiero); });
+        decir(asiento, "No Quiero", kSonidoNoQuiero);
         e_.envido.resuelto = true;
         DarPuntos(canto, valorRechazo(e_.envido));
         if (!e_.terminado)
@@ -418,41 +427,114 @@ void Partida::responderEnvido(int asiento, bool quiero)
             terminarMano(canto, true);
         return;
     }
-    avisar([&](Observador& o) { o.dicho(asiento, "Quiero", kSonidoQuiero); });
-    // The mano says his points first; equal points are the mano's.
-    const int mano = e_.mano, pie = otro(mano);
-    const bool ganaPie = e_.tantos[pie] > e_.tantos[mano];
-    avisar([&](Observador& o) { o.dicho(mano, std::to_string(e_.tantos[mano]), kSonidoTantos); });
-    if (ganaPie)
-        avisar([&](Observador& o) { o.dicho(pie, std::to_string(e_.tantos[pie]) + " Son mejores", kSonidoTantos); });
-    const int gana = ganaPie ? pie : mano;
-    e_.concesion = {otro(gana), gana, valorEnvite(e_.envido, e_.envido.n)};
-    despues(kPausaTantos, [this] { anunciarTurno(); });
+    const int valor = valorEnvite(e_.envido, e_.envido.n);
+    // Who says his points first, and in which words, goes by who opened the
+    // envido: the side opposite the table's player, or the player himself.
+    if (e_.envido.abrio == kM) {
+        if (asiento != kM)
+            decir(asiento, "Quiero", kSonidoQuiero);
+        compararCantoMaquina(valor, asiento == kM);
+    } else if (asiento == kM) {
+        decir(asiento, "Quiero", kSonidoQuiero);
+        compararCantoHumano(valor);
+    } else {
+        decir(asiento, "Quiero", kSonidoQuiero);
+        compararCantoMaquina(valor, false);
+    }
+}
+
+// The side opposite opened (or accepted a raise of its own envido): it says
+// its points first, and the player concedes unless he has more.
+void Partida::compararCantoMaquina(int valor, bool diceQuiero)
+{
+    const int h = e_.tantos[otro(kM)], m = e_.tantos[kM];
+    decir(kM, (diceQuiero ? "Quiero, " : "") + std::to_string(m), kSonidoTantos, m);
+    const bool ganaH = h > m || (h == m && e_.mano != kM);
+    if (ganaH) {
+        decir(otro(kM), "Yo tengo... " + std::to_string(h));
+        despues(kPausaTantos, [this, valor] { pedirSonBuenas(kM, otro(kM), valor); });
+    } else {
+        pedirSonBuenas(otro(kM), kM, valor);
+    }
+}
+
+// The player sang and the side opposite accepted.
+void Partida::compararCantoHumano(int valor)
+{
+    const int h = e_.tantos[otro(kM)], m = e_.tantos[kM];
+    if (e_.mano == kM) {
+        decir(kM, "Quiero," + std::to_string(m), kSonidoTantos, m);
+        if (h <= m) {
+            pedirSonBuenas(otro(kM), kM, valor);
+            return;
+        }
+        despues(kPausaTantos, [this, h, valor] {
+            decir(otro(kM), "Yo tengo..." + std::to_string(h));
+            pagarEnvido(otro(kM), valor);
+        });
+        return;
+    }
+    despues(kPausaTantos, [this, h, m, valor] {
+        decir(otro(kM), "Yo tengo..." + std::to_string(h));
+        if (h < m) {
+            decir(kM, std::to_string(m) + " Son mejores", kSonidoTantos, m);
+            pagarEnvido(kM, valor);
+        } else {
+            decir(kM, "Son Buenas", kSonidoSonBuenas);
+            pagarEnvido(otro(kM), valor);
+        }
+    });
+}
+
+void Partida::pedirSonBuenas(int cede, int gana, int valor)
+{
+    e_.concesion = {cede, gana, valor};
+    anunciarTurno();
 }
 
 void Partida::sonBuenas(int asiento)
 {
     const Concesion c = e_.concesion;
     e_.concesion = {};
+    decir(asiento, "Son Buenas", kSonidoSonBuenas);
+    pagarEnvido(c.gana, c.valor);
+}
+
+// A falta envido (valor 0) is worth what the loser lacks to 30.
+void Partida::pagarEnvido(int gana, int valor)
+{
     e_.envido.resuelto = true;
-    avisar([&](Observador& o) { o.dicho(asiento, "Son Buenas", kSonidoSonBuenas); });
-    // A falta envido is worth what the loser lacks to 30.
-    DarPuntos(c.gana, c.valor > 0 ? c.valor : reglas::puntosFalta(e_.puntos[asiento]));
+    DarPuntos(gana, valor > 0 ? valor : reglas::puntosFalta(e_.puntos[otro(gana)]));
     if (e_.terminado)
-        terminarMano(c.gana, true);
+        terminarMano(gana, true);
     else
         anunciarTurno();
 }
 
 void Partida::cantarFlor(int asiento)
 {
+    const bool respondeEnvido = e_.pedidoEnvido.activo;
     // A flor answers an envido: the envido is not played.
     e_.pedidoEnvido = {};
     e_.envido.cantado = true;
     e_.flor.cantada = true;
     e_.flor.canto = asiento;
+    if (asiento == kM && respondeEnvido) {
+        // Over the player's envido the side opposite scores its flor at once.
+        decir(asiento, "Flor por atrevido", kSonidoAtrevido);
+        despues(kPausaAtrevido, [this, asiento] {
+            DarPuntos(asiento, kPuntosFlor);
+            if (e_.terminado)
+                terminarMano(asiento, true);
+            else
+                anunciarTurno();
+        });
+        return;
+    }
+    // The player's flor is heard at once; the opposite side's comes with
+    // its verse, which the table shows.
+    decir(asiento, "Flor", asiento == kM ? -1 : kSonidoFlor);
     e_.pedidoFlor = {true, otro(asiento), 1};
-    avisar([&](Observador& o) { o.dicho(asiento, "Flor", kSonidoFlor); });
     anunciarTurno();
 }
 
@@ -461,16 +543,25 @@ void Partida::responderFlor(int asiento, bool contraflor)
     e_.pedidoFlor = {};
     if (contraflor) {
         e_.flor.contraflor = true;
-        avisar([&](Observador& o) { o.dicho(asiento, "Contraflor", kSonidoContraflor); });
+        decir(asiento, "Contraflor", kSonidoContraflor);
         anunciarTurno();
         return;
     }
-    avisar([&](Observador& o) { o.dicho(asiento, "¡Hasta aquí llegó el olor!", kSonidoOlor); });
-    DarPuntos(otro(asiento), kPuntosFlor);
-    if (e_.terminado)
-        terminarMano(otro(asiento), true);
-    else
-        anunciarTurno();
+    const int canto = otro(asiento);
+    auto pagar = [this, canto] {
+        DarPuntos(canto, kPuntosFlor);
+        if (e_.terminado)
+            terminarMano(canto, true);
+        else
+            anunciarTurno();
+    };
+    if (asiento == kM) {
+        decir(asiento, "¡Hasta aquí llegó el olor!", kSonidoOlor);
+        despues(kPausaTantos, pagar);
+    } else {
+        decir(asiento, "¡Hasta aquí llegó el olor!");
+        pagar();
+    }
 }
 
 // Both sang flor: the better one takes six; equal ones are the mano's.

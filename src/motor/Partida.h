@@ -98,6 +98,8 @@ struct Concesion {
     bool operator==(const Concesion&) const = default;
 };
 
+
+
 struct Estado {
     Opciones opciones;
     std::array<int, kAsientos> puntos{};
@@ -144,8 +146,10 @@ public:
     virtual ~Observador() = default;
     virtual void repartida(const Estado&) {}
     virtual void cartaJugada(int /*asiento*/, int /*baza*/, int /*carta*/) {}
-    // What a seat says, and the sound of it (the table's sound codes).
-    virtual void dicho(int /*asiento*/, const std::string& /*texto*/, int /*sonido*/) {}
+    // What a seat says (its speech line), and a sound of the table's codes
+    // (numero: the points a "T" sound says); seat -1 is the table itself.
+    virtual void habla(int /*asiento*/, const std::string& /*texto*/) {}
+    virtual void sonido(int /*asiento*/, int /*codigo*/, int /*numero*/) {}
     virtual void baza(int /*t*/, int /*resultado*/) {}
     virtual void puntos(int /*asiento*/, int /*total*/) {}
     virtual void finDeMano(int /*ganador*/) {}
@@ -191,6 +195,11 @@ private:
     void cantarFlor(int asiento);
     void responderFlor(int asiento, bool contraflor);
     void sonBuenas(int asiento);
+    void decir(int asiento, const std::string& texto, int sonido = -1, int numero = 0);
+    void pagarEnvido(int gana, int valor);
+    void compararCantoMaquina(int valor, bool diceQuiero);
+    void compararCantoHumano(int valor);
+    void pedirSonBuenas(int cede, int gana, int valor);
     void ComparandoFlor();
     bool envidoPosible(int asiento) const;
     bool florPosible(int asiento) const;

@@ -22,7 +22,7 @@ inline int indice(const std::string& codigo)
 struct Registro : Observador {
     std::vector<std::string> v;
     void cartaJugada(int a, int b, int c) override { v.push_back("carta " + std::to_string(a) + " " + std::to_string(b) + " " + reglas::mazo()[c]); }
-    void dicho(int a, const std::string& t, int) override { v.push_back("dice " + std::to_string(a) + " " + t); }
+    void habla(int a, const std::string& t) override { v.push_back("dice " + std::to_string(a) + " " + t); }
     void puntos(int a, int t) override { v.push_back("puntos " + std::to_string(a) + " " + std::to_string(t)); }
     void finDeMano(int g) override { v.push_back("fin de mano " + std::to_string(g)); }
     void finDePartido(int g) override { v.push_back("fin de partido " + std::to_string(g)); }
@@ -31,8 +31,8 @@ struct Registro : Observador {
 
 // A match whose pauses wait until the test runs them, with known hands.
 struct Mesa {
-    explicit Mesa(int empieza = 0)
-        : p(Opciones{1, false, empieza}, azarDeReparto(7), [this](double, std::function<void()> f) { pausas.push_back(std::move(f)); })
+    explicit Mesa(int empieza = 0, bool conFlor = false)
+        : p(Opciones{1, conFlor, empieza}, azarDeReparto(7), [this](double, std::function<void()> f) { pausas.push_back(std::move(f)); })
     {
         p.empezar();
     }
@@ -56,6 +56,19 @@ struct Mesa {
         pausas.pop_front();
         f();
         return true;
+    }
+    // Runs the pauses and the concessions of envido points until someone
+    // must really choose.
+    void asentar()
+    {
+        for (int i = 0; i < 8; ++i) {
+            if (seguir())
+                continue;
+            const int s = p.aQuienLeToca();
+            if (s < 0 || p.legales(s) != std::vector<Movida>{{Accion::SonBuenas}})
+                return;
+            p.mover(s, {Accion::SonBuenas});
+        }
     }
     bool carta(int s, int i) { return p.mover(s, {Accion::Carta, i}); }
     bool dice(int s, Accion a) { return p.mover(s, {a}); }

@@ -229,13 +229,8 @@ TEST(MotorEnvido, CadaCadenaValeLoQueSuma)
         }
         ASSERT_TRUE(m.dice(s, c.quiere ? Accion::Quiero : Accion::NoQuiero));
         if (c.quiere) {
-            EXPECT_EQ(m.p.aQuienLeToca(), -1) << "the points are said, then a pause";
-            ASSERT_TRUE(m.seguir());
-            // The loser concedes before the points are paid; nothing else is his.
-            EXPECT_EQ(m.p.aQuienLeToca(), 1);
-            EXPECT_EQ(m.p.legales(1), (std::vector<Movida>{{Accion::SonBuenas}}));
-            EXPECT_EQ(m.p.estado().puntos[0], 0);
-            ASSERT_TRUE(m.dice(1, Accion::SonBuenas));
+            EXPECT_EQ(m.p.estado().puntos[0], 0) << "the points are said before they are paid";
+            m.asentar();
             EXPECT_EQ(m.p.estado().puntos[0], c.valor);
         } else {
             EXPECT_EQ(m.p.estado().puntos[otro(s)], c.valor);
@@ -256,7 +251,9 @@ TEST(MotorEnvido, VaAntesDelTrucoYLosIgualesSonDelMano)
     ASSERT_TRUE(m.dice(1, Accion::Truco));
     ASSERT_TRUE(m.dice(0, Accion::Envido)) << "the envido goes before the truco";
     ASSERT_TRUE(m.dice(1, Accion::Quiero));
-    ASSERT_TRUE(m.seguir());
+    // The loser concedes before the points are paid; nothing else is his.
+    EXPECT_EQ(m.p.legales(0), (std::vector<Movida>{{Accion::SonBuenas}}));
+    EXPECT_EQ(m.p.estado().puntos[1], 0);
     ASSERT_TRUE(m.dice(0, Accion::SonBuenas));
     EXPECT_EQ(m.p.estado().puntos[1], 2);
     // The truco still waits for seat 0's answer.
@@ -269,29 +266,32 @@ TEST(MotorEnvido, VaAntesDelTrucoYLosIgualesSonDelMano)
 
 TEST(MotorFlor, OlorDaTresContraflorSeisAlFinal)
 {
-    Opciones o{1, true, 0};
     for (bool contraflor : {false, true}) {
-        std::deque<std::function<void()>> pausas;
-        Partida p(o, azarDeReparto(4), [&](double, std::function<void()> f) { pausas.push_back(std::move(f)); });
-        p.empezar();
-        Estado e = p.estado();
-        const std::array<std::string, 3> h{"1E", "2E", "3E"}, m{"5C", "6C", "7C"};
-        for (int i = 0; i < 3; ++i) {
-            e.cartas[0][i] = indice(h[i]);
-            e.cartas[1][i] = indice(m[i]);
-        }
-        contarTantos(e);
-        ASSERT_EQ(e.puntosFlor, (std::array<int, 2>{26, 38}));
-        p = Partida(e, azarDeReparto(4), [&](double, std::function<void()> f) { pausas.push_back(std::move(f)); });
-        ASSERT_TRUE(p.mover(0, {Accion::Envido}));
-        ASSERT_TRUE(p.mover(1, {Accion::Flor})) << "a flor answers the envido";
-        EXPECT_FALSE(p.mover(0, {Accion::Quiero}));
-        ASSERT_TRUE(p.mover(0, {contraflor ? Accion::Contraflor : Accion::Olor}));
-        EXPECT_EQ(p.estado().puntos[1], contraflor ? 0 : 3);
-        EXPECT_FALSE(p.mover(0, {Accion::Flor})) << "one flor per hand";
-        ASSERT_TRUE(p.mover(0, {Accion::AlMazo}));
-        // Going to the deck pays 2; the contraflor is settled with the hand.
-        EXPECT_EQ(p.estado().puntos[1], contraflor ? 2 + 6 : 3 + 2);
+        Mesa m(1, true);
+        m.cartas({"1E", "2E", "3E"}, {"5C", "6C", "7C"});
+        ASSERT_EQ(m.p.estado().puntosFlor, (std::array<int, 2>{26, 38}));
+        ASSERT_TRUE(m.dice(1, Accion::Flor));
+        EXPECT_FALSE(m.dice(0, Accion::Quiero)) << "a flor is answered with olor or contraflor";
+        ASSERT_TRUE(m.dice(0, contraflor ? Accion::Contraflor : Accion::Olor));
+        EXPECT_EQ(m.p.estado().puntos[1], contraflor ? 0 : 3);
+        EXPECT_FALSE(m.dice(0, Accion::Flor)) << "one flor per hand";
+        ASSERT_TRUE(m.carta(1, 0));
+        ASSERT_TRUE(m.dice(0, Accion::AlMazo));
+        // Going to the deck pays 1 here; the contraflor is settled with the hand.
+        EXPECT_EQ(m.p.estado().puntos[1], contraflor ? 1 + 6 : 3 + 1);
     }
+}
+
+TEST(MotorFlor, LaFlorDelLadoOpuestoSobreUnEnvidoSumaTresEnSeguida)
+{
+    Mesa m(0, true);
+    m.cartas({"4C", "5B", "6O"}, {"5C", "6C", "7C"});
+    ASSERT_TRUE(m.dice(0, Accion::Envido));
+    ASSERT_TRUE(m.dice(1, Accion::Flor));
+    EXPECT_EQ(m.p.aQuienLeToca(), -1);
+    ASSERT_TRUE(m.seguir());
+    EXPECT_EQ(m.p.estado().puntos[1], 3);
+    EXPECT_EQ(m.p.aQuienLeToca(), 0) << "the hand goes on";
+    EXPECT_FALSE(m.dice(0, Accion::Envido));
 }
 
