@@ -1,6 +1,7 @@
 // What the players say: speech labels, voice files and the flor verses.
 #include "calls/FFlor.h"
 #include "motor/Reglas.h"
+#include "motor/Voces.h"
 #include "calls/AsientoMaquina.h"
 #include "game/Form1.h"
 #include "platform/Carpetas.h"
@@ -17,16 +18,14 @@ const char* const kVersos[4] = {
     "Pintor que pintó la luna, pintó la luna y el sol, pinto una mina en pelotas y en cada teta le puso una flor",
 };
 
-const char* const kSonidos[16] = {"quiero", "bleeb", "noquiero", "truco", "retruco", "vale4", "envido", "real",
-                                  "buenas", "olor", "flor", "cflor", "T", "Atrevido", "Falta", "Cosmicl"};
-
 }  // namespace
 
 QString archivoDeSonido(const QString& programFolder, int codigo, int numero, const QString& jugador)
 {
-    if (codigo < 0 || codigo > 15)
+    const char* nombre = motor::raizDeSonido(codigo);
+    if (!nombre)
         return QString();
-    QString raiz = QString::fromLatin1(kSonidos[codigo]);
+    QString raiz = QString::fromLatin1(nombre);
     if (codigo == 12)
         raiz += QString::number(numero);
     QString carpeta = buscarCarpeta(programFolder, QStringLiteral("Sonidos"));

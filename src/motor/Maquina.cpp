@@ -161,7 +161,9 @@ Movida JugadorNormal::jugar(const Estado& e, int yo)
         return carta(extrema(e, yo, false));
     }
     const int k = extrema(e, yo, false);
-    if (suyas == 3 && reglas::cantaEnTercera(e.valorJugada(el, 2), e.valor(yo, k))) {
+    // One call in the last trick, then the card, whatever the answer raised.
+    if (suyas == 3 && cantoEnTercera_ != e.numeroMano && reglas::cantaEnTercera(e.valorJugada(el, 2), e.valor(yo, k))) {
+        cantoEnTercera_ = e.numeroMano;
         if (tr.cantado == 0)
             return di(Accion::Truco);
         if (tr.abrio != yo && puedeSubir(2))

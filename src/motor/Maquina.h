@@ -30,6 +30,7 @@ private:
     Movida responderTruco(const Estado& e, int yo);
     Movida responderEnvido(const Estado& e, int yo);
     FuenteMaquina f_;
+    int cantoEnTercera_ = 0;  // the hand whose third trick it already sang in
 };
 
 }  // namespace motor

@@ -189,7 +189,9 @@ std::vector<Movida> Partida::legales(int asiento) const
         return v;
     const Escalera& t = e_.truco;
     if (e_.concesion.cede >= 0) {
+        // Going to the deck instead leaves the envido unpaid, as it always has.
         v.push_back({Accion::SonBuenas});
+        v.push_back({Accion::AlMazo});
         return v;
     }
     if (e_.pedidoFlor.activo) {
@@ -349,15 +351,23 @@ void Partida::responderTruco(int asiento, bool quiero)
 
 void Partida::alMazo(int asiento)
 {
-    const reglas::Apuestas a = apuestas(e_.truco);
+    // A step of the ladder answered first with an envido is not counted yet.
+    Escalera t = e_.truco;
+    if (e_.pedido.activo && e_.pedidoEnvido.activo)
+        t.cantado = e_.pedido.nivel - 1;
+    const reglas::Apuestas a = apuestas(t);
     const reglas::Escalera esc{a.trucoCantado, a.retrucoCantado, a.vale4Cantado, a.trucoQuerido, a.retrucoQuerido, a.vale4Querido};
     const bool envidoEnEspera = e_.pedidoEnvido.activo && e_.pedidoEnvido.responde == asiento;
     const int p = reglas::puntosAlMazo(esc, envidoEnEspera, e_.jugadasN[otro(asiento)]);
     e_.pedido = {};
     e_.pedidoEnvido = {};
+    e_.concesion = {};
     decir(asiento, "Me voy al mazo");
     DarPuntos(otro(asiento), p);
-    terminarMano(otro(asiento), true);
+    if (e_.terminado)
+        acabarPartido();
+    else
+        terminarMano(otro(asiento), true);
 }
 
 void Partida::DarPuntos(int asiento, int puntos)
@@ -424,7 +434,7 @@ void Partida::responderEnvido(int asiento, bool quiero)
         if (!e_.terminado)
             anunciarTurno();
         else
-            terminarMano(canto, true);
+            acabarPartido();
         return;
     }
     const int valor = valorEnvite(e_.envido, e_.envido.n);
@@ -506,7 +516,7 @@ void Partida::pagarEnvido(int gana, int valor)
     e_.envido.resuelto = true;
     DarPuntos(gana, valor > 0 ? valor : reglas::puntosFalta(e_.puntos[otro(gana)]));
     if (e_.terminado)
-        terminarMano(gana, true);
+        acabarPartido();
     else
         anunciarTurno();
 }
@@ -525,7 +535,7 @@ void Partida::cantarFlor(int asiento)
         despues(kPausaAtrevido, [this, asiento] {
             DarPuntos(asiento, kPuntosFlor);
             if (e_.terminado)
-                terminarMano(asiento, true);
+                acabarPartido();
             else
                 anunciarTurno();
         });
@@ -551,7 +561,7 @@ void Partida::responderFlor(int asiento, bool contraflor)
     auto pagar = [this, canto] {
         DarPuntos(canto, kPuntosFlor);
         if (e_.terminado)
-            terminarMano(canto, true);
+            acabarPartido();
         else
             anunciarTurno();
     };
@@ -570,6 +580,17 @@ void Partida::ComparandoFlor()
     e_.flor.contraflor = false;
     const int mano = e_.mano, pie = otro(mano);
     DarPuntos(e_.puntosFlor[pie] > e_.puntosFlor[mano] ? pie : mano, kPuntosContraflor);
+}
+
+// Points sung, not played, reached 30: the match ends where it stands.
+void Partida::acabarPartido()
+{
+    e_.manoTerminada = true;
+    e_.pedido = {};
+    e_.pedidoEnvido = {};
+    e_.pedidoFlor = {};
+    e_.concesion = {};
+    avisar([&](Observador& o) { o.finDePartido(e_.ganador); });
 }
 
 void Partida::siguienteMano()

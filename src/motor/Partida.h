@@ -206,6 +206,7 @@ private:
     void envidoLegales(int asiento, std::vector<Movida>& v) const;
     void DarPuntos(int asiento, int puntos);
     void terminarMano(int ganador, bool sinPuntos);
+    void acabarPartido();
     void siguienteMano();
     void anunciarTurno();
     void despues(double segundos, std::function<void()> f);

@@ -65,7 +65,7 @@ struct Mesa {
             if (seguir())
                 continue;
             const int s = p.aQuienLeToca();
-            if (s < 0 || p.legales(s) != std::vector<Movida>{{Accion::SonBuenas}})
+            if (s < 0 || p.legales(s).front() != Movida{Accion::SonBuenas})
                 return;
             p.mover(s, {Accion::SonBuenas});
         }

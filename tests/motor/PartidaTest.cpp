@@ -251,8 +251,8 @@ TEST(MotorEnvido, VaAntesDelTrucoYLosIgualesSonDelMano)
     ASSERT_TRUE(m.dice(1, Accion::Truco));
     ASSERT_TRUE(m.dice(0, Accion::Envido)) << "the envido goes before the truco";
     ASSERT_TRUE(m.dice(1, Accion::Quiero));
-    // The loser concedes before the points are paid; nothing else is his.
-    EXPECT_EQ(m.p.legales(0), (std::vector<Movida>{{Accion::SonBuenas}}));
+    // The loser concedes before the points are paid, or goes to the deck.
+    EXPECT_EQ(m.p.legales(0), (std::vector<Movida>{{Accion::SonBuenas}, {Accion::AlMazo}}));
     EXPECT_EQ(m.p.estado().puntos[1], 0);
     ASSERT_TRUE(m.dice(0, Accion::SonBuenas));
     EXPECT_EQ(m.p.estado().puntos[1], 2);
