@@ -5,6 +5,7 @@
 #include "motor/Maquina.h"
 #include "motor/Partida.h"
 #include "motor/Voces.h"
+#include "game/rules/Presentador.h"
 
 #include <gtest/gtest.h>
 
@@ -31,23 +32,12 @@ struct Reloj {
     }
 };
 
-std::string etiquetaCarta(int carta)
-{
-    const std::string& c = reglas::mazo()[carta];
-    return c + " (" + std::to_string(reglas::darValor(c)) + " )";
-}
-
-// The table of the game against the computer, as it shows a match: its
-// labels, title, sounds, boxes and the call panel's buttons.
-class VistaMesa : public Observador {
+// The table's window as trace lines: a label or the title only when it
+// changes, the sound files, the verse window and the winner's box.
+class PantallaDeTraza : public mesa::Pantalla {
 public:
-    VistaMesa(const Partida& p, std::vector<std::string>& l, Reloj& r, std::string nombre)
-        : p_(p), l_(l), r_(r), nombre_(std::move(nombre))
-    {
-        etiquetas_["PuntosH"] = etiquetas_["PuntosM"] = "0";
-    }
-
-    void poner(const std::string& nombre, const std::string& texto)
+    explicit PantallaDeTraza(std::vector<std::string>& l) : l_(l) { etiquetas_["PuntosH"] = etiquetas_["PuntosM"] = "0"; }
+    void etiqueta(const std::string& nombre, const std::string& texto) override
     {
         std::string& actual = etiquetas_[nombre];
         if (actual != texto) {
@@ -55,113 +45,27 @@ public:
             l_.push_back("L " + nombre + "=" + texto);
         }
     }
-    void titulo(const std::string& t)
+    void titulo(const std::string& t) override
     {
         if (t != titulo_) {
             titulo_ = t;
             l_.push_back("T " + t);
         }
     }
-    void sonar(int codigo, int numero)
+    void sonido(int codigo, int numero) override
     {
-        const char* raiz = raizDeSonido(codigo);
-        if (raiz)
+        if (const char* raiz = raizDeSonido(codigo))
             l_.push_back(std::string("S Sonidos/") + raiz + (codigo == 12 ? std::to_string(numero) : "") + ".wav");
     }
-
-    void repartida(const Estado& e) override
-    {
-        titulo("Naipex 2.0");
-        poner("LC", "");
-        poner("LH", "");
-        for (int t = 0; t < 3; ++t) {
-            poner("JM(" + std::to_string(t) + ")", "");
-            poner("JH(" + std::to_string(t) + ")", "");
-        }
-        flor_ = e.opciones.conFlor && e.puntosFlor[0] > 0;
-    }
-    void cartaJugada(int asiento, int baza, int carta) override
-    {
-        if (asiento == 0) {
-            poner("LC", "");
-            flor_ = false;
-        }
-        poner((asiento == 0 ? "JH(" : "JM(") + std::to_string(baza) + ")", etiquetaCarta(carta));
-    }
-    void habla(int asiento, const std::string& texto) override
-    {
-        if (asiento == 1 && (texto == "Flor" || texto == "Flor por atrevido") && !versoElegido_) {
-            r_.uniforme();  // the first verse of the run
-            versoElegido_ = true;
-        }
-        // His flor, or his answer to the other's, puts the flor button off.
-        if (asiento == 0 && (texto == "Flor" || texto == "Contraflor" || texto == "¡Hasta aquí llegó el olor!"))
-            flor_ = false;
-        poner(asiento == 0 ? "LH" : "LC", texto);
-        if (asiento == 1 && texto == "Flor") {
-            // The verse window sounds as it is made, then opens.
-            sonar(p_.estado().envido.n > 0 ? 13 : 10, 0);
-            l_.push_back("V FFlor");
-        }
-    }
-    void sonido(int, int codigo, int numero) override { sonar(codigo, numero); }
-    void puntos(int asiento, int total) override
-    {
-        poner(asiento == 0 ? "PuntosH" : "PuntosM", std::to_string(total));
-        if (total == reglas::kPartido) {
-            std::string ganador = asiento == 0 ? nombre_ : "Pc";
-            for (char& c : ganador)
-                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-            l_.push_back("B Naipex 2.0|Ganador del partido: " + ganador);
-        }
-    }
-    void finDeMano(int) override
-    {
-        flor_ = false;
-        if (!p_.estado().terminado)
-            titulo("Mezclando cartas...");
-    }
-
-    // The panel the player sees when the table waits for him.
-    std::string panel(bool respuesta) const
-    {
-        const Estado& e = p_.estado();
-        std::string m(8, '0');
-        auto on = [&](std::initializer_list<int> bs) {
-            for (int b : bs)
-                m[static_cast<std::size_t>(b)] = '1';
-        };
-        if (e.concesion.cede == 0) {
-            on({3});
-        } else if (e.pedidoEnvido.activo) {
-            on({1, 2, 3, 4, 6});
-        } else if (e.pedido.activo) {
-            on({1, 3});
-            if (e.pedido.nivel == 1)
-                on({5});
-            else if (e.pedido.nivel == 2)
-                on({7});
-        } else if (!respuesta) {
-            if (e.truco.cantado == 0)
-                on({0});
-            if (!e.envido.cantado && !e.flor.cantada && e.truco.querido == 0 && e.jugadasN[0] == 0)
-                on({2, 4, 6});
-        }
-        const bool flor = flor_ && e.concesion.cede != 0;
-        return m + (flor ? "1" : "0") + "1";
-    }
-    // The player pressed a call button: the flor button goes off with it.
-    void pulso() { flor_ = false; }
+    void mano(const std::array<int, 3>&) override {}
+    void jugada(int, int, int) override {}
+    void verso(int) override { l_.push_back("V FFlor"); }
+    void ganador(int asiento) override { l_.push_back(std::string("B Naipex 2.0|Ganador del partido: ") + (asiento == 0 ? "ANA" : "PC")); }
 
 private:
-    const Partida& p_;
     std::vector<std::string>& l_;
-    Reloj& r_;
-    std::string nombre_;
     std::map<std::string, std::string> etiquetas_;
     std::string titulo_ = "Naipex 2.0";
-    bool flor_ = false;
-    bool versoElegido_ = false;
 };
 
 // The scripted player of the table's tests: he presses at random what the
@@ -171,23 +75,17 @@ public:
     explicit Guion(unsigned semilla) : gen_(semilla) {}
 
     // One action: the line the table's trace writes, and the move.
-    std::pair<std::string, Movida> actuar(const Estado& e, VistaMesa& v, bool respuesta)
+    std::pair<std::string, Movida> actuar(const Estado& e, mesa::Presentador& v, bool respuesta)
     {
-        const std::string mascara = v.panel(respuesta);
+        const std::string mascara = v.panel();
         auto linea = [&](const std::string& que) {
             return std::string(respuesta ? "> responde " : "> juega ") + mascara + " H" + std::to_string(e.puntos[0]) + " M" +
                    std::to_string(e.puntos[1]) + " -> " + que;
         };
         auto boton = [&](int b) -> std::pair<std::string, Movida> {
-            static const Accion kBotones[8] = {Accion::Truco, Accion::Quiero, Accion::Envido, Accion::NoQuiero,
-                                               Accion::RealEnvido, Accion::Retruco, Accion::FaltaEnvido, Accion::Vale4};
+            const Movida m = v.movidaDelBoton(b);
             v.pulso();
-            if (b == 8)
-                return {linea("Flor"), {Accion::Flor}};
-            if (b == 9)
-                return {linea("AlMazo"), {Accion::AlMazo}};
-            const Accion a = b == 3 && e.concesion.cede == 0 ? Accion::SonBuenas : kBotones[b];
-            return {linea("bt(" + std::to_string(b) + ")"), {a}};
+            return {linea(b == 8 ? "Flor" : b == 9 ? "AlMazo" : "bt(" + std::to_string(b) + ")"), m};
         };
         if (respuesta) {
             std::vector<int> opciones;
@@ -241,13 +139,14 @@ std::vector<std::string> reproducir(const Caso& c)
     o.empieza = c.pcEmpieza ? 1 : 0;
     Partida p(o, [&reloj] { return reloj.entero(0, 39); },
               [&](double, std::function<void()> f) { pausas.push_back(std::move(f)); });
-    VistaMesa vista(p, l, reloj, "Ana");
+    PantallaDeTraza pantalla(l);
+    mesa::Presentador vista(p, pantalla, [&reloj] { return reloj.uniforme(); });
     p.observar(&vista);
     JugadorNormal pc(FuenteMaquina{[&reloj] { return reloj.uniforme(); }, [] { return 0; }});
     Guion humano(c.semilla * 7919u);
     const bool contraflor = c.semilla % 3 != 0;
     l.push_back("V f2");
-    vista.poner("NombreC", "Ana");
+    pantalla.etiqueta("NombreC", "Ana");
     p.empezar();
     for (int paso = 0; paso < 20000 && !p.estado().terminado; ++paso) {
         if (!pausas.empty()) {
@@ -270,8 +169,7 @@ std::vector<std::string> reproducir(const Caso& c)
             p.mover(0, {contraflor && e.puntosFlor[0] > 0 ? Accion::Contraflor : Accion::Olor});
             continue;
         }
-        const bool respuesta = e.concesion.cede == 0 || e.pedidoEnvido.activo || e.pedido.activo;
-        const auto [linea, movida] = humano.actuar(e, vista, respuesta);
+        const auto [linea, movida] = humano.actuar(e, vista, vista.esperaRespuesta());
         l.push_back(linea);
         p.mover(0, movida);
     }
