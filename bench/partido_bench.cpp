@@ -19,18 +19,19 @@ static void BM_RepartoEnLaMesa(benchmark::State& state)
 BENCHMARK(BM_RepartoEnLaMesa);
 
 // range(0): 0 the human only plays cards; 1 he also sings and answers at random.
+// One table, as a player who starts match after match.
 static void BM_Partido(benchmark::State& state)
 {
     const bool canta = state.range(0) != 0;
+    MesaDePrueba m(1);
     unsigned seed = 1;
     int manos = 0;
+    QObject::connect(&m.form, &Form1::manoRepartida, [&] { ++manos; });
     for (auto _ : state) {
-        MesaDePrueba m(seed);
         m.conFlor = seed % 2 == 0;
         m.espanola = seed % 4 >= 2;
         m.computadoraEmpieza = seed % 2;
         JugadorGuionado humano(m, seed * 31u, canta);
-        QObject::connect(&m.form, &Form1::manoRepartida, [&] { ++manos; });
         m.empezar();
         if (!humano.jugarPartido(20000))
             state.SkipWithError("a match did not end");

@@ -1,23 +1,195 @@
 #include "calls/AsientoMaquina.h"
 
+#include "calls/FFlor.h"
 #include "game/Form1.h"
+#include "platform/CardPictures.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "shell/Publicidad.h"
 
-// The machine's card is due: the first, second or third of the hand.
-void AsientoMaquina::juega()
+namespace {
+constexpr int kJugador = 0;
+constexpr int kPc = 1;
+// The computer takes a moment before its card of the first trick.
+constexpr double kPausaPrimeraCarta = 0.5;
+
+QString codigo(int carta) { return QString::fromStdString(reglas::mazo()[carta]); }
+}  // namespace
+
+AsientoMaquina::AsientoMaquina(Form1& f) : f_(f) {}
+
+AsientoMaquina::~AsientoMaquina()
 {
-    if (f_.JugadasMaquina == 0)
-        Primera_carta();
-    else if (f_.JugadasMaquina == 1)
-        Segunda_carta();
-    else
-        Tercera_carta();
+    if (verso_)
+        verso_->deleteLater();
 }
 
-void AsientoMaquina::jugarContraMaquina(int Index)
+void AsientoMaquina::empezar(const motor::Opciones& o)
 {
-    if (f_.PausaActiva || f_.ManoTerminada || !f_.PuedeCantar)
+    Services& s = f_.services();
+    // A match still under way is left with its pauses and its verse window.
+    if (verso_)
+        verso_->deleteLater();
+    contexto_ = std::make_unique<QObject>();
+    pcEnCamino_ = false;
+    QObject* contexto = contexto_.get();
+    partida_ = std::make_unique<motor::Partida>(
+        o, [&s] { return s.clock.uniformInt(0, 39); },
+        [this, &s, contexto](double segundos, std::function<void()> f) {
+            s.clock.despues(segundos, contexto, [this, f = std::move(f)] {
+                f();
+                seguir();
+            });
+        });
+    vista_ = std::make_unique<mesa::Presentador>(*partida_, *this, [&s] { return s.clock.uniform(); });
+    pc_ = std::make_unique<motor::JugadorNormal>(
+        motor::FuenteMaquina{[&s] { return s.clock.uniform(); }, [&s] { return s.clock.currentSecond(); }});
+    partida_->observar(vista_.get());
+    partida_->empezar();
+    seguir();
+}
+
+void AsientoMaquina::abandonar()
+{
+    if (verso_)
+        verso_->deleteLater();
+    contexto_.reset();
+    vista_.reset();
+    partida_.reset();
+    pcEnCamino_ = false;
+}
+
+bool AsientoMaquina::mover(const motor::Movida& m)
+{
+    if (!partida_ || !partida_->mover(kJugador, m))
+        return false;
+    seguir();
+    return true;
+}
+
+void AsientoMaquina::jugar(int Index)
+{
+    if (!esperaJugada() || Index < 0 || Index > 2 || !partida_->estado().enMano[kJugador][Index])
         return;
-    if (f_.JugadasMaquina > f_.JugadasHumano && f_.TurnoMaquina)
-        f_.TurnoMaquina = false;  // the machine already played to this trick
-    f_.CH_Click(Index);
+    mover({motor::Accion::Carta, Index});
+}
+
+void AsientoMaquina::cantar(int Index)
+{
+    if (!vista_ || Index < 0 || Index > 9)
+        return;
+    // Only what the panel offers does something.
+    if (vista_->panel()[static_cast<std::size_t>(Index)] != '1')
+        return;
+    const motor::Movida m = vista_->movidaDelBoton(Index);
+    vista_->pulso();
+    mover(m);
+}
+
+void AsientoMaquina::seguir()
+{
+    if (!partida_)
+        return;
+    const motor::Estado& e = partida_->estado();
+    f_.ManoTerminada = e.manoTerminada;
+    f_.PuedeCantar = !e.terminado;
+    f_.Botones(QString::fromStdString(vista_->panel()));
+    const bool sonBuenas = e.concesion.cede == kJugador;
+    f_.bt[3]->setText(sonBuenas ? QStringLiteral("Son Buenas") : QStringLiteral("No Quiero"));
+    f_.bt[3]->setAccessibleName(f_.bt[3]->text());
+    if (e.terminado)
+        return;
+    const int turno = partida_->aQuienLeToca();
+    if (turno == kPc && !pcEnCamino_) {
+        const bool primera = e.jugadasN[kPc] == 0 && !e.pedido.activo && !e.pedidoEnvido.activo && !e.pedidoFlor.activo
+                             && e.concesion.cede < 0;
+        if (!primera) {
+            // Answers and later cards come at once, as the player's move ends.
+            partida_->mover(kPc, pc_->elegir(*partida_, kPc));
+            seguir();
+            return;
+        }
+        pcEnCamino_ = true;
+        f_.services().clock.despues(kPausaPrimeraCarta, contexto_.get(), [this] {
+            pcEnCamino_ = false;
+            if (partida_->aQuienLeToca() == kPc)
+                partida_->mover(kPc, pc_->elegir(*partida_, kPc));
+            seguir();
+        });
+    } else if (turno == kJugador && (esperaRespuesta() || esperaJugada())) {
+        f_.ofrecerTurno(esperaRespuesta());
+    }
+}
+
+// ---- What the table shows ------------------------------------------------------
+
+void AsientoMaquina::etiqueta(const std::string& nombre, const std::string& texto)
+{
+    const QString t = QString::fromStdString(texto);
+    Etiqueta* l = nullptr;
+    if (nombre == "LC")
+        l = f_.LC;
+    else if (nombre == "LH")
+        l = f_.LH;
+    else if (nombre == "PuntosH" || nombre == "PuntosM") {
+        f_.mostrarPuntos(nombre == "PuntosM", t.toInt());
+        return;
+    } else if (nombre.size() == 5 && (nombre.rfind("JH(", 0) == 0 || nombre.rfind("JM(", 0) == 0)) {
+        const int baza = nombre[3] - '0';
+        l = (nombre[1] == 'H' ? f_.JH : f_.JM)[static_cast<std::size_t>(baza)];
+        // The value stays in the label's tag, as on every table.
+        l->Tag = t.isEmpty() ? QStringLiteral("0") : t.section(QLatin1Char('('), 1).section(QLatin1Char(' '), 0, 0);
+    }
+    if (l)
+        f_.decir(l, t);
+}
+
+void AsientoMaquina::titulo(const std::string& texto) { f_.setWindowTitle(QString::fromStdString(texto)); }
+
+void AsientoMaquina::sonido(int codigo, int numero) { f_.reproducir(codigo, numero, QString()); }
+
+void AsientoMaquina::mano(const std::array<int, 3>& cartas)
+{
+    const QString carpeta = f_.services().programFolder;
+    for (int t = 0; t < 3; ++t) {
+        f_.IJM[t]->clearPicture();
+        f_.IJH[t]->clearPicture();
+        const QString c = codigo(cartas[static_cast<std::size_t>(t)]);
+        f_.CH[t] = Portador{c, QString::number(reglas::darValor(c.toStdString())), true};
+        f_.ICH[t]->setPicture(loadCardPicture(carpeta, c), nombreDeCarta(c));
+        f_.ICH[t]->show();
+    }
+    emit f_.manoRepartida();
+}
+
+void AsientoMaquina::jugada(int asiento, int baza, int carta)
+{
+    const QString c = codigo(carta);
+    if (asiento == kJugador) {
+        for (int i = 0; i < 3; ++i)
+            if (f_.CH[i].Visible && f_.CH[i].Caption == c) {
+                f_.CH[i].Visible = false;
+                f_.ICH[i]->hide();
+            }
+        f_.IJH[baza]->setPicture(loadCardPicture(f_.services().programFolder, c), nombreDeCarta(c));
+    } else {
+        f_.IJM[baza]->setPicture(loadCardPicture(f_.services().programFolder, c), nombreDeCarta(c));
+    }
+}
+
+void AsientoMaquina::verso(int numero)
+{
+    const bool conFlor = partida_->estado().puntosFlor[kJugador] > 0;
+    auto* w = new FFlor(f_, QLatin1Char('"') + ::verso(numero) + QLatin1Char('"'), conFlor, [this](bool contraflor) {
+        mover({contraflor ? motor::Accion::Contraflor : motor::Accion::Olor});
+    });
+    verso_ = w;
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    emit f_.ventanaModal(w);
+    w->open();
+}
+
+void AsientoMaquina::ganador(int asiento)
+{
+    f_.ganaPartido(asiento == kPc);
 }

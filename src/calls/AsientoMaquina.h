@@ -1,69 +1,62 @@
 #pragma once
-// The computer opposite: which card it plays, when it sings, how it answers.
-// It reads and moves the table only through the table's own procedures and
-// state; the table reaches it only through the seat.
-#include "motor/Reglas.h"
+// The computer opposite, in a match the engine keeps. The table shows what
+// the engine tells (through the presenter) and hands the player's presses to
+// it as moves; the computer answers with its own moves, after its pauses.
 #include "game/Asiento.h"
+#include "game/rules/Presentador.h"
+#include "motor/Maquina.h"
+#include "motor/Partida.h"
 
-#include <QString>
+#include <QObject>
+#include <QPointer>
+#include <memory>
 
 class Form1;
+class FFlor;
 
-class AsientoMaquina : public Asiento {
+class AsientoMaquina : public Asiento, public mesa::Pantalla {
 public:
-    explicit AsientoMaquina(Form1& f) : f_(f) {}
+    explicit AsientoMaquina(Form1& f);
+    ~AsientoMaquina() override;
+
+    // A new match with these options; the first hand is dealt at once.
+    void empezar(const motor::Opciones& o);
+    bool enJuego() const { return partida_ && !partida_->estado().terminado; }
+    const motor::Partida* partida() const { return partida_.get(); }
+
+    // The table waits for its player: an answer, or a card or a call.
+    bool esperaRespuesta() const { return vista_ && vista_->esperaRespuesta(); }
+    bool esperaJugada() const { return vista_ && vista_->esperaJugada(); }
+    // A pause of the match is under way.
+    bool enPausa() const { return partida_ && partida_->estado().enPausa; }
 
     // ---- The seat ------------------------------------------------------------
-    void jugar(int Index) override { jugarContraMaquina(Index); }
-    void cantar(int Index) override { cantoContraMaquina(Index); }
-    void flor() override { florContraMaquina(); }
-    void alMazo() override { mazoContraMaquina(); }
-    void juega() override;
+    void jugar(int Index) override;
+    void cantar(int Index) override;
+    void flor() override { cantar(8); }
+    void alMazo() override { cantar(9); }
+    // The match is left where it stands: no pause or move of it runs again.
+    void abandonar() override;
 
-    // ---- Card play -----------------------------------------------------------
-    void jugar_menor(int);
-    void Jugar_mayor();
-    int PromValor() const;
-    void Primera_carta();
-    void Segunda_carta();
-    void Tercera_carta();
-
-    // ---- Calls ---------------------------------------------------------------
-    void Cantar_Envido();
-    bool Cantar_Truco(int a, int b);
-    void Cantar_retruco();
-    void CantarFlor(bool Atrevido);
+    // ---- What the table shows ----------------------------------------------
+    void etiqueta(const std::string& nombre, const std::string& texto) override;
+    void titulo(const std::string& texto) override;
+    void sonido(int codigo, int numero) override;
+    void mano(const std::array<int, 3>& cartas) override;
+    void jugada(int asiento, int baza, int carta) override;
+    void verso(int numero) override;
+    void ganador(int asiento) override;
 
 private:
-    // The human's moves against the computer.
-    void jugarContraMaquina(int Index);
-    void cantoContraMaquina(int Index);
-    void florContraMaquina();
-    void mazoContraMaquina();
-    void decirHumano(int Index, bool sonBuenas);
-
-    int cartaExtrema(bool mayor) const;
-    void jugarCarta(int k);
-    bool maquinaDebeJugar();
-    void despuesDeJugar();
-    reglas::Mesa mesa() const;
-    bool respuestaAlTruco();
-    bool retrucoDeLaMaquina();
-    void responderTrucoHumano();
-    void responderRetrucoHumano();
-    void responderVale4Humano();
-    void continuarMaquina();
-    void quiero(const QString& dicho);
-    void noQuiero(int puntosHumano);
-
-    // Envido and flor.
-    bool humanoGanaEnvido(int h, int m) const;
-    void pagarEnvido(bool ganaMaquina, int valor);
-    void esperarSonBuenas();
-    void compararCantoMaquina(int valor, bool diceQuiero);
-    void compararCantoHumano(int valor);
-    bool envidoDeLaMaquina(bool juegaDespues = true);
-    void envidoDelHumano(int Index);
+    bool mover(const motor::Movida& m);
+    // After every step: the panel, the flags the table keeps, the turn.
+    void seguir();
 
     Form1& f_;
+    std::unique_ptr<QObject> contexto_;  // pauses and the computer's moves die with the match
+    std::unique_ptr<motor::Partida> partida_;
+    std::unique_ptr<mesa::Presentador> vista_;
+    std::unique_ptr<motor::JugadorNormal> pc_;
+    QPointer<FFlor> verso_;
+    bool pcEnCamino_ = false;
 };

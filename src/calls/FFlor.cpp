@@ -1,13 +1,13 @@
 #include "calls/FFlor.h"
 
-#include "game/Form1.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-FFlor::FFlor(Form1& mesa, const QString& texto) : QDialog(&mesa), f_(mesa)
+FFlor::FFlor(QWidget& padre, const QString& texto, bool contraflor, std::function<void(bool)> responder)
+    : QDialog(&padre), responder_(std::move(responder))
 {
     setObjectName(QStringLiteral("FFlor"));
     setWindowTitle(QStringLiteral("La computadora cantó flor"));
@@ -48,45 +48,26 @@ FFlor::FFlor(Form1& mesa, const QString& texto) : QDialog(&mesa), f_(mesa)
     v->addLayout(botones);
     connect(olor, &QPushButton::clicked, this, &FFlor::olor_Click);
     connect(cf, &QPushButton::clicked, this, &FFlor::cf_Click);
-    Form_Load();
-}
-
-void FFlor::Form_Load()
-{
-    cf->setEnabled(f_.FlorHumano);
-    f_.Sonar(f_.EnvidoCantado ? 13 : 10, 0, QString());
+    cf->setEnabled(contraflor);
     olor->setFocus();
 }
 
 void FFlor::olor_Click()
 {
+    if (respondido_)
+        return;
     respondido_ = true;
-    f_.BotonPulsado = 10;
-    for (auto* b : f_.bt)
-        b->setEnabled(false);
-    f_.Flor->setEnabled(false);
-    f_.decir(f_.LH, QStringLiteral("¡Hasta aquí llegó el olor!"));
-    f_.DarPuntos(QStringLiteral("M"), 3);
-    f_.HumanoRespondio = true;
-    f_.FlorCantada = f_.EnvidoCantado = true;
     accept();
+    responder_(false);
 }
 
 void FFlor::cf_Click()
 {
-    if (!f_.FlorHumano)
+    if (respondido_ || !cf->isEnabled())
         return;
     respondido_ = true;
-    f_.BotonPulsado = 10;
-    f_.ContraflorCantada = true;
-    f_.HumanoRespondio = true;
-    for (int i : {2, 4, 6})
-        f_.bt[i]->setEnabled(false);
-    f_.Flor->setEnabled(false);
-    f_.FlorCantada = f_.EnvidoCantado = true;
-    f_.decir(f_.LH, QStringLiteral("Contraflor"));
-    f_.Sonar(11, 0, QString());
     accept();
+    responder_(true);
 }
 
 void FFlor::reject()

@@ -1,15 +1,18 @@
 #pragma once
 #include <QDialog>
 
-class Form1;
+#include <functional>
+
+
 class QLabel;
 class QPushButton;
 
-// The machine sang flor: its verse, and the human's answer.
+// The machine sang flor: its verse, and the human's answer (contraflor only
+// with a flor of his own).
 class FFlor : public QDialog {
     Q_OBJECT
 public:
-    FFlor(Form1& mesa, const QString& verso);
+    FFlor(QWidget& padre, const QString& verso, bool contraflor, std::function<void(bool contraflor)> responder);
     QLabel* Label1 = nullptr;
     QPushButton* olor = nullptr;
     QPushButton* cf = nullptr;
@@ -22,8 +25,7 @@ public:
     void reject() override;
 
 private:
-    void Form_Load();
-    Form1& f_;
+    std::function<void(bool)> responder_;
     bool respondido_ = false;
 };
 

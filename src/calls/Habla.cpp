@@ -2,12 +2,13 @@
 #include "calls/FFlor.h"
 #include "motor/Reglas.h"
 #include "motor/Voces.h"
-#include "calls/AsientoMaquina.h"
 #include "game/Form1.h"
 #include "platform/Carpetas.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Sound.h"
+
+#include <QHash>
 
 namespace {
 
@@ -28,9 +29,19 @@ QString archivoDeSonido(const QString& programFolder, int codigo, int numero, co
     QString raiz = QString::fromLatin1(nombre);
     if (codigo == 12)
         raiz += QString::number(numero);
-    QString carpeta = buscarCarpeta(programFolder, QStringLiteral("Sonidos"));
-    if (jugador == QLatin1String("2") || jugador == QLatin1String("4"))
-        carpeta = buscarCarpeta(carpeta, QStringLiteral("Mujer"));
+    // The folders are looked for once per program folder: a sound is heard
+    // many times a hand.
+    static QHash<QString, QString> hombres, mujeres;
+    const bool mujer = jugador == QLatin1String("2") || jugador == QLatin1String("4");
+    QHash<QString, QString>& cache = mujer ? mujeres : hombres;
+    auto it = cache.constFind(programFolder);
+    if (it == cache.constEnd()) {
+        QString c = buscarCarpeta(programFolder, QStringLiteral("Sonidos"));
+        if (mujer)
+            c = buscarCarpeta(c, QStringLiteral("Mujer"));
+        it = cache.insert(programFolder, c);
+    }
+    const QString& carpeta = *it;
     return carpeta + QLatin1Char('/') + raiz + QStringLiteral(".wav");
 }
 
@@ -38,41 +49,22 @@ QString verso(int i) { return QString::fromUtf8(kVersos[((i % 4) + 4) % 4]); }
 
 void Form1::Sonar(int codigo, int numero, const QString& jugador)
 {
+    s_.clock.yieldEvents();
+    reproducir(codigo, numero, jugador);
+    s_.clock.yieldEvents();
+}
+
+void Form1::reproducir(int codigo, int numero, const QString& jugador)
+{
     if (nosonido->isChecked())
         return;
     const QString archivo = archivoDeSonido(s_.programFolder, codigo, numero, jugador);
-    if (archivo.isEmpty())
-        return;
-    s_.clock.yieldEvents();
-    s_.sound.play(archivo);
-    s_.clock.yieldEvents();
+    if (!archivo.isEmpty())
+        s_.sound.play(archivo);
 }
 
 void Form1::decir(Etiqueta* quien, const QString& texto)
 {
     if (quien)
         quien->setCaption(texto);
-}
-
-void AsientoMaquina::CantarFlor(bool Atrevido)
-{
-    if (!f_.versoElegido) {
-        f_.versoActual = reglas::primerVerso(f_.services().clock.uniform());
-        f_.versoElegido = true;
-    } else {
-        f_.versoActual = reglas::siguienteVerso(f_.versoActual);
-    }
-    if (Atrevido) {
-        f_.decir(f_.LC, QStringLiteral("Flor por atrevido"));
-        f_.Sonar(13, 0, QString());
-        f_.FlorCantada = f_.EnvidoCantado = true;
-        f_.Pausa(0.8);
-        f_.DarPuntos(QStringLiteral("M"), 3);
-        return;
-    }
-    f_.decir(f_.LC, QStringLiteral("Flor"));
-    FFlor w(f_, QLatin1Char('"') + verso(f_.versoActual) + QLatin1Char('"'));
-    emit f_.ventanaModal(&w);
-    Flujo::Paso paso(f_.services().dialogs.flujo());
-    w.exec();
 }

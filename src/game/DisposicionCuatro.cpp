@@ -272,7 +272,7 @@ void Form1::VolarCarta(int asiento, int baza, const QPixmap& carta, const QStrin
 void Form1::entrarEnCuatro(Asiento* seat)
 {
     Tmrparche.stop();
-    enPartido = false;
+    salirDelPartido();
     ManoTerminada = true;
     PartidoTerminado = false;
     RedCuatro = true;

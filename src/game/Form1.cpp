@@ -481,7 +481,7 @@ void Form1::red_Click()
         asiento().abandonar();
     }
     Tmrparche.stop();
-    enPartido = false;
+    salirDelPartido();
     PuedeCantar = false;
     jred().abrir();
 }

@@ -66,12 +66,14 @@ public:
     int puntos(const QString& Quien) const;
     // Both scores back to 0, strokes hidden: a new match.
     void marcadorACero();
+    // A side's score and its tally strokes.
+    void mostrarPuntos(bool maquina, int total);
     // The table waits for its player now: for an answer (respuesta), or for
     // a card or a call.
     bool esperaAlJugador(bool respuesta) const;
     // No step of the flow is under way, or the one under way waits for the
     // player's answer.
-    bool enReposo() const { return pasos_ == 0 && !PausaActiva; }
+    bool enReposo() const;
 
     // ---- Call panel ----------------------------------------------------------
     void bt_Click(int Index);
@@ -88,6 +90,8 @@ public:
 
     // ---- Speech and sound ------------------------------------------------------
     void Sonar(int codigo, int numero, const QString& jugador);
+    // The same sound, without letting other events in around it.
+    void reproducir(int codigo, int numero, const QString& jugador);
     void decir(Etiqueta* quien, const QString& texto);
 
     // ---- Controls (public: tests and assistive technologies reach them) ----
@@ -142,6 +146,8 @@ public:
     bool RedDos = false;
     bool RedCuatro = false;
     bool enPartido = false;  // a match against the machine has been started
+    // The match against the machine is left where it stands.
+    void salirDelPartido();
 
     bool TrucoCantado = false, RetrucoCantado = false, Vale4Cantado = false;
     bool TrucoQuerido = false, RetrucoQuerido = false, Vale4Querido = false;
@@ -234,7 +240,6 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    friend class FFlor;
     friend class AsientoMaquina;
     friend class AsientoRed;
     friend class AsientoCuatro;

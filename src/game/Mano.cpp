@@ -1,5 +1,6 @@
 // Deal, hand and trick flow, score and match.
 #include "game/Form1.h"
+#include "calls/AsientoMaquina.h"
 #include "motor/Cartas.h"
 #include "platform/CardPictures.h"
 #include "platform/Clock.h"
@@ -25,13 +26,36 @@ void Form1::marcadorACero()
     PM->ocultarTodas();
 }
 
+void Form1::mostrarPuntos(bool maquina, int total)
+{
+    (maquina ? PuntosM : PuntosH)->setCaption(txt(total));
+    Rayas* r = maquina ? PM : PH;
+    for (int k = 0; k < reglas::kPartido; ++k)
+        r->setVisible(k, k < total);
+}
+
 int Form1::puntos(const QString& Quien) const
 {
     return entero(Quien == QLatin1String("M") ? PuntosM->caption() : PuntosH->caption());
 }
 
+bool Form1::enReposo() const
+{
+    if (pasos_ > 0)
+        return false;
+    return !enRed_ && enPartido ? !maquina_->enPausa() : !PausaActiva;
+}
+
+void Form1::salirDelPartido()
+{
+    maquina_->abandonar();
+    enPartido = false;
+}
+
 bool Form1::esperaAlJugador(bool respuesta) const
 {
+    if (!enRed_ && enPartido)
+        return enReposo() && (respuesta ? maquina_->esperaRespuesta() : maquina_->esperaJugada());
     if (ManoTerminada || PartidoTerminado || !enReposo())
         return false;
     return respuesta ? !HumanoRespondio : HumanoRespondio && PuedeCantar && !TurnoMaquina;
@@ -419,22 +443,11 @@ void Form1::nuevo_Click()
     car[2]->setToolTip(QString());
     mostrarChat(false);
 
-    PuedeCantar = true;
     enPartido = true;
-    repartir(false);
+    PartidoTerminado = false;
+    maquina_->empezar(motor::Opciones{VarianteJuego, ConFlor, MaquinaEsMano ? 1 : 0});
     marcadorACero();
-    Ver_Tantos(QStringLiteral("H"));
-    if (FlorHumano && ConFlor)
-        Flor->setEnabled(true);
     PintarFondo();
-    TantosMaquina = Ver_Tantos(QStringLiteral("M"));
-    Tmrparche.start();
-    if (TurnoMaquina) {
-        DeshBotones(false);
-        asiento().juega();
-    } else {
-        panelApertura();
-    }
 }
 
 // What "Comenzar a jugar" sets on the table.

@@ -375,11 +375,12 @@ void Partida::DarPuntos(int asiento, int puntos)
     if (e_.terminado)
         return;
     e_.puntos[asiento] = std::min(e_.puntos[asiento] + puntos, static_cast<int>(reglas::kPartido));
-    avisar([&](Observador& o) { o.puntos(asiento, e_.puntos[asiento]); });
+    // Over before anyone hears of it: nothing more is played meanwhile.
     if (e_.puntos[asiento] == reglas::kPartido) {
         e_.terminado = true;
         e_.ganador = asiento;
     }
+    avisar([&](Observador& o) { o.puntos(asiento, e_.puntos[asiento]); });
 }
 
 void Partida::terminarMano(int ganador, bool sinPuntos)

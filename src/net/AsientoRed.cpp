@@ -119,7 +119,7 @@ void AsientoRed::redConectada(Enlace& enlace, bool servidor, const QString& miNo
     f_.sentarEnRed(this);
     f_.Tmrparche.stop();  // the watchdog stays off in network games
     f_.RedDos = true;
-    f_.enPartido = false;
+    f_.salirDelPartido();
     RedEnJuego = true;
     f_.PartidoTerminado = false;
     f_.ManoTerminada = true;

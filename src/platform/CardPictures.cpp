@@ -11,17 +11,18 @@ QSize cardShownSize() { return {60, 92}; }
 
 QPixmap loadCardPicture(const QString& programFolder, const QString& code)
 {
-    // Each picture is decoded once per run.
-    // The installer writes "Cartas"; older copies have "cartas".
-    const QString path = buscarCarpeta(programFolder, QStringLiteral("cartas")) + QLatin1Char('/') + code
-                         + QStringLiteral(".jpg");
+    // Each picture is decoded once per run, and its file looked for once.
     // The forty full-size pictures must all fit, or they would be decoded again.
     constexpr int kCacheKb = 48 * 1024;
     if (QPixmapCache::cacheLimit() < kCacheKb)
         QPixmapCache::setCacheLimit(kCacheKb);
+    const QString clave = QStringLiteral("carta:") + programFolder + QLatin1Char('|') + code;
     QPixmap pm;
-    if (QPixmapCache::find(path, &pm))
+    if (QPixmapCache::find(clave, &pm))
         return pm;
+    // The installer writes "Cartas"; older copies have "cartas".
+    const QString path = buscarCarpeta(programFolder, QStringLiteral("cartas")) + QLatin1Char('/') + code
+                         + QStringLiteral(".jpg");
     QImage img(path);
     if (img.isNull()) {
         const QSize s = cardShownSize() * 5;  // as sharp as the drawn cards
@@ -39,6 +40,6 @@ QPixmap loadCardPicture(const QString& programFolder, const QString& code)
         p.drawText(QRect(QPoint(0, 0), s), Qt::AlignCenter, code);
     }
     pm = QPixmap::fromImage(img);
-    QPixmapCache::insert(path, pm);
+    QPixmapCache::insert(clave, pm);
     return pm;
 }

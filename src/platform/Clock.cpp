@@ -48,6 +48,11 @@ double SystemClock::uniform() { return std::uniform_real_distribution<double>(0.
 
 void SystemClock::yieldEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
+void SystemClock::despues(double seconds, QObject* contexto, std::function<void()> f)
+{
+    QTimer::singleShot(static_cast<int>(seconds * 1000.0), contexto, std::move(f));
+}
+
 void SystemClock::pause(double seconds)
 {
     const double end = now() + seconds;
@@ -86,6 +91,19 @@ void TestClock::queueUniform(std::initializer_list<double> values)
 }
 
 void TestClock::yieldEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void TestClock::despues(double seconds, QObject* contexto, std::function<void()> f)
+{
+    auto paso = [this, seconds, f = std::move(f)] {
+        now_ += seconds;
+        f();
+    };
+    // Zero pauses, unless the test wants them as long as at a table.
+    if (realPauses)
+        QTimer::singleShot(static_cast<int>(seconds * 1000.0), contexto, std::move(paso));
+    else
+        QMetaObject::invokeMethod(contexto, std::move(paso), Qt::QueuedConnection);
+}
 
 void TestClock::pause(double seconds)
 {

@@ -1,5 +1,7 @@
 #pragma once
 #include <QString>
+
+class QObject;
 #include <functional>
 #include <random>
 
@@ -28,6 +30,9 @@ public:
     virtual void pause(double seconds) = 0;
     // Keep handling events until done() holds, asleep between events.
     virtual void waitUntil(const std::function<bool()>& done) = 0;
+    // Runs f from the event loop after the given seconds, unless contexto is
+    // gone by then. Never waits here.
+    virtual void despues(double seconds, QObject* contexto, std::function<void()> f) = 0;
 };
 
 class SystemClock : public Clock {
@@ -41,6 +46,7 @@ public:
     void yieldEvents() override;
     void pause(double seconds) override;
     void waitUntil(const std::function<bool()>& done) override;
+    void despues(double seconds, QObject* contexto, std::function<void()> f) override;
 
 private:
     std::mt19937_64 gen_;
@@ -59,6 +65,8 @@ public:
     void yieldEvents() override;
     void pause(double seconds) override;
     void waitUntil(const std::function<bool()>& done) override;
+
+    void despues(double seconds, QObject* contexto, std::function<void()> f) override;
 
     void setSecond(int s) { second_ = s; }
     // Values returned by uniform() before the generator is used again.

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QDateTime>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -127,7 +128,9 @@ TEST(Arranque, OpcionesCerradasNoEmpiezanPartido)
     EXPECT_EQ(m.form.VarianteJuego, 2);
     EXPECT_FALSE(m.form.ConFlor);
     EXPECT_TRUE(m.form.MaquinaEsMano);
-    EXPECT_EQ(m.form.JugadasMaquina, 1);  // the machine led
+    // The machine starts: it has played or sung when the player's turn comes.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m.form.esperaAlJugador(false) || m.form.esperaAlJugador(true); }, 5000));
+    EXPECT_TRUE(!m.form.JM[0]->caption().isEmpty() || !m.form.LC->caption().isEmpty());
     EXPECT_EQ(m.form.NombreC->caption(), QStringLiteral("Beto"));
     EXPECT_EQ(leer(m, "Config", "nombre"), QStringLiteral("Beto"));
     EXPECT_EQ(leer(m, "Version", "Pais"), QStringLiteral("2"));

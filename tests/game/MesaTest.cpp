@@ -45,19 +45,19 @@ TEST_P(PartidoSoloCartas, SeJuegaHastaTreintaConLaRayaAlDia)
     ASSERT_FALSE(m.fake.dialogs.shown.empty());
     const QString ganador = h == 30 ? QStringLiteral("ANA") : QStringLiteral("PC");
     EXPECT_EQ(m.fake.dialogs.shown.back().text, QStringLiteral("Ganador del partido: ") + ganador);
-    // Once over, further points only reset the title.
-    m.form.setWindowTitle(QStringLiteral("x"));
-    m.form.DarPuntos(QStringLiteral("H"), 3);
+    // Once over, a click on a card still in hand or a call does nothing.
+    const QString jh[3] = {m.form.JH[0]->caption(), m.form.JH[1]->caption(), m.form.JH[2]->caption()};
+    const int sonidos = m.fake.sound.played.size();
+    for (int i = 0; i < 3; ++i)
+        m.form.ICH_Click(i);
+    m.form.bt_Click(0);
+    m.form.AlMazo_Click();
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(m.form.JH[i]->caption(), jh[i]);
     EXPECT_EQ(puntos(m.form.PuntosH), h);
-    EXPECT_EQ(m.form.windowTitle(), QStringLiteral("Naipex 2.0"));
-    // A click on a card still in hand after the end is ignored.
-    const int jugadas = m.form.JugadasHumano;
-    const QString jh0 = m.form.JH[0]->caption();
-    m.form.CH[0].Visible = true;
-    m.form.ICH_Click(0);
-    EXPECT_EQ(m.form.JugadasHumano, jugadas);
-    EXPECT_EQ(m.form.JH[0]->caption(), jh0);
-    EXPECT_TRUE(m.form.CH[0].Visible);
+    EXPECT_EQ(puntos(m.form.PuntosM), pc);
+    EXPECT_EQ(m.fake.sound.played.size(), sonidos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Semillas, PartidoSoloCartas, ::testing::Values(1u, 2u, 3u, 4u));
@@ -102,29 +102,26 @@ TEST(Mesa, ReparteTresCartasConSuValorYEtiqueta)
     EXPECT_TRUE(f.IJH[0]->hasPicture());
 }
 
-TEST(Mesa, ClicDuranteLaPausaDeLaMaquinaSeIgnora)
+TEST(Mesa, ClicMientrasLaMaquinaPiensaSeIgnora)
 {
     MesaDePrueba m(5);
     m.conFlor = false;
-    JugadorGuionado humano(m, 5, false);
-    bool intentado = false;
-    m.fake.clock.onWait = [&](bool enPausa) {
-        if (enPausa && !intentado && m.form.JugadasHumano == 1 && m.form.JugadasMaquina == 0) {
-            intentado = true;
-            m.form.ICH[1]->press();  // during the half second before the machine plays
-        } else if (!enPausa) {
-            humano.actuar();
-        }
-    };
+    m.computadoraEmpieza = false;
     m.empezar();
-    m.form.ICH[0]->press();
-    EXPECT_TRUE(intentado);
-    EXPECT_EQ(m.form.JugadasHumano, 1);
-    EXPECT_TRUE(m.form.CH[1].Visible);
+    Form1& f = m.form;
+    ASSERT_TRUE(f.esperaAlJugador(false));
+    f.ICH[0]->press();
+    // The machine takes its moment before its card; a press meanwhile is not his turn.
+    ASSERT_FALSE(f.esperaAlJugador(false));
+    const QString jh1 = f.JH[1]->caption();
+    f.ICH[1]->press();
+    EXPECT_TRUE(f.CH[1].Visible);
+    EXPECT_EQ(f.JH[1]->caption(), jh1);
+    EXPECT_FALSE(f.IJH[1]->hasPicture());
 }
 
 // Two presses arriving together, by the accessible action or by the keys:
-// the second reaches CH_Click while the first still shows its card.
+// the second comes while the machine has the turn, and plays nothing.
 TEST(Mesa, DosPulsacionesSeguidasJueganUnaSolaCarta)
 {
     for (bool teclas : {false, true}) {
@@ -132,9 +129,8 @@ TEST(Mesa, DosPulsacionesSeguidasJueganUnaSolaCarta)
         m.conFlor = false;
         m.empezar();
         Form1& f = m.form;
-        ASSERT_FALSE(f.TurnoMaquina);
-        ponerCartas(f, {"4O", "5C", "6B"}, {"4E", "5B", "6O"});
-        f.TantosMaquina = 0;  // the machine just plays
+        ASSERT_TRUE(f.esperaAlJugador(false));
+        const QString primera = f.CH[0].Caption + QStringLiteral(" (") + f.CH[0].Tag + QStringLiteral(" )");
         f.show();
         QApplication::setActiveWindow(&f);
         for (int k : {0, 1}) {
@@ -149,69 +145,11 @@ TEST(Mesa, DosPulsacionesSeguidasJueganUnaSolaCarta)
         }
         for (int i = 0; i < 20; ++i)
             QCoreApplication::processEvents();
-        EXPECT_EQ(f.JugadasHumano, 1) << teclas;
-        EXPECT_EQ(f.JH[0]->caption(), QStringLiteral("4O (1 )")) << teclas;
+        EXPECT_EQ(f.JH[0]->caption(), primera) << teclas;
         EXPECT_TRUE(f.CH[1].Visible) << teclas;
         EXPECT_TRUE(f.CH[2].Visible) << teclas;
         EXPECT_FALSE(f.IJH[1]->hasPicture()) << teclas;
     }
-}
-
-TEST(Mesa, LaMaquinaMataConSuCartaMasBajaQueAlcanza)
-{
-    MesaDePrueba m(9);
-    m.conFlor = false;
-    JugadorGuionado humano(m, 9, false);  // accepts the machine's truco
-    m.empezar();
-    Form1& f = m.form;
-    ASSERT_FALSE(f.TurnoMaquina);
-    f.TantosMaquina = 0;  // no envido from the machine
-    f.CM = {Portador{QStringLiteral("10O"), QStringLiteral("5"), true}, Portador{QStringLiteral("2C"), QStringLiteral("9"), true},
-            Portador{QStringLiteral("7E"), QStringLiteral("12"), true}};
-    f.CH = {Portador{QStringLiteral("12C"), QStringLiteral("7"), true}, Portador{QStringLiteral("12O"), QStringLiteral("7"), true},
-            Portador{QStringLiteral("4B"), QStringLiteral("1"), true}};
-    f.ICH_Click(0);
-    // First trick: the pie plays its lowest card, it does not try to win.
-    EXPECT_EQ(f.JM[0]->Tag, QStringLiteral("5"));
-    EXPECT_EQ(f.Bazas[0], reglas::GanaH);
-    f.ICH_Click(1);
-    // Holding 9 and 12 against a 7, it plays the 9.
-    EXPECT_EQ(f.JM[1]->Tag, QStringLiteral("9"));
-    EXPECT_EQ(f.Bazas[1], reglas::GanaM);
-}
-
-TEST(Mesa, VigilanteTerminaUnaTerceraBazaQuedadaEnLaMesa)
-{
-    MesaDePrueba m(4);
-    m.empezar();
-    Form1& f = m.form;
-    f.Tmrparche.stop();
-    const int antes = puntos(f.PuntosH);
-    const int mano = f.manoNumero;
-    f.JH[0]->Tag = QStringLiteral("9");
-    f.JM[0]->Tag = QStringLiteral("3");
-    f.JH[1]->Tag = QStringLiteral("2");
-    f.JM[1]->Tag = QStringLiteral("6");
-    f.JH[2]->Tag = QStringLiteral("5");
-    f.JM[2]->Tag = QStringLiteral("5");
-    f.Tmrparche_Timer();  // first sight of both third cards
-    EXPECT_EQ(f.manoNumero, mano);
-    f.Tmrparche_Timer();  // still there: a tie goes to the human's side
-    EXPECT_EQ(puntos(f.PuntosH), antes + 1);
-    EXPECT_GT(f.manoNumero, mano);
-
-    // A hand redealt before the second tick is left alone.
-    f.JH[2]->Tag = QStringLiteral("5");
-    f.JM[2]->Tag = QStringLiteral("9");
-    f.Tmrparche_Timer();
-    f.JH[2]->Tag = QStringLiteral("0");
-    f.JM[2]->Tag = QStringLiteral("0");
-    f.Tmrparche_Timer();
-    f.JH[2]->Tag = QStringLiteral("5");
-    f.JM[2]->Tag = QStringLiteral("9");
-    const int mano2 = f.manoNumero;
-    f.Tmrparche_Timer();
-    EXPECT_EQ(f.manoNumero, mano2);
 }
 
 TEST(Mesa, NuevoPartidoEnMediaManoPreguntaYNoAbandona)
@@ -219,7 +157,7 @@ TEST(Mesa, NuevoPartidoEnMediaManoPreguntaYNoAbandona)
     MesaDePrueba m(2);
     m.empezar();
     Form1& f = m.form;
-    f.DarPuntos(QStringLiteral("H"), 4);
+    f.mostrarPuntos(false, 4);
     const QString carta = f.CH[2].Caption;
     m.fake.dialogs.answers = {false};
     f.nuevo_Click();
@@ -234,19 +172,6 @@ TEST(Mesa, NuevoPartidoEnMediaManoPreguntaYNoAbandona)
     EXPECT_EQ(f.PH->visibles(), 0);
 }
 
-TEST(Mesa, PuntosQuePasanDeTreintaQuedanEnTreinta)
-{
-    MesaDePrueba m(3);
-    m.empezar();
-    m.form.DarPuntos(QStringLiteral("M"), 28);
-    EXPECT_FALSE(m.form.PartidoTerminado);
-    m.form.DarPuntos(QStringLiteral("M"), 4);
-    EXPECT_EQ(m.form.PuntosM->caption(), QStringLiteral("30"));
-    EXPECT_EQ(m.form.PM->visibles(), 30);
-    EXPECT_TRUE(m.form.PartidoTerminado);
-    EXPECT_EQ(m.fake.dialogs.texts().back(), QStringLiteral("Ganador del partido: PC"));
-}
-
 TEST(Mesa, UnaCartaIlegibleNoDetieneElReparto)
 {
     QTemporaryDir dir;
@@ -258,6 +183,7 @@ TEST(Mesa, UnaCartaIlegibleNoDetieneElReparto)
         file.write("not a picture");
     }
     MesaDePrueba m(6);
+    m.computadoraEmpieza = false;
     m.fake.services.programFolder = dir.path();
     m.empezar();
     EXPECT_FALSE(m.form.ManoTerminada);
@@ -265,7 +191,8 @@ TEST(Mesa, UnaCartaIlegibleNoDetieneElReparto)
         EXPECT_TRUE(m.form.ICH[i]->hasPicture());
         EXPECT_TRUE(!m.form.ICH[i]->isHidden());
     }
+    ASSERT_TRUE(m.form.esperaAlJugador(false));
     m.form.ICH[0]->press();
-    EXPECT_EQ(m.form.JugadasHumano, 1);
+    EXPECT_TRUE(m.form.IJH[0]->hasPicture());
 }
 

@@ -216,3 +216,20 @@ TEST(ContraPcFlor, OlorContraflorYAtrevido)
     c.correr();
     EXPECT_EQ(c.m(), 3);
 }
+
+TEST(ContraPcCartas, MataConSuCartaMasBajaQueAlcanza)
+{
+    ContraPc t(0, false, {"12C", "12O", "4B"}, {"10O", "2C", "7E"});
+    t.tantosPc(0);  // no envido from it
+    ASSERT_TRUE(t.carta(0));
+    // Strong on average, as pie it sings truco; accepted, it plays its lowest
+    // card, it does not try to win the first trick.
+    ASSERT_EQ(t.dijo(), "Truco");
+    ASSERT_TRUE(t.pulsar(1));
+    EXPECT_EQ(t.e().jugadas[1][0], indice("10O"));
+    EXPECT_EQ(t.e().bazas[0], reglas::GanaH);
+    ASSERT_TRUE(t.carta(1));
+    // Holding 9 and 12 against a 7, it plays the 9.
+    EXPECT_EQ(t.e().jugadas[1][1], indice("2C"));
+    EXPECT_EQ(t.e().bazas[1], reglas::GanaM);
+}

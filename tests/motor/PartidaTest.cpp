@@ -133,14 +133,17 @@ TEST(MotorPartido, TerminaEnTreintaYNadieMueveDespues)
 {
     Mesa m(0);
     Estado e = m.p.estado();
-    e.puntos = {29, 12};
+    e.puntos = {28, 27};
     m.p = Partida(e, azarDeReparto(3), [&](double, std::function<void()> f) { m.pausas.push_back(std::move(f)); });
     m.p.observar(&m.r);
     ASSERT_TRUE(m.dice(0, Accion::Truco));
-    ASSERT_TRUE(m.dice(1, Accion::NoQuiero));
+    ASSERT_TRUE(m.dice(1, Accion::Retruco));
+    ASSERT_TRUE(m.dice(0, Accion::Vale4));
+    ASSERT_TRUE(m.dice(1, Accion::NoQuiero));  // three points over 28: no more than 30
     EXPECT_TRUE(m.p.estado().terminado);
     EXPECT_EQ(m.p.estado().ganador, 0);
     EXPECT_EQ(m.p.estado().puntos[0], 30);
+    EXPECT_EQ(m.p.estado().puntos[1], 27);
     EXPECT_TRUE(m.pausas.empty()) << "no hand is dealt after the match";
     EXPECT_EQ(m.r.v.back(), "fin de partido 0");
     EXPECT_EQ(m.p.aQuienLeToca(), -1);

@@ -47,14 +47,17 @@ void JugadorGuionado::ofrecido()
     if (pendiente_)
         return;
     pendiente_ = true;
-    QTimer::singleShot(0, &contexto_, [this] { intentar(); });
+    if (!enBucle_)
+        QMetaObject::invokeMethod(&contexto_, [this] { intentar(); }, Qt::QueuedConnection);
 }
 
 // A person acts when the table is at rest, never in the middle of a step.
 void JugadorGuionado::intentar()
 {
+    if (!pendiente_)
+        return;  // already taken
     if (!m_.form.enReposo()) {
-        QTimer::singleShot(0, &contexto_, [this] { intentar(); });
+        QMetaObject::invokeMethod(&contexto_, [this] { intentar(); }, Qt::QueuedConnection);
         return;
     }
     pendiente_ = false;
@@ -167,6 +170,11 @@ bool JugadorGuionado::actuar()
 bool JugadorGuionado::jugarPartido(int maxAcciones)
 {
     const Form1& f = m_.form;
+    enBucle_ = true;
+    struct Fin {
+        bool& b;
+        ~Fin() { b = false; }
+    } fin{enBucle_};
     while (!f.PartidoTerminado) {
         if (acciones >= maxAcciones || m_.fake.clock.stuck())
             return false;
@@ -175,7 +183,11 @@ bool JugadorGuionado::jugarPartido(int maxAcciones)
             QCoreApplication::processEvents();
         if (!pendiente_)
             return f.PartidoTerminado;
-        QCoreApplication::processEvents();
+        // Here the table is at rest, or a step of it is still queued.
+        if (m_.form.enReposo())
+            intentar();
+        else
+            QCoreApplication::processEvents();
     }
     return true;
 }
@@ -188,40 +200,4 @@ QString mascaraDelPanel(const Form1& f)
     s += f.Flor->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
     s += f.AlMazo->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
     return s;
-}
-
-void ponerCartas(Form1& f, const QStringList& humano, const QStringList& maquina)
-{
-    for (int i = 0; i < 3; ++i) {
-        f.CH[i] = Portador{humano[i], QString(), true};
-        f.CM[i] = Portador{maquina[i], QString(), true};
-        f.Dar_Valor(f.CH[i]);
-        f.Dar_Valor(f.CM[i]);
-        const QString carpeta = f.services().programFolder;
-        f.ICH[i]->setPicture(loadCardPicture(carpeta, humano[i]), nombreDeCarta(humano[i]));
-        f.ICM[i]->setPicture(loadCardPicture(carpeta, maquina[i]), nombreDeCarta(maquina[i]));
-    }
-    f.FlorHumano = f.FlorMaquina = false;
-    f.Ver_Tantos(QStringLiteral("H"));
-    f.TantosMaquina = f.Ver_Tantos(QStringLiteral("M"));
-    f.Flor->setEnabled(f.FlorHumano && f.ConFlor);
-}
-
-Respuestas::Respuestas(MesaDePrueba& m, std::initializer_list<int> botones) : cola(botones)
-{
-    Form1& f = m.form;
-    m.fake.clock.onWait = [this, &f](bool enPausa) {
-        if (enPausa || f.HumanoRespondio || f.ManoTerminada)
-            return;
-        ++esperas;
-        QPushButton* b = nullptr;
-        if (!cola.empty()) {
-            const int i = cola.front();
-            cola.erase(cola.begin());
-            b = i < 8 ? f.bt[i] : i == 10 ? f.Flor : f.AlMazo;
-        } else {
-            b = f.bt[1]->isEnabled() ? f.bt[1] : f.bt[3];
-        }
-        b->click();
-    };
 }

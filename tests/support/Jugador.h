@@ -29,17 +29,6 @@ struct MesaDePrueba {
 // Enabled state of bt(0..7), Flor and AlMazo as a mask of '1' and '0'.
 QString mascaraDelPanel(const Form1& f);
 
-// Puts known cards in both hands of the hand under way (codes like "7E").
-void ponerCartas(Form1& f, const QStringList& humano, const QStringList& maquina);
-
-// Answers every wait of the machine with the next button of the list
-// (indexes of bt; 10 is Flor, 15 Al Mazo); then with Quiero or Son Buenas.
-struct Respuestas {
-    Respuestas(MesaDePrueba& m, std::initializer_list<int> botones);
-    std::vector<int> cola;
-    int esperas = 0;
-};
-
 // A scripted human: clicks cards and, if told to, presses call buttons and
 // answers at random among what the panel offers. He acts when the table
 // offers him a turn, as a person who waits for his turn does.
@@ -64,6 +53,7 @@ private:
     void anotar(bool respuesta, const QString& que);
     QObject contexto_;  // the table's offers reach him while he lives
     bool pendiente_ = false;
+    bool enBucle_ = false;  // jugarPartido runs the turns itself
     MesaDePrueba& m_;
     std::mt19937 gen_;
     bool canta_;
