@@ -6,6 +6,9 @@ Run under Xvfb with a session bus, e.g.:
     'QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 build/bin/Truco & python3 tests/a11y/probe.py'
 Starts a match from the menu, answers the options window, presses ICH(0)
 and reads JH(0). Exits non-zero when something cannot be found.
+With PROBE_PARTIDO=1 it then plays the whole match as a person with a
+screen reader would: a card when the table offers one, "Quiero" or
+"Son Buenas" when asked, the olor against a flor, until the winner's box.
 """
 import os
 import sys
@@ -90,9 +93,51 @@ def main():
     if played is None:
         sys.exit("JH(0) stayed empty")
     print("JH(0):", played.name)
+    if os.environ.get("PROBE_PARTIDO"):
+        partido()
     if os.environ.get("PROBE_SCREENSHOT"):
         os.system("import -window root " + os.environ["PROBE_SCREENSHOT"])
     print("ok")
+
+
+def sensitive(o):
+    try:
+        return o.getState().contains(pyatspi.STATE_SENSITIVE) and o.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def partido(limite=600):
+    """Plays until the winner's box shows; exits non-zero if it never does."""
+    end = time.time() + limite
+    jugadas = 0
+    while time.time() < end:
+        a = app()
+        box = find(a, lambda o: o.getRoleName() in ("label", "text") and (o.name or "").startswith("Ganador del partido"))
+        if box is not None:
+            print(box.name.replace("\n", " "), "after", jugadas, "moves")
+            return
+        olor = find(a, lambda o: o.description == "olor" and sensitive(o))
+        if olor is not None:
+            press(olor)
+            jugadas += 1
+            time.sleep(0.3)
+            continue
+        # An answer first: Quiero (or Son Buenas on No Quiero's button).
+        boton = find(a, lambda o: o.description == "bt(1)" and sensitive(o))
+        if boton is None:
+            boton = find(a, lambda o: o.description == "bt(3)" and o.name == "Son Buenas" and sensitive(o))
+        if boton is None:
+            for i in range(3):
+                carta = find(a, lambda o, i=i: o.description == "ICH(%d)" % i and o.name and sensitive(o))
+                if carta is not None:
+                    boton = carta
+                    break
+        if boton is not None:
+            press(boton)
+            jugadas += 1
+        time.sleep(0.3)
+    sys.exit("the match did not end")
 
 
 if __name__ == "__main__":
