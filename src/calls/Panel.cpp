@@ -13,25 +13,6 @@ void Form1::Botones(const QString& Valor)
     }
 }
 
-void Form1::DeshBotones(bool e)
-{
-    if (!e) {
-        Botones(QStringLiteral("00000000-0"));
-        return;
-    }
-    reglas::EstadoPanel p;
-    p.respuestaPendiente = !HumanoRespondio;
-    p.trucoCantado = TrucoCantado;
-    p.retrucoCantado = RetrucoCantado;
-    p.vale4Cantado = Vale4Cantado;
-    p.trucoQuerido = TrucoQuerido;
-    p.trucoPorMaquina = TrucoPorMaquina;
-    p.envidoCantado = EnvidoCantado;
-    p.florCantada = FlorCantada;
-    p.jugadasHumano = JugadasHumano;
-    Botones(QString::fromStdString(reglas::panelDelHumano(p)));
-}
-
 void Form1::bt_Click(int Index)
 {
     Paso paso(pasos_);

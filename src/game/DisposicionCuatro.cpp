@@ -271,7 +271,6 @@ void Form1::VolarCarta(int asiento, int baza, const QPixmap& carta, const QStrin
 
 void Form1::entrarEnCuatro(Asiento* seat)
 {
-    Tmrparche.stop();
     salirDelPartido();
     ManoTerminada = true;
     PartidoTerminado = false;

@@ -55,8 +55,6 @@ Form1::Form1(Services& services, QWidget* parent)
     setWindowTitle(tituloPrograma());
     crearMenu();
     crearControles();
-    Tmrparche.setInterval(1500);
-    connect(&Tmrparche, &QTimer::timeout, this, &Form1::Tmrparche_Timer);
 }
 
 Form1::~Form1()
@@ -366,7 +364,6 @@ void Form1::closeEvent(QCloseEvent* e)
 {
     // Closing ends the program at once, also in the middle of a hand: leave
     // every nested wait.
-    Tmrparche.stop();
     guardarTamano();
     cerrando_ = true;
     ManoTerminada = true;
@@ -480,7 +477,6 @@ void Form1::red_Click()
             return;
         asiento().abandonar();
     }
-    Tmrparche.stop();
     salirDelPartido();
     PuedeCantar = false;
     jred().abrir();

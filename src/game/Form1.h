@@ -56,12 +56,9 @@ public:
     void repartir(bool Forzar);
     void Dar_Valor(Portador& C);
     void ICH_Click(int Index);
-    void CH_Click(int Index);
     void GanaMaquina(bool SinPuntos);
     void GanaHumano(bool SinPuntos, int PuntosForzados = 1);
-    void Esperar();
     void Pausa(double Segundos);
-    void Tmrparche_Timer();
     void DarPuntos(const QString& Quien, int Puntos, bool ConfirmarFin = false);
     int puntos(const QString& Quien) const;
     // Both scores back to 0, strokes hidden: a new match.
@@ -80,9 +77,6 @@ public:
     void AlMazo_Click();
     void Flor_Click();
     void Botones(const QString& Valor);
-    void DeshBotones(bool e);
-    // The opening panel of the human's first turn.
-    void panelApertura();
 
     // ---- Envido and flor -------------------------------------------------------
     int Ver_Tantos(const QString& Quien);
@@ -115,7 +109,6 @@ public:
     QPushButton* Command6 = nullptr;
     QLineEdit* mensaje = nullptr;
     QPushButton* enviar = nullptr;
-    QTimer Tmrparche;
     QAction* nuevo = nullptr;
     QAction* red = nullptr;
     QAction* salir = nullptr;
@@ -250,14 +243,11 @@ private:
     void mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const QPixmap& pm);
     // The text under a played card: its code and its value.
     void rotularJugada(Etiqueta* texto, const Portador& c);
-    void cerrarBaza();
     void finDeMano(bool ganaMaquina, bool SinPuntos, int PuntosForzados);
     void ganaPartido(bool maquina);
     void aplicarOpciones();
     void guardarTamano();
 
-    // The human's turn: his panel for the state of the bets.
-    void turnoDelHumano();
     void ofrecerTurno(bool respuesta) { emit turnoOfrecido(respuesta); }
 
     Services& s_;
@@ -269,9 +259,6 @@ private:
     std::unique_ptr<AsientoCuatro> anfitrion_;
     std::unique_ptr<Dea4> dea4_;
     Asiento* enRed_ = nullptr;
-    bool vigilante_ = false;  // Tmrparche's own flag between ticks
-    bool esperandoEnvido_ = false;
-    bool cartaEnCurso_ = false;  // CH_Click is placing a card
     bool cerrando_ = false;
     bool cuatro_ = false;
     int pasos_ = 0;  // steps of the flow under way (the player's input)

@@ -90,7 +90,6 @@ void Form1::repartir(bool Forzar)
     TrucoPorMaquina = false;
     EnvidoCantado = EnvidoEnJuego = EnvidoResuelto = false;
     FlorCantada = ContraflorCantada = false;
-    esperandoEnvido_ = false;
     TantoEnJuego = 0;
 
     for (int t = 0; t < 3; ++t) {
@@ -156,81 +155,6 @@ void Form1::ICH_Click(int Index)
 }
 
 
-void Form1::CH_Click(int Index)
-{
-    if (cartaEnCurso_ || ManoTerminada || TurnoMaquina || !PuedeCantar || Index < 0 || Index > 2 || !CH[Index].Visible)
-        return;
-    // A press queued behind this one must not play until this card is
-    // counted and the turn handed over.
-    cartaEnCurso_ = true;
-    const int mano = manoNumero;
-    decir(LC, QString());
-    ICH[Index]->hide();
-    const int t = JugadasHumano;
-    mostrarCarta(IJH[t], JH[t], CH[Index], ICH[Index]->picture());
-    Flor->setEnabled(false);
-    s_.clock.yieldEvents();
-    ++JugadasHumano;
-    CH[Index].Visible = false;
-    cartaEnCurso_ = false;
-
-    if (JugadasHumano == JugadasMaquina) {
-        cerrarBaza();
-    } else {
-        TurnoMaquina = true;
-        if (JugadasMaquina == 0) {
-            Pausa(0.5);
-            if (mano != manoNumero || ManoTerminada)
-                return;
-            asiento().juega();
-        } else if (JugadasMaquina == 1) {
-            asiento().juega();
-            return;
-        } else {
-            asiento().juega();
-        }
-    }
-    if (mano != manoNumero || ManoTerminada)
-        return;
-    if (TurnoMaquina)
-        for (auto* b : bt)
-            b->setEnabled(false);
-    if ((JugadasHumano & JugadasMaquina) != 0)
-        for (int i : {2, 4, 6})
-            bt[i]->setEnabled(false);
-}
-
-// Both cards of a trick are down: record it and go on as the result says.
-void Form1::cerrarBaza()
-{
-    const int t = std::min(JugadasHumano, JugadasMaquina) - 1;
-    if (t < 0 || ManoTerminada)
-        return;
-    Bazas[t] = reglas::resultadoBaza(entero(JH[t]->Tag), entero(JM[t]->Tag));
-    auto sigue = reglas::despuesDeBaza(Bazas, t);
-    if (sigue == reglas::Sigue::Mano) {
-        if (t == 2) {
-            if (reglas::reglaFinalGanaMaquina(Bazas, MaquinaEsMano))
-                GanaMaquina(false);
-            else
-                GanaHumano(false, 1);
-            return;
-        }
-        sigue = MaquinaEsMano ? reglas::Sigue::Maquina : reglas::Sigue::Humano;
-    }
-    switch (sigue) {
-    case reglas::Sigue::GanaMaquina: GanaMaquina(false); break;
-    case reglas::Sigue::GanaHumano: GanaHumano(false, 1); break;
-    case reglas::Sigue::Maquina:
-        TurnoMaquina = true;
-        asiento().juega();
-        break;
-    default:
-        turnoDelHumano();
-        break;
-    }
-}
-
 void Form1::GanaMaquina(bool SinPuntos) { finDeMano(true, SinPuntos, 1); }
 
 void Form1::GanaHumano(bool SinPuntos, int PuntosForzados) { finDeMano(false, SinPuntos, PuntosForzados); }
@@ -251,75 +175,8 @@ void Form1::finDeMano(bool ganaMaquina, bool SinPuntos, int /*PuntosForzados*/)
     Botones(QStringLiteral("0000000000"));
     const reglas::Apuestas a{TrucoCantado, RetrucoCantado, Vale4Cantado, TrucoQuerido, RetrucoQuerido, Vale4Querido};
     const int valor = SinPuntos ? 0 : reglas::valorMano(a, ganaMaquina);
-    if (asiento().manoTerminada(ganaMaquina, valor))
-        return;
-    if (valor > 0)
-        DarPuntos(ganaMaquina ? QStringLiteral("M") : QStringLiteral("H"), valor);
-    if (ContraflorCantada)
-        ComparandoFlor();
-    if (!PartidoTerminado)
-        setWindowTitle(QStringLiteral("Mezclando cartas..."));
-    TurnoMaquina = true;
-    for (auto* b : bt)
-        b->setEnabled(false);
-    AlMazo->setEnabled(false);
-    const int mano = manoNumero;
-    Pausa(1);
-    // A match won by either side (a contraflor may give it to the loser of
-    // the hand) deals no new hand; nor does a hand dealt meanwhile.
-    if (PartidoTerminado || mano != manoNumero || cerrando_)
-        return;
-    ManoTerminada = true;
-    PuedeCantar = true;
-    repartir(false);
-    Ver_Tantos(QStringLiteral("H"));
-    TantosMaquina = Ver_Tantos(QStringLiteral("M"));
-    MaquinaEsMano = !MaquinaEsMano;
-    if (FlorHumano && ConFlor)
-        Flor->setEnabled(true);
-    if (MaquinaEsMano) {
-        DeshBotones(false);
-        asiento().juega();
-    } else {
-        panelApertura();
-    }
-}
-
-// The human plays next: his panel for the state of the bets.
-void Form1::turnoDelHumano()
-{
-    TurnoMaquina = false;
-    DeshBotones(true);
-    ofrecerTurno(false);
-}
-
-void Form1::panelApertura()
-{
-    Ver_Tantos(QStringLiteral("H"));
-    TurnoMaquina = false;
-    for (int i = 0; i < 8; ++i)
-        bt[i]->setEnabled(i % 2 == 0);
-    AlMazo->setEnabled(true);
-    Flor->setEnabled(FlorHumano && ConFlor);
-    ofrecerTurno(false);
-}
-
-void Form1::Esperar()
-{
-    HumanoRespondio = false;
-    s_.clock.yieldEvents();
-    s_.clock.yieldEvents();
-    if (ManoTerminada)
-        return;
-    ofrecerTurno(true);
-    // Waiting for the answer is a rest, whatever step asked for it.
-    const int pasos = std::exchange(pasos_, 0);
-    s_.clock.waitUntil([this] {
-        if (JugadasHumano == 3 && JugadasMaquina == 3)
-            HumanoRespondio = true;
-        return HumanoRespondio || ManoTerminada || cerrando_;
-    });
-    pasos_ = pasos;
+    // The seat opposite scores it on both tables and deals the next.
+    asiento().manoTerminada(ganaMaquina, valor);
 }
 
 void Form1::Pausa(double Segundos)
@@ -329,39 +186,6 @@ void Form1::Pausa(double Segundos)
     PausaActiva = true;
     s_.clock.pause(Segundos);
     PausaActiva = false;
-}
-
-void Form1::Tmrparche_Timer()
-{
-    // A hand stopped behind a box goes on when the box closes, not here.
-    if (s_.dialogs.flujo().ocupado())
-        return;
-    bool okH = false, okM = false;
-    const int h2 = JH[2]->Tag.trimmed().toInt(&okH);
-    const int m2 = JM[2]->Tag.trimmed().toInt(&okM);
-    if (!okH || !okM)
-        return;
-    if (h2 <= 0 || m2 <= 0) {
-        vigilante_ = false;
-        return;
-    }
-    if (!vigilante_) {
-        vigilante_ = true;
-        return;
-    }
-    // A hand being ended already is not ended twice.
-    if (ManoTerminada)
-        return;
-    setWindowTitle(s_.clock.timeOfDay());
-    std::array<int, 3> h{}, m{};
-    for (int t = 0; t < 3; ++t) {
-        h[t] = entero(JH[t]->Tag);
-        m[t] = entero(JM[t]->Tag);
-    }
-    if (reglas::vigilanteGanaMaquina(h, m))
-        GanaMaquina(false);
-    else
-        GanaHumano(false, 1);
 }
 
 void Form1::DarPuntos(const QString& Quien, int Puntos, bool /*ConfirmarFin*/)
@@ -398,7 +222,6 @@ void Form1::ganaPartido(bool maquina)
     // Among four the pair wins: both names, one under the other.
     const QString texto = asiento().enParejas() ? QStringLiteral("Ganadores del partido: ") + QLatin1Char('\n') + nombre
                                     : QStringLiteral("Ganador del partido: ") + nombre;
-    Tmrparche.stop();
     s_.dialogs.message(this, Dialogs::Icon::Information, tituloPrograma(), texto);
     publicidad->MostrarSponsor();
     if (maquina) {
@@ -406,7 +229,7 @@ void Form1::ganaPartido(bool maquina)
         HumanoRespondio = true;
         Botones(QStringLiteral("0000000000"));
     } else {
-        DeshBotones(false);
+        Botones(QStringLiteral("00000000-0"));
         MaquinaEsMano = false;
     }
     asiento().partidoTerminado();

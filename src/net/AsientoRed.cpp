@@ -117,7 +117,6 @@ void AsientoRed::redConectada(Enlace& enlace, bool servidor, const QString& miNo
     configurado_ = false;
     limpiarPedidos();
     f_.sentarEnRed(this);
-    f_.Tmrparche.stop();  // the watchdog stays off in network games
     f_.RedDos = true;
     f_.salirDelPartido();
     RedEnJuego = true;
