@@ -119,8 +119,9 @@ TEST(Extraccion, FilesPlantedUnderTheOldFixedNamesAreNeitherUsedNorTouched)
                 continue;
             }
             ASSERT_TRUE(escribir(ruta, QByteArray("plantado por otro usuario: ") + n));
-            if (::geteuid() == 0 && nadie)
+            if (::geteuid() == 0 && nadie) {
                 ASSERT_EQ(::chown(s(ruta).c_str(), nadie->pw_uid, nadie->pw_gid), 0);
+            }
             ASSERT_EQ(::chmod(s(ruta).c_str(), ::geteuid() == 0 ? 0755 : 0444), 0);
         }
         const Arbol plantado = leerArbol(tmp);
