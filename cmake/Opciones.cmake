@@ -16,6 +16,10 @@ if(TRUCO_SANITIZE OR TRUCO_FUZZ)
   set(truco_san address,undefined)
   add_compile_options(-fsanitize=${truco_san} -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=${truco_san} -fno-sanitize-recover=all)
+  # Linked as objects: nothing calls them, the runtime looks them up.
+  add_library(truco_sanitizer_opciones OBJECT ${CMAKE_CURRENT_LIST_DIR}/OpcionesSanitizer.cpp)
+  set_target_properties(truco_sanitizer_opciones PROPERTIES AUTOMOC OFF POSITION_INDEPENDENT_CODE ON)
+  link_libraries(truco_sanitizer_opciones)
   message(STATUS "Truco: sanitizers ${truco_san}")
 endif()
 

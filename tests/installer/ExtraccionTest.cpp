@@ -31,8 +31,9 @@ std::string s(const QString& q) { return QFile::encodeName(q).toStdString(); }
 // Runs `accion` once, when the progress label is set to `porcentaje`.
 class AlLlegarA : public QObject {
 public:
+    // Owned by the label it watches, so it goes with the window.
     AlLlegarA(QObject* etiqueta, int porcentaje, std::function<void()> accion)
-        : porcentaje_(QString::number(porcentaje)), accion_(std::move(accion))
+        : QObject(etiqueta), porcentaje_(QString::number(porcentaje)), accion_(std::move(accion))
     {
         etiqueta->installEventFilter(this);
     }
