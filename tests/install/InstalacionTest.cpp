@@ -154,6 +154,10 @@ TEST_F(Instalacion, InstalledProgramShowsItsTableAndWritesOnlyToTheUsersFolders)
     ASSERT_TRUE(mostrada && corriendo) << "the table did not show: " << p.readAll().toStdString();
 
     EXPECT_EQ(inventario(prefijo->path()), antes) << "something was written under the prefix";
+    // The first run's desktop launcher starts the installed program.
+    const QByteArray lanzador = leer(casa.filePath(QStringLiteral("Desktop/Naipex 2.0.desktop")));
+    EXPECT_TRUE(lanzador.contains("Exec=\"" + QFile::encodeName(en(QStringLiteral("usr/bin/Truco"))) + "\""))
+        << lanzador.toStdString();
 }
 
 int main(int argc, char** argv)
