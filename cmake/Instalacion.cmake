@@ -23,10 +23,12 @@ set_source_files_properties(${PROJECT_SOURCE_DIR}/src/platform/Ubicacion.cpp DIR
 set(paq_src ${PROJECT_SOURCE_DIR}/packaging)
 set(paq_bin ${CMAKE_BINARY_DIR}/packaging)
 
-# The lower-case launcher beside the program.
-add_custom_command(OUTPUT ${paq_bin}/naipex
+# The lower-case launcher beside the program. The link dangles until it is
+# installed next to Truco, so a stamp tells the build it is made.
+add_custom_command(OUTPUT ${paq_bin}/naipex.hecho
   COMMAND ${CMAKE_COMMAND} -E make_directory ${paq_bin}
   COMMAND ${CMAKE_COMMAND} -E create_symlink Truco ${paq_bin}/naipex
+  COMMAND ${CMAKE_COMMAND} -E touch ${paq_bin}/naipex.hecho
   VERBATIM)
 
 # Icons from the game's own cards.
@@ -62,7 +64,7 @@ add_custom_command(OUTPUT ${paq_bin}/Truco.6.gz
   COMMAND ${CMAKE_COMMAND} -E create_symlink naipex.6.gz ${paq_bin}/Truco.6.gz
   VERBATIM)
 
-add_custom_target(naipex_instalable ALL DEPENDS ${paq_bin}/naipex ${iconos} ${comprimidos} ${paq_bin}/Truco.6.gz)
+add_custom_target(naipex_instalable ALL DEPENDS ${paq_bin}/naipex.hecho ${iconos} ${comprimidos} ${paq_bin}/Truco.6.gz)
 add_dependencies(naipex_instalable truco_assets Truco)
 
 install(TARGETS Truco RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
