@@ -7,6 +7,7 @@
 #include "platform/Program.h"
 #include "platform/Red.h"
 #include "platform/Sound.h"
+#include "platform/Ubicacion.h"
 #include "platform/Web.h"
 #include "shell/Publicidad.h"
 
@@ -23,8 +24,10 @@ int main(int argc, char** argv)
     BoxDialogs dialogs;
     EffectSoundPlayer sound;
     IniSettings settings(IniSettings::defaultFolder());
-    Services services{clock, dialogs, sound, settings, executableFolder(),
+    const Ubicacion ubicacion = ubicacionDe(executableFolder());
+    Services services{clock, dialogs, sound, settings, ubicacion.datos,
                       QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)};
+    services.moduleFolder = ubicacion.modulos;
     ConexionSistema conexion;
     DescargadorHttp descargador;
     EnlacesEscritorio enlaces;

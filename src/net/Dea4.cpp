@@ -30,7 +30,7 @@ std::string u(const QString& s) { return s.toStdString(); }
 }  // namespace
 
 Dea4::Dea4(Services& s, MesaCuatro& mesa, QWidget* parent)
-    : QDialog(parent), s_(s), mesa_(mesa), cargador_(std::make_unique<CargadorWs>(s.programFolder))
+    : QDialog(parent), s_(s), mesa_(mesa), cargador_(std::make_unique<CargadorWs>(s.carpetaModulos()))
 {
     setWindowTitle(kTitulo);
     nombrar(this, QStringLiteral("Dea4"), kTitulo);

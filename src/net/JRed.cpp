@@ -57,7 +57,7 @@ QString texto(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 JRed::JRed(Services& s, MesaRed& mesa, QWidget* parent)
-    : QDialog(parent), s_(s), mesa_(mesa), cargador_(std::make_unique<CargadorWs>(s.programFolder))
+    : QDialog(parent), s_(s), mesa_(mesa), cargador_(std::make_unique<CargadorWs>(s.carpetaModulos()))
 {
     setWindowTitle(kTitulo);
     nombrar(this, QStringLiteral("JRed"), kTitulo);

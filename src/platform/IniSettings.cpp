@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -23,8 +24,11 @@ constexpr char16_t kWindows1252[32] = {
 
 // Older versions and other programs wrote the file in the Windows code page,
 // so a line that is not UTF-8 ("Mu\xf1oz") is taken as Windows-1252.
-QString decodificar(const QByteArray& crudo)
+// `indefinidos` tells whether a byte had no character at all; a U+FFFD
+// written as UTF-8 is a character like any other.
+QString decodificar(const QByteArray& crudo, bool& indefinidos)
 {
+    indefinidos = false;
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString texto = utf8(crudo);
     if (!utf8.hasError())
@@ -34,21 +38,18 @@ QString decodificar(const QByteArray& crudo)
     for (char c : crudo) {
         const auto b = static_cast<unsigned char>(c);
         texto += (b >= 0x80 && b < 0xA0) ? QChar(kWindows1252[b - 0x80]) : QChar(b);
+        indefinidos = indefinidos || ((b >= 0x80 && b < 0xA0) && kWindows1252[b - 0x80] == 0xFFFD);
     }
     return texto;
 }
 
+bool esControl(QChar c) { return c.unicode() < 0x20 && c != QLatin1Char('\t'); }
+
 // A line carrying control characters or undecodable bytes cannot have been
 // written by us or by a person: it is not read, only carried along.
-bool looksLikeText(const QString& line)
+bool looksLikeText(const QString& line, bool indefinidos)
 {
-    for (QChar c : line) {
-        if (c == QChar::ReplacementCharacter)
-            return false;
-        if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
-            return false;
-    }
-    return true;
+    return !indefinidos && std::none_of(line.begin(), line.end(), esControl);
 }
 
 // One line of the file as it is there, with what it means. A save rewrites
@@ -62,6 +63,13 @@ struct Linea {
     QString clave;
     QString valor;
     bool legible = true;
+
+    static Linea cruda(QByteArray bytes)
+    {
+        Linea l;
+        l.crudo = std::move(bytes);
+        return l;
+    }
 };
 
 std::vector<Linea> analizar(const QByteArray& bytes)
@@ -69,11 +77,12 @@ std::vector<Linea> analizar(const QByteArray& bytes)
     std::vector<Linea> lineas;
     QString actual;  // empty outside any section
     for (const QByteArray& crudo : bytes.split('\n')) {
-        Linea l{crudo};
-        QString texto = decodificar(crudo);
+        Linea l = Linea::cruda(crudo);
+        bool indefinidos = false;
+        QString texto = decodificar(crudo, indefinidos);
         if (texto.endsWith(QLatin1Char('\r')))
             texto.chop(1);
-        l.legible = looksLikeText(texto);
+        l.legible = looksLikeText(texto, indefinidos);
         const QString t = texto.trimmed();
         if (t.isEmpty() || t.startsWith(QLatin1Char(';')) || t.startsWith(QLatin1Char('#'))) {
             lineas.push_back(std::move(l));
@@ -115,10 +124,11 @@ bool esClave(const Linea& l, const QString& section, const QString& key)
     return l.tipo == Linea::Tipo::Clave && sameName(l.seccion, section) && sameName(l.clave, key);
 }
 
+// What a save writes: one line, and no control character that would make
+// the reader skip it, so that what is saved reads back.
 QString oneLine(QString s)
 {
-    s.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    s.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    std::replace_if(s.begin(), s.end(), esControl, QLatin1Char(' '));
     return s.trimmed();
 }
 
@@ -215,13 +225,13 @@ void IniSettings::save(const QString& app, const QString& section, const QString
         const QString nueva = k + QLatin1Char('=') + oneLine(value);
         if (ultimaDeSeccion >= 0) {
             const auto en = lineas.begin() + ultimaDeSeccion + 1;
-            lineas.insert(en, Linea{conFinal(nueva, lineas[static_cast<std::size_t>(ultimaDeSeccion)].crudo)});
+            lineas.insert(en, Linea::cruda(conFinal(nueva, lineas[static_cast<std::size_t>(ultimaDeSeccion)].crudo)));
         } else {
             std::vector<Linea> agregado;
             if (lineas.size() > 1 && !lineas[lineas.size() - 2].crudo.trimmed().isEmpty())
                 agregado.push_back({});  // a blank line before a new section
-            agregado.push_back({(QLatin1Char('[') + sec + QLatin1Char(']')).toUtf8()});
-            agregado.push_back({nueva.toUtf8()});
+            agregado.push_back(Linea::cruda((QLatin1Char('[') + sec + QLatin1Char(']')).toUtf8()));
+            agregado.push_back(Linea::cruda(nueva.toUtf8()));
             lineas.insert(lineas.end() - 1, agregado.begin(), agregado.end());
         }
     }

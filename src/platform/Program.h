@@ -32,4 +32,7 @@ struct Services {
     Enlaces* enlaces = nullptr;
     MotorWeb* web = nullptr;
     QString windowsFolder = carpetaWindows();  // the downloaded lists
+    QString moduleFolder{};  // the socket control and the page engine; empty: programFolder
+
+    QString carpetaModulos() const { return moduleFolder.isEmpty() ? programFolder : moduleFolder; }
 };

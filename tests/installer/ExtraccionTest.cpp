@@ -31,8 +31,9 @@ std::string s(const QString& q) { return QFile::encodeName(q).toStdString(); }
 // Runs `accion` once, when the progress label is set to `porcentaje`.
 class AlLlegarA : public QObject {
 public:
+    // Owned by the label it watches, so it goes with the window.
     AlLlegarA(QObject* etiqueta, int porcentaje, std::function<void()> accion)
-        : porcentaje_(QString::number(porcentaje)), accion_(std::move(accion))
+        : QObject(etiqueta), porcentaje_(QString::number(porcentaje)), accion_(std::move(accion))
     {
         etiqueta->installEventFilter(this);
     }
@@ -119,8 +120,9 @@ TEST(Extraccion, FilesPlantedUnderTheOldFixedNamesAreNeitherUsedNorTouched)
                 continue;
             }
             ASSERT_TRUE(escribir(ruta, QByteArray("plantado por otro usuario: ") + n));
-            if (::geteuid() == 0 && nadie)
+            if (::geteuid() == 0 && nadie) {
                 ASSERT_EQ(::chown(s(ruta).c_str(), nadie->pw_uid, nadie->pw_gid), 0);
+            }
             ASSERT_EQ(::chmod(s(ruta).c_str(), ::geteuid() == 0 ? 0755 : 0444), 0);
         }
         const Arbol plantado = leerArbol(tmp);

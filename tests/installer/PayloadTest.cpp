@@ -137,8 +137,9 @@ TEST(Payload, BadInstallerFilesAreRefused)
         bool ini = true;
         const DirectoryError e = ReadPayloadDirectory(s(r), t, &ini);
         EXPECT_NE(e, DirectoryError::None) << c.nombre;
-        if (c.esperado != DirectoryError::None)
+        if (c.esperado != DirectoryError::None) {
             EXPECT_EQ(e, c.esperado) << c.nombre;
+        }
         EXPECT_EQ(t.count, 0) << c.nombre;
         // No settings file is left for a directory that was refused.
         EXPECT_FALSE(ini) << c.nombre;

@@ -16,7 +16,7 @@ const QString kDanado = QStringLiteral(
     "El archivo del instalador está dañado o incompleto. No se instaló nada y no se modificó ningún archivo.");
 const QString kPregunta = QStringLiteral("El directorio ya existe y contiene archivos. ¿Desea sobreescribirlo?");
 
-void instalarEn(Banco& b, Setupfrm& w, const QString& carpeta)
+void instalarEn(Banco& /*banco*/, Setupfrm& w, const QString& carpeta)
 {
     w.Txtdir->setText(carpeta);
     w.cmdinstalar_Click();

@@ -103,8 +103,9 @@ TEST_P(Inundacion, AMegabyteFromTheClientOnTurnDropsHimAndEndsTheGameCleanly)
     // No more than a few paced moves went by on the host.
     EXPECT_LT(p.enAsiento(0).m.fake.clock.now() - antes, 10.0);
     for (int k = 1; k <= 3; ++k) {
-        if (k != s)
+        if (k != s) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return mostro(p.enAsiento(k), kServidor); }, 5000)) << k;
+        }
     }
     todasLibres(p);
 }

@@ -234,7 +234,7 @@ TEST_P(PrimeraJugada, LlegaAunqueElClienteTengaAbiertaLaConfiguracion)
         movio = true;
         repartir();
         if (GetParam() == Primera::Carta) {
-            for (const std::string m : {protocolo::ijm(0, 0), protocolo::posc(1), std::string("MANT"),
+            for (const std::string& m : {protocolo::ijm(0, 0), protocolo::posc(1), std::string("MANT"),
                                         std::string("JUGT"), protocolo::bton("1010101001")})
                 decir(m);
         } else {
@@ -423,7 +423,7 @@ TEST_P(SinSentido, SeInformaUnaVezYLaMesaNoCambia)
     // Reported, never piled up: one box at a time.
     const int nuevas = a.m.fake.dialogs.shown.size() - cajas;
     EXPECT_GE(nuevas, 1);
-    for (int i = cajas; i < a.m.fake.dialogs.shown.size(); ++i)
+    for (int i = cajas; i < static_cast<int>(a.m.fake.dialogs.shown.size()); ++i)
         EXPECT_TRUE(a.m.fake.dialogs.shown[i].text.startsWith(QStringLiteral("Se produjo el siguiente error ")))
             << a.m.fake.dialogs.shown[i].text.toStdString();
     // And the game goes on: Ana plays her card, the peer hears of it.

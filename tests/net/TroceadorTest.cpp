@@ -163,7 +163,7 @@ TEST(Troceador, FreeTextAndNamesOverTheirLengthAreRefused)
 TEST(Troceador, ArgumentsFollowTheDecodingRule)
 {
     // A truco value is 1 to 14: zero is no value.
-    for (const std::string& malo : {"CVM00", "CVM10", "CA0V0", "CA2V0"}) {
+    for (const char* malo : {"CVM00", "CVM10", "CA0V0", "CA2V0"}) {
         const auto r = trocear({malo});
         ASSERT_FALSE(r.empty()) << malo;
         EXPECT_EQ(r[0].clase, Clase::Malformado) << malo;

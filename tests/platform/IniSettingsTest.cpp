@@ -197,3 +197,34 @@ TEST(IniSettings, TypedReadsOfBooleansAndNumbers)
     EXPECT_EQ(s.getInt("Truco", "Version", "Pais", 2), 1);
     EXPECT_EQ(s.getInt("Truco", "cara", "Numero", 4), 4);  // missing
 }
+
+// A picture chosen from a folder whose name carries a control character, or
+// a name pasted with one, must still be there at the next start.
+TEST(IniSettings, AValueWithControlCharactersReadsBackAsOneLine)
+{
+    QTemporaryDir dir;
+    IniSettings s(dir.path());
+    s.save("Truco", "Imagen", "Fondo", QString::fromUtf8("/home/ana/fondos\x1b" "viejos/pa\x01no.jpg"));
+    s.save("Truco", "Config", "nombre", QString::fromUtf8("Ana\tMar\x7fia\r\nLopez"));
+    EXPECT_EQ(s.get("Truco", "Imagen", "Fondo", "perdido"), "/home/ana/fondos viejos/pa no.jpg");
+    EXPECT_EQ(s.get("Truco", "Config", "nombre", "perdido"), QString::fromUtf8("Ana\tMar\x7fia  Lopez"));
+    // Saved again, the key keeps one line.
+    s.save("Truco", "Imagen", "Fondo", QString::fromUtf8("\x02otro.jpg\x03"));
+    EXPECT_EQ(s.get("Truco", "Imagen", "Fondo", "perdido"), "otro.jpg");
+    EXPECT_EQ(leer(dir.filePath("truco.ini")).count("Fondo="), 1);
+}
+
+// U+FFFD is a character like any other when it is written in UTF-8; only a
+// byte the code page leaves undefined makes a line unreadable.
+TEST(IniSettings, AReplacementCharacterWrittenInUtf8IsRead)
+{
+    QTemporaryDir dir;
+    IniSettings s(dir.path());
+    const QString nombre = QStringLiteral("Mu") + QChar(QChar::ReplacementCharacter) + QStringLiteral("oz");
+    s.save("Truco", "Config", "nombre", nombre);
+    EXPECT_EQ(s.get("Truco", "Config", "nombre", "perdido"), nombre);
+
+    escribir(dir.filePath("truco.ini"), "[Config]\nnombre=Mu\x81oz\nnivel=2\n");
+    EXPECT_EQ(s.get("Truco", "Config", "nombre", "perdido"), "perdido");
+    EXPECT_EQ(s.get("Truco", "Config", "nivel"), "2");
+}

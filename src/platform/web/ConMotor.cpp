@@ -1,6 +1,7 @@
-// Built with a web engine: the module beside the program, loaded on the
-// first page.
+// Built with a web engine: the module among the program's modules, loaded
+// on the first page.
 #include "platform/Program.h"
+#include "platform/Ubicacion.h"
 #include "platform/Web.h"
 
 #include <QtGlobal>
@@ -8,7 +9,7 @@
 
 std::unique_ptr<MotorWeb> crearMotorWeb()
 {
-    return std::make_unique<MotorModulo>(executableFolder() + QStringLiteral("/NaipexWeb.so"));
+    return std::make_unique<MotorModulo>(ubicacionDe(executableFolder()).modulos + QStringLiteral("/NaipexWeb.so"));
 }
 
 void prepararMotorWeb()
