@@ -1,5 +1,5 @@
 // The engine alone: whole two-player matches between computers, no window.
-#include "motor/Arena.h"
+#include "arena/Arena.h"
 
 #include <benchmark/benchmark.h>
 

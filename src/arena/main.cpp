@@ -1,5 +1,5 @@
 // truco_arena: seeded matches between computer players, without windows.
-#include "motor/Arena.h"
+#include "arena/Arena.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "game/Form1.h"
 
-#include "calls/AsientoMaquina.h"
+#include "game/AsientoMaquina.h"
 #include "game/ColaMesa.h"
 #include "game/MesaEscalable.h"
 #include "net/AsientoCuatro.h"

@@ -1,6 +1,6 @@
 // Deal, hand and trick flow, score and match.
 #include "game/Form1.h"
-#include "calls/AsientoMaquina.h"
+#include "game/AsientoMaquina.h"
 #include "motor/Cartas.h"
 #include "platform/CardPictures.h"
 #include "platform/Clock.h"

@@ -1,8 +1,12 @@
 #include "motor/Partida.h"
 
+#include "motor/Jugador.h"
+
 #include "motor/Reglas.h"
 
 #include <algorithm>
+#include <memory>
+#include <random>
 
 namespace motor {
 
@@ -28,8 +32,6 @@ constexpr int kPuntosFlor = 3;
 constexpr int kPuntosContraflor = 6;
 constexpr double kPausaEntreManos = 1.0;
 constexpr double kPausaTantos = 1.0;
-
-bool esEnvido(Accion a) { return a == Accion::Envido || a == Accion::RealEnvido || a == Accion::FaltaEnvido; }
 
 const char* nombreEnvido(Accion a)
 {
@@ -607,6 +609,12 @@ void Partida::anunciarTurno()
         return;
     const std::string p = panel(s);
     avisar([&](Observador& o) { o.turno(s, p); });
+}
+
+Azar azarDeReparto(std::uint32_t semilla)
+{
+    auto gen = std::make_shared<std::mt19937>(semilla);
+    return [gen] { return std::uniform_int_distribution<int>(0, 39)(*gen); };
 }
 
 }  // namespace motor

@@ -1,7 +1,8 @@
 // The match engine on its own: no window, no event loop, no Qt.
-#include "motor/Arena.h"
+#include "arena/Arena.h"
+#include "calls/Azar.h"
 #include "motor/Partida.h"
-#include "MesaMotor.h"
+#include "support/MesaMotor.h"
 
 #include <gtest/gtest.h>
 

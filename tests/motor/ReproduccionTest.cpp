@@ -2,7 +2,7 @@
 // played again on the engine alone: the table's view of each one, as the
 // table has always shown it, must be the kept trace, line for line.
 #include "Sha1.h"
-#include "motor/Maquina.h"
+#include "calls/Maquina.h"
 #include "motor/Partida.h"
 #include "motor/Voces.h"
 #include "game/rules/Presentador.h"

@@ -1,6 +1,6 @@
 // The game finds its data folders whatever their case: the installer writes
 // "Cartas", the build tree and older copies have "cartas".
-#include "calls/FFlor.h"
+#include "game/FFlor.h"
 #include "platform/CardPictures.h"
 #include "platform/Carpetas.h"
 

@@ -1,6 +1,6 @@
 #include "support/Jugador.h"
 
-#include "calls/FFlor.h"
+#include "game/FFlor.h"
 #include "platform/CardPictures.h"
 #include "shell/f2.h"
 

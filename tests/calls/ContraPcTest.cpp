@@ -1,6 +1,6 @@
 // The game against the computer on the engine: what the panel offers at each
 // step, and the computer's calls and answers along the paths that decide them.
-#include "MesaMotor.h"
+#include "support/MesaMotor.h"
 
 #include <gtest/gtest.h>
 
@@ -32,8 +32,10 @@ TEST(ContraPcPanel, TrucoDelPcSeRespondeConQuieroNoQuieroRetrucoOMazo)
     EXPECT_EQ(t.panel(), "0101010001");
     ASSERT_TRUE(t.pulsar(1));
     EXPECT_EQ(t.e().truco.querido, 1);
-    if (!t.e().manoTerminada && t.mesa.p.aQuienLeToca() == 0)
-        EXPECT_EQ(t.panel(), "0000000001");
+    // After the answer the computer plays its card; then it is his turn again.
+    ASSERT_FALSE(t.e().manoTerminada);
+    ASSERT_EQ(t.mesa.p.aQuienLeToca(), 0);
+    EXPECT_EQ(t.panel(), "0000000001");
 }
 
 TEST(ContraPcPanel, FaltaEnvidoRechazadoNoDejaOtroEnvido)

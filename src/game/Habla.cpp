@@ -1,5 +1,5 @@
 // What the players say: speech labels, voice files and the flor verses.
-#include "calls/FFlor.h"
+#include "game/FFlor.h"
 #include "motor/Reglas.h"
 #include "motor/Voces.h"
 #include "game/Form1.h"

@@ -1,11 +1,7 @@
-// Envido and flor: points, the machine's envido, comparisons and scoring.
+// Envido and flor points of the hands on the table, and the contraflor's six.
 #include "motor/Reglas.h"
 #include "game/Form1.h"
 #include "platform/Clock.h"
-
-namespace {
-QString txt(int n) { return QString::number(n); }
-}  // namespace
 
 int Form1::Ver_Tantos(const QString& Quien)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Seeded matches between computer players, headless: how strong a level is
 // against another, and how fast the engine plays.
-#include "motor/Partida.h"
+#include "motor/Jugador.h"
 
 #include <cstdint>
 #include <functional>
@@ -12,30 +12,9 @@
 
 namespace motor {
 
-// A computer player: given the match and its seat, one of the legal moves.
-class Jugador {
-public:
-    virtual ~Jugador() = default;
-    virtual Movida elegir(const Partida& p, int asiento) = 0;
-};
-
-// Any legal move, calls and answers included, with equal chance: the floor
-// every level must beat.
-class JugadorAzar : public Jugador {
-public:
-    explicit JugadorAzar(std::uint32_t semilla) : gen_(semilla) {}
-    Movida elegir(const Partida& p, int asiento) override;
-
-private:
-    std::mt19937 gen_;
-};
-
 // A player of a level by its name ("azar"); empty for a name it does not know.
 std::unique_ptr<Jugador> crearJugador(const std::string& nivel, std::uint32_t semilla);
 bool nivelConocido(const std::string& nivel);
-
-// The deal's chance for one match.
-Azar azarDeReparto(std::uint32_t semilla);
 
 struct ResultadoPartido {
     int ganador = -1;  // the seat at 30

@@ -2,8 +2,8 @@
 // A two-player match for engine tests: known hands, and pauses that wait
 // until the test runs them.
 #include "game/rules/Presentador.h"
-#include "motor/Arena.h"
-#include "motor/Maquina.h"
+#include "motor/Jugador.h"
+#include "calls/Maquina.h"
 #include "motor/Partida.h"
 
 #include <deque>

@@ -1,17 +1,12 @@
-#include "motor/Arena.h"
+#include "arena/Arena.h"
 
-#include "motor/Maquina.h"
+#include "calls/Azar.h"
+#include "calls/Maquina.h"
 
 #include <cmath>
 #include <deque>
 
 namespace motor {
-
-Movida JugadorAzar::elegir(const Partida& p, int asiento)
-{
-    const auto v = p.legales(asiento);
-    return v[std::uniform_int_distribution<std::size_t>(0, v.size() - 1)(gen_)];
-}
 
 bool nivelConocido(const std::string& nivel) { return nivel == "azar" || nivel == "normal"; }
 
@@ -26,12 +21,6 @@ std::unique_ptr<Jugador> crearJugador(const std::string& nivel, std::uint32_t se
         return std::make_unique<JugadorNormal>(std::move(f));
     }
     return nullptr;
-}
-
-Azar azarDeReparto(std::uint32_t semilla)
-{
-    auto gen = std::make_shared<std::mt19937>(semilla);
-    return [gen] { return std::uniform_int_distribution<int>(0, 39)(*gen); };
 }
 
 ResultadoPartido jugarPartido(const Opciones& o, std::uint32_t semilla, Jugador& a, Jugador& b, int asientoA)

@@ -1,6 +1,7 @@
 // The computer of the "Normal" level, on the engine.
-#include "motor/Maquina.h"
-#include "MesaMotor.h"
+#include "arena/Arena.h"
+#include "calls/Maquina.h"
+#include "support/MesaMotor.h"
 
 #include <gtest/gtest.h>
 

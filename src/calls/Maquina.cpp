@@ -1,4 +1,4 @@
-#include "motor/Maquina.h"
+#include "calls/Maquina.h"
 
 namespace motor {
 

@@ -4,7 +4,7 @@
 // it as moves; the computer answers with its own moves, after its pauses.
 #include "game/Asiento.h"
 #include "game/rules/Presentador.h"
-#include "motor/Maquina.h"
+#include "calls/Maquina.h"
 #include "motor/Partida.h"
 
 #include <QObject>

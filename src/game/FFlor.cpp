@@ -1,4 +1,4 @@
-#include "calls/FFlor.h"
+#include "game/FFlor.h"
 
 
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
-#include "calls/AsientoMaquina.h"
+#include "game/AsientoMaquina.h"
 
-#include "calls/FFlor.h"
+#include "game/FFlor.h"
 #include "game/Form1.h"
 #include "platform/CardPictures.h"
 #include "platform/Clock.h"

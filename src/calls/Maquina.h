@@ -2,7 +2,7 @@
 // The computer of the "Normal" level: fixed thresholds on its own cards,
 // what lies on the table and the score. It sees only what a player at its
 // seat may see: its hand, the cards played, what was sung, the points.
-#include "motor/Arena.h"
+#include "motor/Jugador.h"
 #include "motor/Reglas.h"
 
 #include <functional>
