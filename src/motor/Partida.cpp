@@ -191,7 +191,7 @@ std::vector<Movida> Partida::legales(int asiento) const
         return v;
     const Escalera& t = e_.truco;
     if (e_.concesion.cede >= 0) {
-        // Going to the deck instead leaves the envido unpaid, as it always has.
+        // Or the deck, which pays the envido first.
         v.push_back({Accion::SonBuenas});
         v.push_back({Accion::AlMazo});
         return v;
@@ -361,10 +361,16 @@ void Partida::alMazo(int asiento)
     const reglas::Escalera esc{a.trucoCantado, a.retrucoCantado, a.vale4Cantado, a.trucoQuerido, a.retrucoQuerido, a.vale4Querido};
     const bool envidoEnEspera = e_.pedidoEnvido.activo && e_.pedidoEnvido.responde == asiento;
     const int p = reglas::puntosAlMazo(esc, envidoEnEspera, e_.jugadasN[otro(asiento)]);
+    const Concesion debe = e_.concesion;
     e_.pedido = {};
     e_.pedidoEnvido = {};
     e_.concesion = {};
     decir(asiento, "Me voy al mazo");
+    // Envido points already won are paid before the deck's.
+    if (debe.cede == asiento) {
+        e_.envido.resuelto = true;
+        DarPuntos(debe.gana, debe.valor > 0 ? debe.valor : reglas::puntosFalta(e_.puntos[asiento]));
+    }
     DarPuntos(otro(asiento), p);
     if (e_.terminado)
         acabarPartido();

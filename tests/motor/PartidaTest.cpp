@@ -299,3 +299,16 @@ TEST(MotorFlor, LaFlorDelLadoOpuestoSobreUnEnvidoSumaTresEnSeguida)
     EXPECT_FALSE(m.dice(0, Accion::Envido));
 }
 
+
+TEST(MotorMazo, IrseDebiendoElEnvidoLoPagaPrimero)
+{
+    Mesa m(1);  // seat 1 is mano
+    m.cartas({"4C", "5B", "6O"}, {"7E", "6E", "1C"});  // 7 against 33
+    ASSERT_TRUE(m.dice(1, Accion::Envido));
+    ASSERT_TRUE(m.dice(0, Accion::Quiero));
+    ASSERT_EQ(m.p.legales(0), (std::vector<Movida>{{Accion::SonBuenas}, {Accion::AlMazo}}));
+    ASSERT_TRUE(m.dice(0, Accion::AlMazo));
+    // Two of the envido, then two of the deck: seat 1 had played no card.
+    EXPECT_EQ(m.p.estado().puntos[1], 4);
+    EXPECT_TRUE(m.p.estado().manoTerminada);
+}
