@@ -1,7 +1,8 @@
 #pragma once
-// The game table. Its state is the state of the hand and the match; the
-// procedures keep the names the rules of the game use, and are split by
-// subsystem: the hand flow in game/, the calls and the machine in calls/.
+// The game table. Against the computer it shows the engine's match through
+// its seat (AsientoMaquina) and hands the player's presses to it. The network
+// games still keep their hands' state here, in the procedures and fields
+// named as the rules of the game name them, until they move to the engine.
 #include "motor/Reglas.h"
 #include "game/Asiento.h"
 #include "game/Controles.h"
