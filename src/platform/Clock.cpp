@@ -1,10 +1,8 @@
 #include "platform/Clock.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QLocale>
 #include <QTime>
 #include <QTimer>
 #include <chrono>
@@ -24,18 +22,6 @@ double SystemClock::now() const
 }
 
 int SystemClock::currentSecond() const { return QTime::currentTime().second(); }
-
-QString SystemClock::timeOfDay() const
-{
-    // Date and time zone too: a title read later, or from another zone, is
-    // still unambiguous.
-    const QLocale loc = QLocale::system();
-    QString formato = loc.timeFormat(QLocale::LongFormat);
-    if (!formato.contains(QLatin1Char('t')))
-        formato += QStringLiteral(" t");
-    const QDateTime ahora = QDateTime::currentDateTime();
-    return loc.toString(ahora.date(), QLocale::ShortFormat) + QLatin1Char(' ') + loc.toString(ahora, formato);
-}
 
 void SystemClock::reseed()
 {

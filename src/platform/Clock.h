@@ -15,8 +15,6 @@ public:
     virtual double now() const = 0;
     // Second of the wall clock, 0..59 (the machine's falta envido reads it).
     virtual int currentSecond() const = 0;
-    // Time of day as the system writes it.
-    virtual QString timeOfDay() const = 0;
 
     virtual void reseed() = 0;
     // Uniform in [0, 1).
@@ -40,7 +38,6 @@ public:
     SystemClock();
     double now() const override;
     int currentSecond() const override;
-    QString timeOfDay() const override;
     void reseed() override;
     double uniform() override;
     void yieldEvents() override;
@@ -59,7 +56,6 @@ public:
     explicit TestClock(unsigned seed = 1);
     double now() const override { return now_; }
     int currentSecond() const override { return second_; }
-    QString timeOfDay() const override { return QStringLiteral("12:00:00"); }
     void reseed() override {}
     double uniform() override;
     void yieldEvents() override;

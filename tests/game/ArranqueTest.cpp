@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QDateTime>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -87,17 +86,6 @@ TEST(Arranque, SinSonidoGuardadoComoPalabraSeLee)
     m.fake.settings.save(QStringLiteral("Truco"), QStringLiteral("Sonido"), QStringLiteral("habilitado"), QStringLiteral("True"));
     m.form.Form_Load();
     EXPECT_TRUE(m.form.nosonido->isChecked());
-}
-
-// The watchdog writes the time in the title: with its date and zone.
-TEST(Arranque, LaHoraDelVigilanteLlevaFechaYZona)
-{
-    SystemClock reloj;
-    const QString hora = reloj.timeOfDay();
-    const QDateTime ahora = QDateTime::currentDateTime();
-    EXPECT_TRUE(hora.contains(ahora.timeZoneAbbreviation())) << hora.toStdString();
-    EXPECT_TRUE(hora.contains(QString::number(ahora.date().day()))) << hora.toStdString();
-    EXPECT_TRUE(hora.contains(QString::number(ahora.date().year() % 100))) << hora.toStdString();
 }
 
 TEST(Arranque, UnFondoQueYaNoExisteDejaElIncorporado)
