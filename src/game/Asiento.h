@@ -13,12 +13,10 @@ public:
     virtual void cantar(int Index) = 0;
     virtual void flor() = 0;
     virtual void alMazo() = 0;
-    // Its card is due in the trick under way (the game against the computer;
-    // a network peer plays by itself).
-    virtual void juega() {}
 
-    // The hand ended on this table, worth valor to the winner. True when the
-    // seat takes it from here (scores on both tables, deals the next hand).
+    // The hand ended on this table (the network games), worth valor to the
+    // winner: the seat scores it on both tables and deals the next hand. True
+    // when it did.
     virtual bool manoTerminada(bool /*ganaMaquina*/, int /*valor*/) { return false; }
     virtual void partidoTerminado() {}
     // The local player changed his face on the table.
