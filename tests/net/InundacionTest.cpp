@@ -1,7 +1,7 @@
 // A four-player client that floods the host: refused moves cost nothing,
 // the host's queue stays short, and a flooder is dropped like one who left.
-#include "net/AsientoCuatro.h"
-#include "net/ClienteCuatro.h"
+#include "game/AsientoCuatro.h"
+#include "game/ClienteCuatro.h"
 #include "net/Dea4.h"
 #include "net/Enlace.h"
 #include "net/JRed.h"

@@ -1,7 +1,7 @@
 // Two tables in one process play whole matches against each other over
 // loopback TCP, with scripted players who play cards and press random
 // enabled calls.
-#include "net/AsientoRed.h"
+#include "game/AsientoRed.h"
 #include "net/Enlace.h"
 #include "net/JRed.h"
 #include "net/CargadorWs.h"

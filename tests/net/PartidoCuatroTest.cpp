@@ -1,7 +1,7 @@
 // Four tables in pairs over loopback: whole matches, the chat between
 // partners, and every table released when someone leaves.
-#include "net/AsientoCuatro.h"
-#include "net/ClienteCuatro.h"
+#include "game/AsientoCuatro.h"
+#include "game/ClienteCuatro.h"
 #include "net/Dea4.h"
 #include "net/Enlace.h"
 #include "net/JRed.h"

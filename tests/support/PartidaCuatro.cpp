@@ -1,8 +1,8 @@
 #include "support/PartidaCuatro.h"
 
-#include "net/AsientoCuatro.h"
-#include "net/AsientoRed.h"
-#include "net/ClienteCuatro.h"
+#include "game/AsientoCuatro.h"
+#include "game/AsientoRed.h"
+#include "game/ClienteCuatro.h"
 #include "net/Dea4.h"
 #include "net/Enlace.h"
 #include "net/JRed.h"

@@ -1,6 +1,6 @@
 #include "support/PartidaRed.h"
 
-#include "net/AsientoRed.h"
+#include "game/AsientoRed.h"
 #include "net/Enlace.h"
 #include "net/JRed.h"
 #include "support/Jugador.h"

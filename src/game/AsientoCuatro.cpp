@@ -1,4 +1,4 @@
-#include "net/AsientoCuatro.h"
+#include "game/AsientoCuatro.h"
 
 #include "motor/Reglas.h"
 #include "game/Form1.h"

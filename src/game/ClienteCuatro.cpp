@@ -1,4 +1,4 @@
-#include "net/ClienteCuatro.h"
+#include "game/ClienteCuatro.h"
 
 #include "game/Form1.h"
 #include "net/Enlace.h"

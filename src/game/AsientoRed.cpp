@@ -1,8 +1,8 @@
-#include "net/AsientoRed.h"
+#include "game/AsientoRed.h"
 
 #include "motor/Reglas.h"
 #include "game/Form1.h"
-#include "net/ClienteCuatro.h"
+#include "game/ClienteCuatro.h"
 #include "net/Enlace.h"
 #include "net/rules/Baza.h"
 #include "net/rules/Protocolo.h"

@@ -2,7 +2,7 @@
 // the envido settled by its caller, the flor and going to the deck.
 #include "motor/Reglas.h"
 #include "game/Form1.h"
-#include "net/AsientoRed.h"
+#include "game/AsientoRed.h"
 #include "net/Enlace.h"
 #include "net/rules/Protocolo.h"
 
