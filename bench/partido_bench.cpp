@@ -5,19 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-// A deal on the table, with its pictures, values and envido points.
-static void BM_RepartoEnLaMesa(benchmark::State& state)
-{
-    MesaDePrueba m(1);
-    m.empezar();
-    for (auto _ : state) {
-        m.form.PuedeCantar = true;
-        m.form.repartir(false);
-    }
-    state.SetItemsProcessed(state.iterations());
-}
-BENCHMARK(BM_RepartoEnLaMesa);
-
 // range(0): 0 the human only plays cards; 1 he also sings and answers at random.
 // One table, as a player who starts match after match.
 static void BM_Partido(benchmark::State& state)

@@ -14,10 +14,12 @@ public:
     virtual void flor() = 0;
     virtual void alMazo() = 0;
 
-    // The hand ended on this table (the network games), worth valor to the
-    // winner: the seat scores it on both tables and deals the next hand. True
-    // when it did.
-    virtual bool manoTerminada(bool /*ganaMaquina*/, int /*valor*/) { return false; }
+    // A match is under way with this seat: leaving it asks first.
+    virtual bool jugando() const { return false; }
+    // No step of the seat waits for its pause.
+    virtual bool enReposo() const { return true; }
+    // The seat waits for the local player: an answer (respuesta), or a card or call.
+    virtual bool esperaAlJugador(bool /*respuesta*/) const { return false; }
     virtual void partidoTerminado() {}
     // The local player changed his face on the table.
     virtual void caraCambiada() {}

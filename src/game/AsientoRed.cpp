@@ -4,7 +4,7 @@
 #include "game/Form1.h"
 #include "game/ClienteCuatro.h"
 #include "net/Enlace.h"
-#include "net/rules/Baza.h"
+#include "motor/BazaRed.h"
 #include "net/rules/Protocolo.h"
 #include "platform/CardPictures.h"
 #include "platform/Clock.h"
@@ -15,6 +15,8 @@
 #include <QTimer>
 
 using red::Pedido;
+using red::kLocal;
+using red::kPeer;
 
 namespace {
 
@@ -34,7 +36,7 @@ bool AsientoRed::enviar(const std::string& m)
 {
     if (enlace_ && enlace_->enviar(QString::fromStdString(m)))
         return true;
-    f_.PuedeCantar = false;
+    puedeCantar_ = false;
     return false;
 }
 
@@ -48,44 +50,50 @@ void AsientoRed::sonar(int codigo, int numero, bool peer)
     f_.Sonar(codigo, numero, peer ? voz() : f_.carTag);
 }
 
+void AsientoRed::anotar(int lado, int puntos)
+{
+    if (p_.partidoTerminado) {
+        f_.setWindowTitle(Form1::tituloPrograma());
+        return;
+    }
+    const bool fin = p_.darPuntos(lado, puntos);
+    // This table's own side is "M" on the score.
+    f_.mostrarPuntos(lado == kLocal, p_.puntos[lado]);
+    if (fin)
+        f_.ganaPartido(lado == kLocal);
+}
+
 // Points on both tables: "DARH" gives them to the sender's side there.
 void AsientoRed::darPuntos(bool local, int puntos)
 {
     if (puntos <= 0)
         return;
     // Here first: a match won here ends after the peer has been told too.
-    f_.DarPuntos(local ? QStringLiteral("M") : QStringLiteral("H"), puntos, true);
+    anotar(local ? kLocal : kPeer, puntos);
     enviar(local ? protocolo::darh(puntos) : protocolo::darm(puntos));
+}
+
+void AsientoRed::despues(double segundos, std::function<void()> paso)
+{
+    ++pausas_;
+    const int mano = p_.manoNumero;
+    s_.clock.despues(segundos, &f_, [this, mano, paso = std::move(paso)] {
+        --pausas_;
+        if (mano == p_.manoNumero && enlace_)
+            paso();
+    });
 }
 
 // ---- Panels -------------------------------------------------------------------
 
-red::Vista AsientoRed::vista(bool local) const
+bool AsientoRed::esperaAlJugador(bool respuesta) const
 {
-    red::Vista v;
-    const bool libre = !cerrada_ && !esperandoTanteo_ && !f_.ManoTerminada && !f_.PartidoTerminado;
-    if (local) {
-        v.turno = libre && f_.TurnoMaquina && espero_ == Pedido::Nada && respondo_ == Pedido::Nada;
-        v.responde = libre ? respondo_ : Pedido::Nada;
-        v.tieneFlor = f_.FlorHumano;
-        v.jugadas = f_.JugadasHumano;
-    } else {
-        v.turno = libre && !f_.TurnoMaquina && espero_ == Pedido::Nada && respondo_ == Pedido::Nada;
-        v.responde = libre ? espero_ : Pedido::Nada;
-        v.tieneFlor = f_.FlorMaquina;
-        v.jugadas = f_.JugadasMaquina;
-    }
-    v.trucoCantado = f_.TrucoCantado;
-    v.trucoQuerido = f_.TrucoQuerido;
-    v.envidoCantado = f_.EnvidoCantado;
-    v.envidoResuelto = f_.EnvidoResuelto;
-    v.florCantada = f_.FlorCantada;
-    v.conFlor = f_.ConFlor;
-    return v;
+    const red::Vista v = p_.vista(kLocal);
+    return respuesta ? v.responde != Pedido::Nada : v.turno;
 }
 
-std::string AsientoRed::panelLocal() const { return red::panel(vista(true)); }
-std::string AsientoRed::panelDelPeer() const { return red::panel(vista(false)); }
+std::string AsientoRed::panelLocal() const { return p_.panel(kLocal); }
+std::string AsientoRed::panelDelPeer() const { return p_.panel(kPeer); }
 
 // The local panel follows the state of the hand; the player may press
 // something exactly when the panel offers it.
@@ -93,15 +101,7 @@ void AsientoRed::panel()
 {
     const std::string m = panelLocal();
     f_.Botones(QString::fromStdString(m));
-    f_.PuedeCantar = m.find('1') != std::string::npos;
-}
-
-void AsientoRed::limpiarPedidos()
-{
-    respondo_ = espero_ = Pedido::Nada;
-    esperandoTanteo_ = cerrada_ = jugando_ = false;
-    tantoAnterior_ = 1;
-    falta_ = false;
+    puedeCantar_ = m.find('1') != std::string::npos;
 }
 
 // ---- The connection -----------------------------------------------------------------
@@ -115,18 +115,15 @@ void AsientoRed::redConectada(Enlace& enlace, bool servidor, const QString& miNo
     miNombre_ = miNombre;
     miCara_ = miCara;
     configurado_ = false;
-    limpiarPedidos();
+    p_ = red::EstadoRed{};
+    pausas_ = 0;
+    jugando_ = false;
     f_.sentarEnRed(this);
-    f_.RedDos = true;
     f_.salirDelPartido();
     RedEnJuego = true;
-    f_.PartidoTerminado = false;
-    f_.ManoTerminada = true;
-    f_.MaquinaEsMano = false;
-    f_.VarianteJuego = 1;  // both dealers use the whole deck
     f_.marcadorACero();
     f_.Botones(QStringLiteral("0000000000"));
-    f_.PuedeCantar = false;
+    puedeCantar_ = false;
     f_.Label2->setCaption(miNombre_);
     f_.carTag = QString::number(miCara_);
     f_.car[0]->setPicture(f_.opciones().Cara[miCara_], QStringLiteral("Tu cara"));
@@ -155,13 +152,13 @@ void AsientoRed::saludoHecho(const QString& nombrePeer, int caraPeer)
     o.mostrar(miCara_);
     o.paraMaquina();
     const f2::Eleccion e = o.eleccion();
-    f_.ConFlor = e.conFlor;
+    p_.conFlor = e.conFlor;
     const bool empiezaPeer = e.computadoraEmpieza;
     if (!enviar(protocolo::confDos(txt(empiezaPeer ? nombrePeer_ : miNombre_), e.conFlor)))
         return;
     // The deal inverts the mano: start from the other side.
-    f_.MaquinaEsMano = !empiezaPeer;
-    if (!f_.MaquinaEsMano && !enviar("EMPT"))
+    p_.peerEsMano = !empiezaPeer;
+    if (!p_.peerEsMano && !enviar("EMPT"))
         return;
     repartirRed();
     RedEnJuego = true;
@@ -173,20 +170,18 @@ void AsientoRed::redTerminada(bool porElPeer)
         enCuatro_ = false;
         enlace_ = nullptr;
         RedEnJuego = false;
-        f_.RedDos = false;
         cuatro_->redTerminada(porElPeer);
         return;
     }
-    const bool fin = f_.puntos(QStringLiteral("H")) >= 30 || f_.puntos(QStringLiteral("M")) >= 30;
+    const bool fin = p_.puntos[kLocal] >= reglas::kPartido || p_.puntos[kPeer] >= reglas::kPartido;
     if (porElPeer && !fin && enlace_)
         s_.dialogs.message(&f_, Dialogs::Icon::Error, Form1::tituloPrograma(),
                            QStringLiteral("El contrincante ") + f_.NombreC->caption() + QStringLiteral(" se ha desconectado"));
     // The table stays as it is; a new game starts from the menu.
     enlace_ = nullptr;
-    f_.RedDos = false;
     RedEnJuego = false;
-    f_.PuedeCantar = false;
-    f_.ManoTerminada = true;
+    puedeCantar_ = false;
+    p_.manoTerminada = true;
     f_.Botones(QStringLiteral("0000000000"));
     f_.sentarEnRed(nullptr);
     f_.mostrarChat(false);
@@ -195,7 +190,7 @@ void AsientoRed::redTerminada(bool porElPeer)
 void AsientoRed::partidoTerminado()
 {
     // Back to the connection window once the winner's box is closed.
-    f_.MaquinaEsMano = false;
+    p_.peerEsMano = false;
     terminarCuandoCalle();
 }
 
@@ -231,20 +226,29 @@ void AsientoRed::caraCambiada()
 
 void AsientoRed::repartirRed()
 {
-    limpiarPedidos();
-    f_.MaquinaEsMano = !f_.MaquinaEsMano;  // the mano alternates on both tables
-    f_.PuedeCantar = true;
-    f_.repartir(false);
+    p_.nuevaMano();
+    f_.limpiarManoDos();
+    s_.clock.reseed();
+    p_.repartir([this] { return s_.clock.uniformInt(0, 39); });
+    for (int i = 0; i < 3; ++i) {
+        f_.ponerCartaDos(false, i, p_.manos[kPeer][i].codigo, p_.manos[kPeer][i].valor);
+    }
     for (int i = 0; i < 3; ++i)
-        if (!enviar(protocolo::cam(i, txt(f_.CH[i].Caption))))
+        f_.ponerCartaDos(true, i, p_.manos[kLocal][i].codigo, p_.manos[kLocal][i].valor);
+    f_.bt[5]->setEnabled(false);
+    p_.contarFlores();
+    f_.mostrarManoPropia();
+    emit f_.manoRepartida();
+
+    for (int i = 0; i < 3; ++i)
+        if (!enviar(protocolo::cam(i, p_.manos[kLocal][i].codigo)))
             return;
     for (int i = 0; i < 3; ++i)
-        enviar(protocolo::cvm(i, entero(f_.CH[i].Tag)));
+        enviar(protocolo::cvm(i, p_.manos[kLocal][i].valor));
     for (int i = 0; i < 3; ++i)
-        enviar(protocolo::car(i, txt(f_.CM[i].Caption)));
+        enviar(protocolo::car(i, p_.manos[kPeer][i].codigo));
     for (int i = 0; i < 3; ++i)
-        enviar(protocolo::caV(i, entero(f_.CM[i].Tag)));
-    f_.TurnoMaquina = !f_.MaquinaEsMano;
+        enviar(protocolo::caV(i, p_.manos[kPeer][i].valor));
     panel();
     enviar(protocolo::bton(panelDelPeer()));
 }
@@ -253,22 +257,19 @@ void AsientoRed::repartirRed()
 
 void AsientoRed::jugar(int Index)
 {
-    if (jugando_ || !vista(true).turno || f_.PausaActiva || Index < 0 || Index > 2 || !f_.CH[Index].Visible)
+    if (jugando_ || !p_.vista(kLocal).turno || pausas_ > 0 || Index < 0 || Index > 2 || !p_.manos[kLocal][Index].enMano)
         return;
     jugando_ = true;
     f_.decir(f_.LC, QString());
     f_.Botones(QStringLiteral("0000000000"));
-    const int t = f_.JugadasHumano;
-    f_.mostrarCarta(f_.IJH[t], f_.JH[t], f_.CH[Index], f_.ICH[Index]->picture());
-    f_.ICH[Index]->hide();
-    f_.CH[Index].Visible = false;
-    ++f_.JugadasHumano;
-    f_.TurnoMaquina = false;
-    f_.PuedeCantar = false;
+    const int t = p_.jugar(kLocal, Index);
+    f_.jugarCartaDos(true, t, Index);
+    p_.turnoLocal = false;
+    puedeCantar_ = false;
     jugando_ = false;
-    if (!enviar(protocolo::ijm(t, Index)) || !enviar(protocolo::posc(f_.JugadasHumano)))
+    if (!enviar(protocolo::ijm(t, Index)) || !enviar(protocolo::posc(p_.jugadasN[kLocal])))
         return;
-    if (f_.JugadasHumano > f_.JugadasMaquina)
+    if (p_.jugadasN[kLocal] > p_.jugadasN[kPeer])
         pasarTurnoAlPeer();
     else
         cerrarBaza(t);
@@ -276,7 +277,7 @@ void AsientoRed::jugar(int Index)
 
 void AsientoRed::pasarTurnoAlPeer()
 {
-    f_.TurnoMaquina = false;
+    p_.turnoLocal = false;
     panel();
     if (enviar("MANT") && enviar("JUGT"))
         enviar(protocolo::bton(panelDelPeer()));
@@ -285,15 +286,14 @@ void AsientoRed::pasarTurnoAlPeer()
 // This table put down the second card of trick t: it settles the trick.
 void AsientoRed::cerrarBaza(int t)
 {
-    const int r = red::resultado(entero(f_.JH[t]->Tag), entero(f_.JM[t]->Tag));
-    f_.Bazas[t] = r;
-    if (!enviar(protocolo::jug(t, 2 - r)))
+    const red::TrasBaza sigue = p_.cerrarBaza(t);
+    if (!enviar(protocolo::jug(t, 2 - p_.bazas[t])))
         return;
-    switch (red::trasBaza(f_.Bazas, t, f_.MaquinaEsMano)) {
-    case red::TrasBaza::GanaLocal: f_.GanaMaquina(false); break;
-    case red::TrasBaza::GanaPeer: f_.GanaHumano(false, 1); break;
+    switch (sigue) {
+    case red::TrasBaza::GanaLocal: finDeMano(true, false); break;
+    case red::TrasBaza::GanaPeer: finDeMano(false, false); break;
     case red::TrasBaza::LideraLocal:
-        f_.TurnoMaquina = true;
+        p_.turnoLocal = true;
         panel();
         enviar("MANF");
         break;
@@ -302,30 +302,33 @@ void AsientoRed::cerrarBaza(int t)
 }
 
 // The hand ended here: both tables score it and this one deals the next.
-bool AsientoRed::manoTerminada(bool ganaMaquina, int valor)
+void AsientoRed::finDeMano(bool ganaLocal, bool sinPuntos)
 {
-    cerrada_ = true;
-    f_.TurnoMaquina = false;
+    if (p_.manoTerminada)
+        return;
+    f_.cerrarManoDos();
+    puedeCantar_ = false;
+    p_.manoTerminada = true;
+    p_.bazas = {0, 0, 0};
+    p_.jugadasN = {0, 0};
+    p_.cerrada = true;
+    p_.turnoLocal = false;
     if (!enviar("JUGF"))
-        return true;
-    if (valor > 0) {
-        // What the ladder reached, accepted.
-        valor = f_.Vale4Querido ? 4 : f_.RetrucoQuerido ? 3 : f_.TrucoQuerido ? 2 : 1;
-        darPuntos(ganaMaquina, valor);
+        return;
+    if (!sinPuntos)
+        darPuntos(ganaLocal, p_.valorDeLaMano());
+    if (p_.contraflor && !p_.partidoTerminado) {
+        p_.contraflor = false;
+        darPuntos(p_.ganaContraflorLocal(), 6);
     }
-    if (f_.ContraflorCantada && !f_.PartidoTerminado) {
-        f_.ContraflorCantada = false;
-        const int propia = f_.PuntosFlorHumano, ajena = f_.PuntosFlorMaquina;
-        darPuntos(propia > ajena || (propia == ajena && !f_.MaquinaEsMano), 6);
-    }
-    if (f_.PartidoTerminado || !enlace_)
-        return true;
-    f_.PuedeCantar = true;
+    if (p_.partidoTerminado || !enlace_)
+        return;
+    puedeCantar_ = true;
     f_.setWindowTitle(QStringLiteral("Mezclando cartas..."));
-    f_.Pausa(1);
-    if (enlace_ && !f_.PartidoTerminado)
-        repartirRed();
-    return true;
+    despues(1, [this] {
+        if (!p_.partidoTerminado)
+            repartirRed();
+    });
 }
 
 // ---- Receiving --------------------------------------------------------------------
@@ -363,13 +366,16 @@ bool AsientoRed::recibir(const QString& codigo, const QString& argumento)
         if (configurado_)
             return true;
         configurado_ = true;
-        f_.ConFlor = argumento.endsWith(QLatin1String("SI"));
-        f_.Pausa(0.5);
-        s_.dialogs.message(&f_, Dialogs::Icon::Information, QStringLiteral("Configuración del juego"), argumento);
+        p_.conFlor = argumento.endsWith(QLatin1String("SI"));
+        ++pausas_;
+        s_.clock.despues(0.5, &f_, [this, argumento] {
+            --pausas_;
+            s_.dialogs.message(&f_, Dialogs::Icon::Information, QStringLiteral("Configuración del juego"), argumento);
+        });
         return true;
     }
     if (codigo == QLatin1String("EMPT")) {
-        f_.MaquinaEsMano = true;
+        p_.peerEsMano = true;
         return true;
     }
     if (codigo == QLatin1String("DARH") || codigo == QLatin1String("DARM"))
@@ -385,7 +391,7 @@ bool AsientoRed::recibir(const QString& codigo, const QString& argumento)
     }
     if (codigo == QLatin1String("BTON")) {
         f_.Botones(argumento);
-        f_.PuedeCantar = panelLocal().find('1') != std::string::npos;
+        puedeCantar_ = panelLocal().find('1') != std::string::npos;
         return true;
     }
     if (recibirCarta(codigo, argumento) || recibirJuego(codigo, argumento) || recibirCanto(codigo, argumento))
@@ -395,11 +401,11 @@ bool AsientoRed::recibir(const QString& codigo, const QString& argumento)
 
 bool AsientoRed::recibirPuntos(const QString& codigo, int puntos)
 {
-    f_.DarPuntos(codigo == QLatin1String("DARM") ? QStringLiteral("M") : QStringLiteral("H"), puntos, true);
-    if (esperandoTanteo_) {
-        esperandoTanteo_ = false;
-        f_.EnvidoResuelto = true;
-        f_.TantoEnJuego = 0;
+    anotar(codigo == QLatin1String("DARM") ? kLocal : kPeer, puntos);
+    if (p_.esperandoTanteo) {
+        p_.esperandoTanteo = false;
+        p_.envidoResuelto = true;
+        p_.tanto = 0;
     }
     panel();
     return true;
@@ -410,37 +416,36 @@ bool AsientoRed::recibirCarta(const QString& codigo, const QString& argumento)
 {
     const QString raiz = codigo.left(3);
     const int i = codigo.size() == 4 ? codigo[3].digitValue() : -1;
-    const QString carpeta = s_.programFolder;
     if (raiz == QLatin1String("CAM") && i >= 0 && i <= 2) {
         if (i == 0) {
-            limpiarPedidos();
-            f_.MaquinaEsMano = !f_.MaquinaEsMano;
-            f_.repartir(true);
+            p_.nuevaMano();
+            f_.limpiarManoDos();
         }
-        f_.CM[i].Caption = argumento;
-        f_.ICM[i]->setPicture(loadCardPicture(carpeta, argumento), nombreDeCarta(argumento));
+        p_.ponerCarta(kPeer, i, txt(argumento));
+        f_.ponerCartaDos(false, i, p_.manos[kPeer][i].codigo, 0);
         return true;
     }
     if (raiz == QLatin1String("CVM") && i >= 0 && i <= 2) {
+        // The peer's word for the value of its card: the table shows it.
+        p_.manos[kPeer][i].valor = entero(argumento);
         f_.CM[i].Tag = argumento;
         return true;
     }
     if (raiz == QLatin1String("CAR") && i >= 0 && i <= 2) {
         if (i == 0)
-            f_.JugadasHumano = f_.JugadasMaquina = 0;
-        f_.CH[i].Caption = argumento;
-        f_.CH[i].Visible = true;
-        f_.ICH[i]->setPicture(loadCardPicture(carpeta, argumento), nombreDeCarta(argumento));
+            p_.jugadasN = {0, 0};
+        p_.ponerCarta(kLocal, i, txt(argumento));
+        f_.ponerCartaDos(true, i, p_.manos[kLocal][i].codigo, 0);
         f_.ICH[i]->show();
         return true;
     }
     const int j = codigo.size() == 4 && codigo.startsWith(QLatin1String("CA")) && codigo.endsWith(QLatin1Char('V'))
         ? codigo[2].digitValue() : -1;
     if (j >= 0 && j <= 2) {
+        p_.manos[kLocal][j].valor = entero(argumento);
         f_.CH[j].Tag = argumento;
         if (j == 2) {
-            f_.Ver_Tantos(QStringLiteral("H"));
-            f_.TantosMaquina = f_.Ver_Tantos(QStringLiteral("M"));
+            p_.contarFlores();
             panel();
             emit f_.manoRepartida();
         }
@@ -449,18 +454,20 @@ bool AsientoRed::recibirCarta(const QString& codigo, const QString& argumento)
     if (raiz == QLatin1String("IJM") && i >= 0 && i <= 2) {
         // The peer's card k of its hand, which this table holds too.
         const int k = entero(argumento);
-        if (i != f_.JugadasMaquina || k < 0 || k > 2 || !f_.CM[k].Visible || f_.TurnoMaquina || cerrada_)
+        if (i != p_.jugadasN[kPeer] || k < 0 || k > 2 || !p_.manos[kPeer][k].enMano || p_.turnoLocal || p_.cerrada)
             return false;
-        f_.mostrarCarta(f_.IJM[i], f_.JM[i], f_.CM[k], f_.ICM[k]->picture());
-        f_.CM[k].Visible = false;
+        p_.jugadas[kPeer][i] = p_.manos[kPeer][k];
+        p_.manos[kPeer][k].enMano = false;
+        f_.jugarCartaDos(false, i, k);
         f_.decir(f_.LH, QString());
         return true;
     }
     if (codigo == QLatin1String("POSC")) {
+        // The count follows the card: the trick is the peer's once it says so.
         const int n = entero(argumento);
-        if (n != f_.JugadasMaquina + 1)
+        if (n != p_.jugadasN[kPeer] + 1)
             return false;
-        f_.JugadasMaquina = n;
+        p_.jugadasN[kPeer] = n;
         return true;
     }
     return false;
@@ -471,18 +478,18 @@ bool AsientoRed::recibirJuego(const QString& codigo, const QString& argumento)
 {
     if (codigo.size() == 4 && codigo.startsWith(QLatin1String("JUG")) && codigo[3].isDigit()) {
         const int n = codigo[3].digitValue();
-        if (n > 2 || n >= f_.JugadasHumano || n >= f_.JugadasMaquina)
+        if (n > 2 || n >= p_.jugadasN[kLocal] || n >= p_.jugadasN[kPeer])
             return false;
-        f_.Bazas[n] = entero(argumento);
+        p_.bazas[n] = entero(argumento);
         return true;
     }
     if (codigo == QLatin1String("MANT")) {
-        f_.TurnoMaquina = true;
+        p_.turnoLocal = true;
         panel();
         return true;
     }
     if (codigo == QLatin1String("MANF")) {
-        f_.TurnoMaquina = false;
+        p_.turnoLocal = false;
         panel();
         return true;
     }
@@ -493,11 +500,10 @@ bool AsientoRed::recibirJuego(const QString& codigo, const QString& argumento)
     }
     if (codigo == QLatin1String("JUGF")) {
         // The hand is over on the peer's table; its points and the next deal follow.
-        cerrada_ = true;
-        f_.TurnoMaquina = false;
+        p_.cerrada = true;
+        p_.turnoLocal = false;
         panel();
         return true;
     }
     return false;
 }
-

@@ -1,11 +1,12 @@
 #pragma once
 // The person opposite over the network, in the two-player game. Every local
 // move goes to the peer as a message of the catalogue; every message of the
-// peer is applied through the same procedures of the table. Both tables hold
-// the whole hand, so each can tell what the other may do at any moment.
+// peer becomes the same step of the match. Both tables hold the whole hand
+// (red::EstadoRed), so each can tell what the other may do at any moment;
+// the table only draws what happens.
 #include "game/Asiento.h"
+#include "motor/EstadoRed.h"
 #include "net/MesaRed.h"
-#include "net/rules/PanelRed.h"
 
 #include <QPointer>
 #include <QString>
@@ -28,7 +29,6 @@ public:
     void cantar(int Index) override;
     void flor() override;
     void alMazo() override;
-    bool manoTerminada(bool ganaMaquina, int valor) override;
     void partidoTerminado() override;
     void caraCambiada() override;
     QString voz() const override { return QString::number(caraPeer_); }
@@ -45,7 +45,11 @@ public:
 
     bool SoyServidor() const { return servidor_; }
     // The local player may put down a card now.
-    bool puedeJugar() const { return vista(true).turno; }
+    bool puedeJugar() const { return p_.vista(red::kLocal).turno; }
+    bool jugando() const override { return puedeCantar_; }
+    bool enReposo() const override { return pausas_ == 0; }
+    bool esperaAlJugador(bool respuesta) const override;
+    const red::EstadoRed& estado() const { return p_; }
     bool RedEnJuego = false;
     // The table leaves the network game (match over, or the window closed).
     std::function<void()> alTerminar;
@@ -60,15 +64,21 @@ public:
 private:
     bool enviar(const std::string& m);
     bool enviarDirecto(const std::string& m);
-    red::Vista vista(bool local) const;
     void panel();
-    void limpiarPedidos();
     void repartirRed();
     void cerrarBaza(int t);
     void pasarTurnoAlPeer();
+    // Points on this table only, as the score shows them; the match may end.
+    void anotar(int lado, int puntos);
+    // ... and on the peer's too.
     void darPuntos(bool local, int puntos);
+    // The hand is over on this table: it scores it and deals the next.
+    void finDeMano(bool ganaLocal, bool sinPuntos);
     void sonar(int codigo, int numero, bool peer);
     void terminarCuandoCalle();
+    // A step of the flow after a pause; input waits meanwhile. It runs only
+    // if the hand it belongs to is still on the table.
+    void despues(double segundos, std::function<void()> paso);
 
     // Calls sung and answered.
     void llamarEnvido(int Index, bool subida);
@@ -89,14 +99,11 @@ private:
     QString miNombre_, nombrePeer_;
     int miCara_ = 0, caraPeer_ = 0;
 
-    red::Pedido respondo_ = red::Pedido::Nada;  // the peer waits for this answer of ours
-    red::Pedido espero_ = red::Pedido::Nada;    // we wait for the peer's answer to this
-    bool esperandoTanteo_ = false;              // our Quiero to an envido: the peer settles it
-    bool cerrada_ = false;                      // the hand is over here; the next deal comes
-    bool jugando_ = false;                      // a card is on its way
-    int tantoAnterior_ = 1;                     // what a refused envido gives
-    bool falta_ = false;                        // a falta envido is at stake
-    bool configurado_ = false;                  // the server's "CONF" came
+    red::EstadoRed p_;
+    bool jugando_ = false;      // a card is on its way
+    bool puedeCantar_ = false;  // the local panel offers something
+    int pausas_ = 0;            // steps waiting for their pause
+    bool configurado_ = false;  // the server's "CONF" came
     std::unique_ptr<ClienteCuatro> cuatro_;
-    bool enCuatro_ = false;                     // the connection is a four-player game's
+    bool enCuatro_ = false;     // the connection is a four-player game's
 };

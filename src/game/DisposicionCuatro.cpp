@@ -275,7 +275,6 @@ void Form1::entrarEnCuatro(Asiento* seat)
     ManoTerminada = true;
     PartidoTerminado = false;
     RedCuatro = true;
-    ConFlor = false;  // no flor among four
     sentarEnRed(seat);
     disposicionCuatro(true);
     turnoCuatro(false, QStringLiteral("0000000000"));

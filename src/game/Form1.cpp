@@ -306,7 +306,6 @@ void Form1::Form_Load()
     setPalette(pal);
     setAutoFillBackground(true);
     show();
-    VarianteJuego = 1;
     PH->ocultarTodas();
     PM->ocultarTodas();
     // The machine has a face of its own, so the player never sees his own twice.
@@ -367,7 +366,6 @@ void Form1::closeEvent(QCloseEvent* e)
     guardarTamano();
     cerrando_ = true;
     ManoTerminada = true;
-    HumanoRespondio = true;
     e->accept();
     QApplication::closeAllWindows();
     // Only a running event loop is left; with none running (a test closing

@@ -1,8 +1,8 @@
 #pragma once
-// The game table. Against the computer it shows the engine's match through
-// its seat (AsientoMaquina) and hands the player's presses to it. The network
-// games still keep their hands' state here, in the procedures and fields
-// named as the rules of the game name them, until they move to the engine.
+// The game table. It shows the match its seat tells (the computer's
+// AsientoMaquina, the network's AsientoRed, the four-player host or client)
+// and hands the player's presses to that seat. The four-player games still
+// keep a few flags of the hand here until they move to the engine.
 #include "motor/Reglas.h"
 #include "game/Asiento.h"
 #include "game/Controles.h"
@@ -54,11 +54,8 @@ public:
     void car_MouseMove(int Index);
 
     // ---- Deal and hand flow -------------------------------------------------
-    void repartir(bool Forzar);
     void Dar_Valor(Portador& C);
     void ICH_Click(int Index);
-    void GanaMaquina(bool SinPuntos);
-    void GanaHumano(bool SinPuntos, int PuntosForzados = 1);
     void Pausa(double Segundos);
     void DarPuntos(const QString& Quien, int Puntos, bool ConfirmarFin = false);
     int puntos(const QString& Quien) const;
@@ -78,10 +75,6 @@ public:
     void AlMazo_Click();
     void Flor_Click();
     void Botones(const QString& Valor);
-
-    // ---- Envido and flor -------------------------------------------------------
-    int Ver_Tantos(const QString& Quien);
-    void ComparandoFlor();
 
     // ---- Speech and sound ------------------------------------------------------
     void Sonar(int codigo, int numero, const QString& jugador);
@@ -122,43 +115,19 @@ public:
     QString carTag = QStringLiteral("0");  // face index of car(0)
     QPixmap P1;                           // the background picture tiled over the table
 
-    // ---- State of the hand and the match ----------------------------------------
-    int VarianteJuego = 1;
-    bool ConFlor = true;
-    bool MaquinaEsMano = false;
-    bool TurnoMaquina = false;
+    // ---- Flags of the hand (the four-player games and the start) --------------
     bool ManoTerminada = true;
     bool PartidoTerminado = false;
     bool PuedeCantar = false;
     bool PausaActiva = false;
-    bool HumanoRespondio = true;
-    int BotonPulsado = 0;
-    int JugadasHumano = 0;
-    int JugadasMaquina = 0;
-    std::array<int, 3> Bazas{};
-    std::array<bool, 40> Usada{};
-    bool RedDos = false;
-    bool RedCuatro = false;
+    bool RedCuatro = false;  // the table is one of a four-player game
     bool enPartido = false;  // a match against the machine has been started
     // The match against the machine is left where it stands.
     void salirDelPartido();
 
-    bool TrucoCantado = false, RetrucoCantado = false, Vale4Cantado = false;
-    bool TrucoQuerido = false, RetrucoQuerido = false, Vale4Querido = false;
-    bool TrucoPorMaquina = false;
-    bool EnvidoCantado = false, EnvidoEnJuego = false, EnvidoResuelto = false;
-    int TantoEnJuego = 0;
-    int TantosMaquina = 0;
-    bool FlorHumano = false, FlorMaquina = false;
-    int PuntosFlorHumano = 0, PuntosFlorMaquina = 0;
-    bool FlorCantada = false, ContraflorCantada = false;
     // Verse cursor: lives for the whole run.
     bool versoElegido = false;
     int versoActual = 0;
-
-    // Number of the hand dealt last: a procedure that resumes after a wait
-    // finds out whether its hand is still the one on the table.
-    int manoNumero = 0;
 
     Services& services() { return s_; }
     // Whoever sits opposite now: the computer, or the network peer.
@@ -176,6 +145,17 @@ public:
     void mostrarChat(bool visible);
     void enviar_Click();
     f2& opciones();
+
+    // ---- The two-player network hand, as its seat tells it ------------------
+    // A new hand: nothing played, nothing said, the own cards hidden.
+    void limpiarManoDos();
+    // A card of a hand, dealt or received: the own (propia) or the peer's.
+    void ponerCartaDos(bool propia, int i, const std::string& codigo, int valor);
+    void mostrarManoPropia();
+    // Card i of a hand goes down in trick t.
+    void jugarCartaDos(bool propia, int t, int i);
+    // The hand is over: its sound, the own cards hidden, the panel off.
+    void cerrarManoDos();
 
     // ---- The four-player table (DisposicionCuatro.cpp) --------------------------
     // Seats are relative: 0 this player (bottom), 1 right, 2 partner (top), 3 left.
@@ -244,7 +224,6 @@ private:
     void mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const QPixmap& pm);
     // The text under a played card: its code and its value.
     void rotularJugada(Etiqueta* texto, const Portador& c);
-    void finDeMano(bool ganaMaquina, bool SinPuntos, int PuntosForzados);
     void ganaPartido(bool maquina);
     void aplicarOpciones();
     void guardarTamano();

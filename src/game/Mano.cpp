@@ -43,7 +43,9 @@ bool Form1::enReposo() const
 {
     if (pasos_ > 0)
         return false;
-    return !enRed_ && enPartido ? !maquina_->enPausa() : !PausaActiva;
+    if (enRed_)
+        return enRed_->enReposo() && !PausaActiva;
+    return enPartido ? !maquina_->enPausa() : !PausaActiva;
 }
 
 void Form1::salirDelPartido()
@@ -56,22 +58,18 @@ bool Form1::esperaAlJugador(bool respuesta) const
 {
     if (!enRed_ && enPartido)
         return enReposo() && (respuesta ? maquina_->esperaRespuesta() : maquina_->esperaJugada());
+    if (enRed_ && !enRed_->enParejas())
+        return enReposo() && enRed_->esperaAlJugador(respuesta);
     if (ManoTerminada || PartidoTerminado || !enReposo())
         return false;
-    return respuesta ? !HumanoRespondio : HumanoRespondio && PuedeCantar && !TurnoMaquina;
+    return !respuesta && PuedeCantar;
 }
 
-void Form1::repartir(bool Forzar)
+// ---- The two-player network hand, as its seat tells it -----------------------
+
+void Form1::limpiarManoDos()
 {
     setWindowTitle(tituloPrograma());
-    if (!Forzar && !PuedeCantar)
-        return;
-    ++manoNumero;
-    HumanoRespondio = true;
-    ManoTerminada = true;
-    PuedeCantar = false;
-    BotonPulsado = 0;
-    s_.clock.yieldEvents();
     bt[3]->setText(QStringLiteral("No Quiero"));
     bt[3]->setAccessibleName(bt[3]->text());
     for (Naipe* i : ICH)
@@ -79,23 +77,9 @@ void Form1::repartir(bool Forzar)
     Flor->setEnabled(false);
     decir(LC, QString());
     decir(LH, QString());
-
-    TantosMaquina = 0;
-    JugadasMaquina = JugadasHumano = 0;
-    FlorHumano = FlorMaquina = false;
-    PuntosFlorHumano = PuntosFlorMaquina = 0;
-    PartidoTerminado = false;
-    TrucoCantado = RetrucoCantado = Vale4Cantado = false;
-    TrucoQuerido = RetrucoQuerido = Vale4Querido = false;
-    TrucoPorMaquina = false;
-    EnvidoCantado = EnvidoEnJuego = EnvidoResuelto = false;
-    FlorCantada = ContraflorCantada = false;
-    TantoEnJuego = 0;
-
     for (int t = 0; t < 3; ++t) {
         IJM[t]->clearPicture();
         IJH[t]->clearPicture();
-        Bazas[t] = 0;
         CM[t].Visible = CH[t].Visible = true;
         for (Etiqueta* l : {JM[t], JH[t]}) {
             l->Tag = QStringLiteral("0");
@@ -103,37 +87,40 @@ void Form1::repartir(bool Forzar)
         }
     }
     bt[7]->setEnabled(false);
+}
 
-    HumanoRespondio = true;
-    PuedeCantar = true;
-    if (Forzar) {
-        // The peer deals in a network game.
-        ManoTerminada = false;
-        TurnoMaquina = PuedeCantar = !MaquinaEsMano;
-        return;
-    }
+void Form1::ponerCartaDos(bool propia, int i, const std::string& codigo, int valor)
+{
+    Portador& c = (propia ? CH : CM)[i];
+    const QString code = QString::fromStdString(codigo);
+    c.Caption = code;
+    c.Tag = QString::number(valor);
+    c.Visible = true;
+    (propia ? ICH : ICM)[i]->setPicture(loadCardPicture(s_.programFolder, code), nombreDeCarta(code));
+}
 
-    s_.clock.reseed();
-    const auto idx = reglas::repartirIndices(VarianteJuego, Usada, [this] { return s_.clock.uniformInt(0, 39); });
-    for (int n = 0; n < 6; ++n) {
-        const QString code = QString::fromStdString(reglas::mazo()[idx[n]]);
-        Portador& c = n < 3 ? CM[n] : CH[n - 3];
-        Naipe* img = n < 3 ? ICM[n] : ICH[n - 3];
-        c.Caption = code;
-        img->setPicture(loadCardPicture(s_.programFolder, code), nombreDeCarta(code));
-    }
-    for (Portador& c : CH)
-        Dar_Valor(c);
-    for (Portador& c : CM)
-        Dar_Valor(c);
-
-    bt[5]->setEnabled(false);
-    Ver_Tantos(QStringLiteral("H"));
-    TantosMaquina = Ver_Tantos(QStringLiteral("M"));
-    ManoTerminada = false;
+void Form1::mostrarManoPropia()
+{
     for (Naipe* i : ICH)
         i->show();
-    emit manoRepartida();
+}
+
+void Form1::jugarCartaDos(bool propia, int t, int i)
+{
+    Portador& c = (propia ? CH : CM)[i];
+    mostrarCarta((propia ? IJH : IJM)[t], (propia ? JH : JM)[t], c, (propia ? ICH : ICM)[i]->picture());
+    if (propia)
+        ICH[i]->hide();
+    c.Visible = false;
+}
+
+void Form1::cerrarManoDos()
+{
+    decir(Label1, QString());
+    Sonar(1, 0, QString());
+    for (Naipe* i : ICH)
+        i->hide();
+    Botones(QStringLiteral("0000000000"));
 }
 
 void Form1::mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const QPixmap& pm)
@@ -154,30 +141,6 @@ void Form1::ICH_Click(int Index)
     asiento().jugar(Index);
 }
 
-
-void Form1::GanaMaquina(bool SinPuntos) { finDeMano(true, SinPuntos, 1); }
-
-void Form1::GanaHumano(bool SinPuntos, int PuntosForzados) { finDeMano(false, SinPuntos, PuntosForzados); }
-
-void Form1::finDeMano(bool ganaMaquina, bool SinPuntos, int /*PuntosForzados*/)
-{
-    if (ManoTerminada)
-        return;  // the hand was already ended (e.g. by a nested event)
-    decir(Label1, QString());
-    JugadasHumano = 0;
-    Sonar(1, 0, QString());
-    PuedeCantar = false;
-    ManoTerminada = true;
-    Bazas = {0, 0, 0};
-    for (Naipe* i : ICH)
-        i->hide();
-    JugadasMaquina = 0;
-    Botones(QStringLiteral("0000000000"));
-    const reglas::Apuestas a{TrucoCantado, RetrucoCantado, Vale4Cantado, TrucoQuerido, RetrucoQuerido, Vale4Querido};
-    const int valor = SinPuntos ? 0 : reglas::valorMano(a, ganaMaquina);
-    // The seat opposite scores it on both tables and deals the next.
-    asiento().manoTerminada(ganaMaquina, valor);
-}
 
 void Form1::Pausa(double Segundos)
 {
@@ -211,7 +174,6 @@ void Form1::DarPuntos(const QString& Quien, int Puntos, bool /*ConfirmarFin*/)
         if (score == reglas::kPartido && !PartidoTerminado)
             ganaPartido(maquina);
     }
-    TantoEnJuego = 0;
 }
 
 void Form1::ganaPartido(bool maquina)
@@ -226,11 +188,9 @@ void Form1::ganaPartido(bool maquina)
     publicidad->MostrarSponsor();
     if (maquina) {
         setWindowTitle(tituloPrograma());
-        HumanoRespondio = true;
         Botones(QStringLiteral("0000000000"));
     } else {
         Botones(QStringLiteral("00000000-0"));
-        MaquinaEsMano = false;
     }
     asiento().partidoTerminado();
     emit partidoTerminado();
@@ -239,7 +199,10 @@ void Form1::ganaPartido(bool maquina)
 void Form1::nuevo_Click()
 {
     Paso paso(pasos_);
-    if (PuedeCantar || asiento().enParejas()) {
+    // The network seat knows whether its match is under way; against the
+    // computer the table's flag follows the engine.
+    const bool jugando = enRed_ ? enRed_->jugando() : PuedeCantar;
+    if (jugando || asiento().enParejas()) {
         if (!s_.dialogs.ask(this, tituloPrograma(), QStringLiteral("Se está jugando en este momento, ¿Desea abandonar el partdo? "))) {
             publicidad->ocultarSponsor();
             return;
@@ -268,7 +231,8 @@ void Form1::nuevo_Click()
 
     enPartido = true;
     PartidoTerminado = false;
-    maquina_->empezar(motor::Opciones{VarianteJuego, ConFlor, MaquinaEsMano ? 1 : 0});
+    const auto e = opciones().eleccion();
+    maquina_->empezar(motor::Opciones{e.variante, e.conFlor, e.computadoraEmpieza ? 1 : 0});
     marcadorACero();
     PintarFondo();
 }
@@ -277,15 +241,8 @@ void Form1::nuevo_Click()
 void Form1::aplicarOpciones()
 {
     const auto e = opciones().eleccion();
-    VarianteJuego = e.variante;
-    TurnoMaquina = e.computadoraEmpieza;
-    if (!TurnoMaquina)
-        HumanoRespondio = true;
-    MaquinaEsMano = e.computadoraEmpieza;
-    ConFlor = e.conFlor;
     carTag = QString::number(e.cara);
     car[0]->setPicture(opciones().Cara[e.cara], QStringLiteral("Tu cara"));
     NombreC->setCaption(e.nombre);
     PuedeCantar = true;
-    PuntosFlorMaquina = PuntosFlorHumano = 0;
 }

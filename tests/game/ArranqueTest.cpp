@@ -1,4 +1,6 @@
 // Start-up of the table: settings, first run, background, faces, menu.
+#include "game/AsientoMaquina.h"
+#include "motor/Partida.h"
 #include "shell/f2.h"
 #include "support/Jugador.h"
 
@@ -113,9 +115,8 @@ TEST(Arranque, OpcionesCerradasNoEmpiezanPartido)
     m.nombre = QStringLiteral("Beto");
     m.empezar();
     EXPECT_FALSE(m.form.ManoTerminada);
-    EXPECT_EQ(m.form.VarianteJuego, 2);
-    EXPECT_FALSE(m.form.ConFlor);
-    EXPECT_TRUE(m.form.MaquinaEsMano);
+    ASSERT_NE(m.form.maquina().partida(), nullptr);
+    EXPECT_EQ(m.form.maquina().partida()->estado().opciones, (motor::Opciones{2, false, 1}));
     // The machine starts: it has played or sung when the player's turn comes.
     ASSERT_TRUE(QTest::qWaitFor([&] { return m.form.esperaAlJugador(false) || m.form.esperaAlJugador(true); }, 5000));
     EXPECT_TRUE(!m.form.JM[0]->caption().isEmpty() || !m.form.LC->caption().isEmpty());

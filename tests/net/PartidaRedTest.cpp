@@ -51,11 +51,11 @@ TEST_P(PartidaRed, DosMesasJueganUnPartidoEntero)
     EXPECT_EQ(a.f().Label2->caption(), QStringLiteral("Ana"));
     EXPECT_EQ(a.red().voz(), QStringLiteral("12"));
     EXPECT_EQ(b.red().voz(), QStringLiteral("3"));
-    EXPECT_EQ(b.f().ConFlor, a.f().ConFlor);
+    EXPECT_EQ(b.red().estado().conFlor, a.red().estado().conFlor);
     ASSERT_FALSE(b.m.fake.dialogs.shown.empty());
     EXPECT_EQ(b.m.fake.dialogs.shown.front().title, QStringLiteral("Configuración del juego"));
     EXPECT_EQ(b.m.fake.dialogs.shown.front().text,
-              QStringLiteral("Empieza %1\n¿Con flor? %2").arg(seed % 2 ? "Beto" : "Ana", a.f().ConFlor ? "SI" : "NO"));
+              QStringLiteral("Empieza %1\n¿Con flor? %2").arg(seed % 2 ? "Beto" : "Ana", a.red().estado().conFlor ? "SI" : "NO"));
     // A chat line reaches the other table above its cards, between quotes.
     b.f().mensaje->setText(QStringLiteral("¡Suerte, Ana!"));
     b.f().enviar->click();
@@ -80,15 +80,17 @@ TEST_P(PartidaRed, DosMesasJueganUnPartidoEntero)
         // its sides swapped, and each card and trick result of the hand.
         ASSERT_EQ(puntos(a.f().PuntosM), puntos(b.f().PuntosH)) << acciones;
         ASSERT_EQ(puntos(a.f().PuntosH), puntos(b.f().PuntosM)) << acciones;
-        if (a.f().JugadasHumano == b.f().JugadasMaquina && a.f().JugadasMaquina == b.f().JugadasHumano
-            && !a.f().ManoTerminada && !b.f().ManoTerminada) {
-            for (int t = 0; t < a.f().JugadasHumano; ++t)
+        const red::EstadoRed& x = a.red().estado();
+        const red::EstadoRed& y = b.red().estado();
+        if (x.jugadasN[red::kLocal] == y.jugadasN[red::kPeer] && x.jugadasN[red::kPeer] == y.jugadasN[red::kLocal]
+            && !x.manoTerminada && !y.manoTerminada) {
+            for (int t = 0; t < x.jugadasN[red::kLocal]; ++t)
                 ASSERT_EQ(a.f().JH[t]->caption(), b.f().JM[t]->caption());
-            for (int t = 0; t < a.f().JugadasMaquina; ++t)
+            for (int t = 0; t < x.jugadasN[red::kPeer]; ++t)
                 ASSERT_EQ(a.f().JM[t]->caption(), b.f().JH[t]->caption());
-            const int decididas = std::min(a.f().JugadasHumano, a.f().JugadasMaquina);
+            const int decididas = std::min(x.jugadasN[red::kLocal], x.jugadasN[red::kPeer]);
             for (int t = 0; t < decididas; ++t)
-                ASSERT_EQ(a.f().Bazas[t] + b.f().Bazas[t], 2) << "trick " << t;
+                ASSERT_EQ(x.bazas[t] + y.bazas[t], 2) << "trick " << t;
         }
         if (a.f().PartidoTerminado || b.f().PartidoTerminado)
             break;
@@ -291,7 +293,7 @@ TEST(MesaEnRed, UnaConfiguracionRepetidaNoAbreOtraCaja)
     a.f().ICH[0]->press();
     ASSERT_TRUE(QTest::qWaitFor([&] { return b.red().puedeJugar(); }, 5000));
     EXPECT_EQ(b.m.fake.dialogs.texts().size(), 1) << b.m.fake.dialogs.texts().join(" / ").toStdString();
-    EXPECT_FALSE(b.f().ConFlor);
+    EXPECT_FALSE(b.red().estado().conFlor);
 }
 
 namespace {
@@ -336,13 +338,13 @@ TEST_P(Corte, ElOtroLadoSeEnteraYPuedeEmpezarOtroPartido)
     ASSERT_TRUE(cortado) << codigo.toStdString();
     const QString aviso = QStringLiteral("El contrincante Beto se ha desconectado");
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.m.fake.dialogs.texts().contains(aviso); }, 5000))
-        << a.m.fake.dialogs.texts().join(" / ").toStdString() << " red " << a.f().RedDos;
+        << a.m.fake.dialogs.texts().join(" / ").toStdString() << " red " << a.red().RedEnJuego;
     EXPECT_FALSE(a.f().jred().enlace().esperandoAcuse());
     EXPECT_FALSE(b.f().jred().enlace().esperandoAcuse());
-    EXPECT_FALSE(a.f().RedDos);
+    EXPECT_FALSE(a.red().RedEnJuego);
     EXPECT_FALSE(b.m.fake.dialogs.texts().contains(QStringLiteral("El contrincante Ana se ha desconectado")));
     // Nothing more can be pressed on the table that was left.
-    EXPECT_FALSE(a.f().PuedeCantar);
+    EXPECT_FALSE(a.red().jugando());
 
     // A new game against the computer from the menu.
     a.m.fake.dialogs.defaultAnswer = true;
@@ -397,11 +399,12 @@ TEST_P(SinSentido, SeInformaUnaVezYLaMesaNoCambia)
     auto foto = [&] {
         QStringList s;
         Form1& f = a.f();
-        s << f.PuntosM->caption() << f.PuntosH->caption() << QString::number(f.JugadasHumano)
-          << QString::number(f.JugadasMaquina) << f.LC->caption() << QString::fromStdString(a.red().panelLocal());
+        const red::EstadoRed& e = a.red().estado();
+        s << f.PuntosM->caption() << f.PuntosH->caption() << QString::number(e.jugadasN[red::kLocal])
+          << QString::number(e.jugadasN[red::kPeer]) << f.LC->caption() << QString::fromStdString(a.red().panelLocal());
         for (int t = 0; t < 3; ++t)
-            s << f.JM[t]->caption() << QString::number(f.Bazas[t]) << f.CM[t].Caption;
-        s << QString::number(f.TrucoCantado) << QString::number(f.EnvidoCantado);
+            s << f.JM[t]->caption() << QString::number(e.bazas[t]) << f.CM[t].Caption;
+        s << QString::number(e.truco.trucoCantado) << QString::number(e.envidoCantado);
         return s;
     };
     const QStringList antes = foto();
@@ -450,7 +453,7 @@ TEST(MesaEnRed, SinElControlDeRedLoDiceYSeSigueJugandoContraLaPc)
     m.form.red_Click();
     ASSERT_FALSE(m.fake.dialogs.shown.empty());
     EXPECT_EQ(m.fake.dialogs.shown.back().text, CargadorWs::mensajeFalta());
-    EXPECT_FALSE(m.form.RedDos);
+    EXPECT_FALSE(m.form.asientoRed().RedEnJuego);
     m.empezar();
     EXPECT_FALSE(m.form.ManoTerminada);
     EXPECT_EQ(m.form.Label2->caption(), QStringLiteral("Pc"));

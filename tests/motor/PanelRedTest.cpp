@@ -1,6 +1,6 @@
 // The two-player network panels and trick decisions, as plain rules.
-#include "net/rules/Baza.h"
-#include "net/rules/PanelRed.h"
+#include "motor/BazaRed.h"
+#include "motor/PanelRed.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "net/rules/PanelRed.h"
+#include "motor/PanelRed.h"
 
 namespace red {
 

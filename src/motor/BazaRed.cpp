@@ -1,4 +1,4 @@
-#include "net/rules/Baza.h"
+#include "motor/BazaRed.h"
 
 #include "motor/Cartas.h"
 

@@ -1,0 +1,134 @@
+// The two-player network match as one table holds it: the steps both tables
+// take alike, tested without a window or a socket.
+#include "motor/EstadoRed.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+using namespace red;
+
+namespace {
+
+// A hand on the table with these cards, the peer as mano or not.
+EstadoRed mano(const std::array<std::string, 3>& propias, const std::array<std::string, 3>& ajenas, bool peerEsMano)
+{
+    EstadoRed e;
+    e.peerEsMano = !peerEsMano;  // the new hand alternates it
+    e.nuevaMano();
+    for (int i = 0; i < 3; ++i) {
+        e.ponerCarta(kLocal, i, propias[i]);
+        e.ponerCarta(kPeer, i, ajenas[i]);
+    }
+    e.contarFlores();
+    return e;
+}
+
+}  // namespace
+
+TEST(EstadoRed, LaManoNuevaAlternaElManoYBorraLoCantado)
+{
+    EstadoRed e = mano({"1E", "7O", "4C"}, {"3B", "2C", "5O"}, false);
+    EXPECT_TRUE(e.turnoLocal);  // not the peer's hand: this side leads
+    e.truco.trucoCantado = e.envidoCantado = true;
+    e.respondo = Pedido::Truco;
+    e.jugar(kLocal, 0);
+    e.nuevaMano();
+    EXPECT_TRUE(e.peerEsMano);
+    EXPECT_FALSE(e.turnoLocal);
+    EXPECT_FALSE(e.truco.trucoCantado || e.envidoCantado);
+    EXPECT_EQ(e.respondo, Pedido::Nada);
+    EXPECT_EQ(e.jugadasN, (std::array<int, 2>{0, 0}));
+    EXPECT_EQ(e.manoNumero, 2);
+}
+
+TEST(EstadoRed, ElRepartoDaSeisCartasDistintasConSusValores)
+{
+    EstadoRed e;
+    e.nuevaMano();
+    int n = 0;
+    e.repartir([&n] { return (n++ * 7) % 40; });
+    std::set<std::string> vistas;
+    for (int lado : {kLocal, kPeer})
+        for (const CartaRed& c : e.manos[lado]) {
+            EXPECT_TRUE(c.enMano);
+            EXPECT_EQ(c.valor, reglas::darValor(c.codigo));
+            vistas.insert(c.codigo);
+        }
+    EXPECT_EQ(vistas.size(), 6u);
+}
+
+TEST(EstadoRed, LasBazasSeCierranConElValorDeLasCartasJugadas)
+{
+    EstadoRed e = mano({"1E", "4C", "7O"}, {"3B", "4O", "1B"}, true);
+    e.jugar(kPeer, 0);
+    e.jugar(kLocal, 0);
+    EXPECT_EQ(e.cerrarBaza(0), TrasBaza::LideraLocal);  // the ace of espadas wins it
+    EXPECT_EQ(e.bazas[0], 2);
+    e.jugar(kLocal, 1);
+    e.jugar(kPeer, 1);
+    EXPECT_EQ(e.cerrarBaza(1), TrasBaza::GanaLocal);  // a parda after a win: the hand is won
+    EXPECT_EQ(e.bazas[1], 1);
+    EXPECT_FALSE(e.manos[kLocal][0].enMano);
+}
+
+TEST(EstadoRed, LosPuntosSeCortanEnTreintaYTerminanElPartido)
+{
+    EstadoRed e;
+    e.puntos = {28, 10};
+    e.tanto = 5;
+    EXPECT_FALSE(e.darPuntos(kPeer, 4));
+    EXPECT_EQ(e.tanto, 0);
+    EXPECT_TRUE(e.darPuntos(kLocal, 4));
+    EXPECT_EQ(e.puntos[kLocal], 30);
+    EXPECT_TRUE(e.partidoTerminado);
+    EXPECT_FALSE(e.darPuntos(kPeer, 1));  // nothing counts after the end
+    EXPECT_EQ(e.puntos[kPeer], 14);
+}
+
+TEST(EstadoRed, ElEnvidoQueridoLoGanaElMasAltoYElManoEnLosIguales)
+{
+    // 33 against 27.
+    EstadoRed e = mano({"7E", "6E", "4C"}, {"7O", "12O", "3B"}, true);
+    EXPECT_EQ(e.tantos(kLocal), 33);
+    EXPECT_EQ(e.tantos(kPeer), 27);
+    EXPECT_TRUE(e.ganaTanteoLocal());
+    // Equal points: the mano wins them.
+    EstadoRed iguales = mano({"7E", "6E", "4C"}, {"7O", "6O", "4B"}, true);
+    EXPECT_FALSE(iguales.ganaTanteoLocal());
+    iguales.peerEsMano = false;
+    EXPECT_TRUE(iguales.ganaTanteoLocal());
+    // The falta gives what the loser lacks.
+    e.falta = true;
+    e.puntos = {12, 21};
+    EXPECT_EQ(e.valorDelTanto(true), reglas::puntosFalta(21));
+    e.falta = false;
+    e.tanto = 5;
+    EXPECT_EQ(e.valorDelTanto(false), 5);
+}
+
+TEST(EstadoRed, LaContraflorYLoQueValeLaMano)
+{
+    EstadoRed e = mano({"7E", "6E", "5E"}, {"1O", "2O", "3O"}, false);
+    EXPECT_TRUE(e.flor[kLocal] && e.flor[kPeer]);
+    EXPECT_TRUE(e.ganaContraflorLocal());
+    EXPECT_EQ(e.valorDeLaMano(), 1);
+    e.truco.trucoQuerido = true;
+    EXPECT_EQ(e.valorDeLaMano(), 2);
+    e.truco.retrucoQuerido = true;
+    EXPECT_EQ(e.valorDeLaMano(), 3);
+    e.truco.vale4Querido = true;
+    EXPECT_EQ(e.valorDeLaMano(), 4);
+}
+
+TEST(EstadoRed, CadaLadoVeSuPropioPanel)
+{
+    EstadoRed e = mano({"1E", "7O", "4C"}, {"3B", "2C", "5O"}, false);
+    EXPECT_EQ(e.panel(kLocal), "1010101001");
+    EXPECT_EQ(e.panel(kPeer), "0000000000");
+    e.espero = Pedido::Truco;  // our truco waits for the peer
+    e.truco.trucoCantado = true;
+    EXPECT_EQ(e.panel(kLocal), "0000000000");
+    EXPECT_EQ(e.panel(kPeer), "0111111001");  // quiero, no quiero, retruco, the envido first, the deck
+    e.cerrada = true;  // the hand is over: nobody presses anything
+    EXPECT_EQ(e.panel(kPeer), "0000000000");
+}
