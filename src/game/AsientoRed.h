@@ -81,10 +81,8 @@ private:
     void despues(double segundos, std::function<void()> paso);
 
     // Calls sung and answered.
-    void llamarEnvido(int Index, bool subida);
-    void recibirEnvido(const QString& codigo);
+    void pulsar(int boton);
     void tantear();
-    void recibirFlor();
 
     // Receivers of the catalogue.
     bool recibirCarta(const QString& codigo, const QString& argumento);

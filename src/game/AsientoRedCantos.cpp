@@ -6,11 +6,21 @@
 #include "net/Enlace.h"
 #include "net/rules/Protocolo.h"
 
+#include <algorithm>
+#include <iterator>
+
 using red::Pedido;
 
 using red::esEnvido;
 using red::kLocal;
 using red::kPeer;
+
+namespace {
+
+// The wire's word for each button of the panel.
+const char* const kCodigos[10] = {"TRUC", "QUIE", "ENVI", "NOQU", "REAL", "RETR", "FALT", "VAL4", "FLOR", "MAZO"};
+
+}  // namespace
 
 void AsientoRed::cantar(int Index)
 {
@@ -20,122 +30,44 @@ void AsientoRed::cantar(int Index)
     static const int sonidos[8] = {3, 0, 6, 2, 7, 4, 14, 5};
     f_.decir(f_.LH, QString::fromUtf8(dichos[Index]));
     sonar(sonidos[Index], 0, false);
-    const Pedido pedido = p_.respondo;
-
-    if (Index == 2 || Index == 4 || Index == 6) {
-        if (pedido == Pedido::Truco)
-            p_.truco.trucoCantado = false;  // the envido goes before the truco: sing it again later
-        llamarEnvido(Index, esEnvido(pedido));
-        return;
-    }
-    if (Index == 0) {
-        p_.truco.trucoCantado = true;
-        p_.espero = Pedido::Truco;
-        panel();
-        enviar("TRUC");
-        return;
-    }
-    p_.respondo = Pedido::Nada;
-    if (Index == 5) {  // the answer that raises the truco
-        p_.truco.trucoQuerido = p_.truco.retrucoCantado = true;
-        p_.espero = Pedido::Retruco;
-        panel();
-        enviar("RETR");
-        return;
-    }
-    if (Index == 7) {
-        p_.truco.retrucoQuerido = p_.truco.vale4Cantado = true;
-        p_.espero = Pedido::Vale4;
-        panel();
-        enviar("VAL4");
-        return;
-    }
-    if (Index == 1) {
-        if (esEnvido(pedido)) {
-            // The caller compares the points and scores them on both tables.
-            p_.esperandoTanteo = true;
-            panel();
-            enviar("QUIE");
-            return;
-        }
-        if (pedido == Pedido::Truco)
-            p_.truco.trucoQuerido = true;
-        else if (pedido == Pedido::Retruco)
-            p_.truco.retrucoQuerido = true;
-        else if (pedido == Pedido::Vale4)
-            p_.truco.vale4Querido = true;
-        panel();
-        enviar("QUIE");
-        return;
-    }
-    // No Quiero.
-    if (esEnvido(pedido)) {
-        p_.envidoResuelto = true;
-        panel();
-        if (enviar("NOQU"))
-            darPuntos(false, p_.tantoAnterior);
-        panel();
-        return;
-    }
-    // A refused step of the ladder ends the hand: the value reached before it.
-    const int puntos = pedido == Pedido::Vale4 ? 3 : pedido == Pedido::Retruco ? 2 : 1;
-    p_.cerrada = true;
-    panel();
-    if (!enviar("NOQU"))
-        return;
-    darPuntos(false, puntos);
-    finDeMano(false, true);
-}
-
-void AsientoRed::llamarEnvido(int Index, bool subida)
-{
-    const bool primero = !p_.envidoCantado;
-    p_.envidoCantado = true;
-    p_.tantoAnterior = primero ? 1 : p_.tanto;
-    if (Index == 2) {
-        p_.tanto += 2;
-        p_.espero = subida ? Pedido::EnvidoEnvido : Pedido::Envido;
-    } else if (Index == 4) {
-        p_.tanto += 3;
-        p_.espero = Pedido::Real;
-    } else {
-        p_.falta = true;
-        p_.espero = Pedido::Falta;
-    }
-    p_.respondo = Pedido::Nada;
-    panel();
-    enviar(Index == 2 ? "ENVI" : Index == 4 ? "REAL" : "FALT");
+    pulsar(Index);
 }
 
 void AsientoRed::flor()
 {
     if (pausas_ > 0 || panelLocal()[8] != '1')
         return;
-    p_.florCantada = p_.envidoCantado = p_.envidoResuelto = true;
-    if (esEnvido(p_.respondo))
-        p_.respondo = Pedido::Nada;  // the flor answers the envido, which lapses
     f_.decir(f_.LH, QStringLiteral("Flor"));
     sonar(10, 0, false);
-    // Both hands are known here: a flor opposite is a contraflor, settled at
-    // the end of the hand; otherwise the peer gives the three points.
-    if (p_.flor[kPeer] && p_.conFlor)
-        p_.contraflor = true;
-    panel();
-    enviar("FLOR");
+    pulsar(8);
 }
 
 void AsientoRed::alMazo()
 {
     if (pausas_ > 0 || panelLocal()[9] != '1')
         return;
-    const int puntos = p_.puntosAlMazo();
     f_.decir(f_.LH, QStringLiteral("Me voy al mazo"));
-    p_.cerrada = true;
-    panel();
-    if (!enviar("MAZO"))
+    pulsar(9);
+}
+
+// A local press: both tables take the same step; what it gives the peer is
+// scored here and there. An accepted envido is compared by the peer, who sang
+// it; a flor alone is paid by the peer.
+void AsientoRed::pulsar(int boton)
+{
+    const auto efecto = p_.pulsar(kLocal, boton);
+    if (!efecto)
         return;
-    darPuntos(false, puntos);
-    finDeMano(false, true);
+    panel();
+    const bool enviado = enviar(kCodigos[boton]);
+    if (efecto->tipo == red::EstadoRed::Efecto::Rechazo) {
+        if (enviado)
+            darPuntos(false, efecto->puntos);
+        panel();
+    } else if (efecto->tipo == red::EstadoRed::Efecto::Cierre && enviado) {
+        darPuntos(false, efecto->puntos);
+        finDeMano(false, true);
+    }
 }
 
 // Our call was accepted: we compare the points, the mano first. Nobody
@@ -160,149 +92,46 @@ void AsientoRed::tantear()
     });
 }
 
-// The peer sings or answers.
+// The peer sings or answers, as its panel allowed.
 bool AsientoRed::recibirCanto(const QString& codigo, const QString&)
 {
-    if (codigo == QLatin1String("TRUC")) {
-        if (!p_.vista(kPeer).turno || p_.truco.trucoCantado)
-            return false;
-        p_.truco.trucoCantado = true;
-        f_.decir(f_.LC, QStringLiteral("Truco"));
-        sonar(3, 0, true);
-        p_.respondo = Pedido::Truco;
+    const auto* fin = std::end(kCodigos);
+    const auto* es = std::find_if(std::begin(kCodigos), fin, [&](const char* c) { return codigo == QLatin1String(c); });
+    if (es == fin)
+        return false;
+    const int boton = static_cast<int>(es - std::begin(kCodigos));
+    const auto efecto = p_.pulsar(kPeer, boton);
+    if (!efecto)
+        return false;
+    static const char* dichos[10] = {"Truco", "Quiero", "Envido", "No Quiero", "Real Envido", "Quiero retruco",
+                                     "Falta Envido", "Quiero vale 4", "Flor", "Me voy al mazo..."};
+    static const int sonidos[10] = {3, 0, 6, 2, 7, 4, 14, 5, 10, -1};
+    f_.decir(f_.LC, QString::fromUtf8(dichos[boton]));
+    if (sonidos[boton] >= 0)
+        sonar(sonidos[boton], 0, true);
+    using Tipo = red::EstadoRed::Efecto::Tipo;
+    switch (efecto->tipo) {
+    case Tipo::Tanteo:
+        // Our envido was accepted: we compare and score it on both tables.
         panel();
-        return true;
-    }
-    if (codigo == QLatin1String("RETR")) {
-        if (p_.espero != Pedido::Truco)
-            return false;
-        p_.truco.trucoQuerido = p_.truco.retrucoCantado = true;
-        p_.espero = Pedido::Nada;
-        p_.respondo = Pedido::Retruco;
-        f_.decir(f_.LC, QStringLiteral("Quiero retruco"));
-        sonar(4, 0, true);
-        panel();
-        return true;
-    }
-    if (codigo == QLatin1String("VAL4")) {
-        if (p_.espero != Pedido::Retruco)
-            return false;
-        p_.truco.retrucoQuerido = p_.truco.vale4Cantado = true;
-        p_.espero = Pedido::Nada;
-        p_.respondo = Pedido::Vale4;
-        f_.decir(f_.LC, QStringLiteral("Quiero vale 4"));
-        sonar(5, 0, true);
-        panel();
-        return true;
-    }
-    if (codigo == QLatin1String("ENVI") || codigo == QLatin1String("REAL") || codigo == QLatin1String("FALT")) {
-        const red::Vista peer = p_.vista(kPeer);
-        const int Index = codigo == QLatin1String("ENVI") ? 2 : codigo == QLatin1String("REAL") ? 4 : 6;
-        if (red::panel(peer)[Index] != '1')
-            return false;
-        recibirEnvido(codigo);
-        return true;
-    }
-    if (codigo == QLatin1String("QUIE")) {
-        const Pedido p = p_.espero;
-        if (p == Pedido::Nada)
-            return false;
-        p_.espero = Pedido::Nada;
-        f_.decir(f_.LC, QStringLiteral("Quiero"));
-        sonar(0, 0, true);
-        if (p == Pedido::Truco)
-            p_.truco.trucoQuerido = true;
-        else if (p == Pedido::Retruco)
-            p_.truco.retrucoQuerido = true;
-        else if (p == Pedido::Vale4)
-            p_.truco.vale4Querido = true;
-        if (esEnvido(p)) {
-            p_.esperandoTanteo = true;  // nobody plays while the points are compared
-            panel();
-            tantear();
-            return true;
-        }
-        panel();
-        return true;
-    }
-    if (codigo == QLatin1String("NOQU")) {
-        const Pedido p = p_.espero;
-        if (p == Pedido::Nada)
-            return false;
-        p_.espero = Pedido::Nada;
-        f_.decir(f_.LC, QStringLiteral("No Quiero"));
-        sonar(2, 0, true);
-        if (esEnvido(p)) {
-            p_.envidoResuelto = true;
-        } else {
-            p_.cerrada = true;  // the peer ends the hand and deals
-        }
-        panel();
-        return true;
-    }
-    if (codigo == QLatin1String("FLOR")) {
-        if (red::panel(p_.vista(kPeer))[8] != '1')
-            return false;
-        recibirFlor();
-        return true;
-    }
-    if (codigo == QLatin1String("MAZO")) {
-        if (red::panel(p_.vista(kPeer))[9] != '1')
-            return false;
-        f_.decir(f_.LC, QStringLiteral("Me voy al mazo..."));
-        p_.espero = p_.respondo = Pedido::Nada;
-        p_.cerrada = true;
-        panel();
-        return true;
-    }
-    return false;
-}
-
-void AsientoRed::recibirEnvido(const QString& codigo)
-{
-    const bool primero = !p_.envidoCantado;
-    if (p_.espero == Pedido::Truco)
-        p_.truco.trucoCantado = false;  // our truco waits: the envido goes first
-    const Pedido antes = p_.espero;
-    p_.espero = Pedido::Nada;
-    p_.envidoCantado = true;
-    p_.tantoAnterior = primero ? 1 : p_.tanto;
-    if (codigo == QLatin1String("ENVI")) {
-        p_.tanto += 2;
-        p_.respondo = antes == Pedido::Envido ? Pedido::EnvidoEnvido : Pedido::Envido;
-        f_.decir(f_.LC, QStringLiteral("Envido"));
-        sonar(6, 0, true);
-    } else if (codigo == QLatin1String("REAL")) {
-        p_.tanto += 3;
-        p_.respondo = Pedido::Real;
-        f_.decir(f_.LC, QStringLiteral("Real Envido"));
-        sonar(7, 0, true);
-    } else {
-        p_.falta = true;
-        p_.respondo = Pedido::Falta;
-        f_.decir(f_.LC, QStringLiteral("Falta Envido"));
-        sonar(14, 0, true);
-    }
-    panel();
-}
-
-void AsientoRed::recibirFlor()
-{
-    p_.florCantada = p_.envidoCantado = p_.envidoResuelto = true;
-    if (esEnvido(p_.espero))
-        p_.espero = Pedido::Nada;  // our envido lapses
-    f_.decir(f_.LC, QStringLiteral("Flor"));
-    sonar(10, 0, true);
-    if (p_.flor[kLocal] && p_.conFlor) {
-        p_.contraflor = true;
+        tantear();
+        break;
+    case Tipo::Contraflor:
         f_.decir(f_.LH, QStringLiteral("Contraflor"));
         sonar(11, 0, false);
         panel();
-        return;
+        break;
+    case Tipo::Flor:
+        f_.decir(f_.LH, QStringLiteral("¡Hasta aquí llegó el olor!"));
+        sonar(9, 0, false);
+        panel();
+        darPuntos(false, efecto->puntos);
+        panel();
+        break;
+    default:
+        // A refusal's points and the end of the hand come from the peer.
+        panel();
+        break;
     }
-    f_.decir(f_.LH, QStringLiteral("¡Hasta aquí llegó el olor!"));
-    sonar(9, 0, false);
-    panel();
-    darPuntos(false, 3);
-    panel();
+    return true;
 }

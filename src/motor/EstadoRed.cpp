@@ -93,6 +93,90 @@ TrasBaza EstadoRed::cerrarBaza(int t)
     return trasBaza(bazas, t, peerEsMano);
 }
 
+std::optional<EstadoRed::Efecto> EstadoRed::pulsar(int lado, int boton)
+{
+    if (boton < 0 || boton > 9 || panel(lado)[boton] != '1')
+        return std::nullopt;
+    const int otro = 1 - lado;
+    const Pedido pedido = responde(lado);
+    switch (boton) {
+    case 0:  // truco
+        truco.trucoCantado = true;
+        pide(lado) = Pedido::Truco;
+        return Efecto{};
+    case 5:  // quiero retruco
+        truco.trucoQuerido = truco.retrucoCantado = true;
+        responde(lado) = Pedido::Nada;
+        pide(lado) = Pedido::Retruco;
+        return Efecto{};
+    case 7:  // quiero vale cuatro
+        truco.retrucoQuerido = truco.vale4Cantado = true;
+        responde(lado) = Pedido::Nada;
+        pide(lado) = Pedido::Vale4;
+        return Efecto{};
+    case 2:
+    case 4:
+    case 6:
+        cantarEnvido(lado, boton);
+        return Efecto{};
+    case 1:  // quiero
+        responde(lado) = Pedido::Nada;
+        if (esEnvido(pedido)) {
+            esperandoTanteo = true;  // nobody plays while the points are compared
+            return Efecto{Efecto::Tanteo};
+        }
+        if (pedido == Pedido::Truco)
+            truco.trucoQuerido = true;
+        else if (pedido == Pedido::Retruco)
+            truco.retrucoQuerido = true;
+        else if (pedido == Pedido::Vale4)
+            truco.vale4Querido = true;
+        return Efecto{};
+    case 3:  // no quiero
+        responde(lado) = Pedido::Nada;
+        if (esEnvido(pedido)) {
+            envidoResuelto = true;
+            return Efecto{Efecto::Rechazo, tantoAnterior};
+        }
+        // The value the ladder reached before the refused step.
+        cerrada = true;
+        return Efecto{Efecto::Cierre, pedido == Pedido::Vale4 ? 3 : pedido == Pedido::Retruco ? 2 : 1};
+    case 8:  // flor
+        florCantada = envidoCantado = envidoResuelto = true;
+        if (esEnvido(pedido))
+            responde(lado) = Pedido::Nada;  // the flor answers the envido, which lapses
+        // Both hands are known: a flor opposite is a contraflor.
+        contraflor = flor[otro] && conFlor;
+        return Efecto{contraflor ? Efecto::Contraflor : Efecto::Flor, contraflor ? 0 : 3};
+    default: {  // al mazo
+        const int puntos = reglas::puntosAlMazo(truco, esEnvido(pedido), jugadasN[otro]);
+        espero = respondo = Pedido::Nada;
+        cerrada = true;
+        return Efecto{Efecto::Cierre, puntos};
+    }
+    }
+}
+
+void EstadoRed::cantarEnvido(int lado, int boton)
+{
+    const Pedido antes = responde(lado);
+    if (antes == Pedido::Truco)
+        truco.trucoCantado = false;  // the truco waits: the envido goes first, sing it again later
+    responde(lado) = Pedido::Nada;
+    tantoAnterior = envidoCantado ? tanto : 1;
+    envidoCantado = true;
+    if (boton == 2) {
+        tanto += 2;
+        pide(lado) = antes == Pedido::Envido ? Pedido::EnvidoEnvido : Pedido::Envido;
+    } else if (boton == 4) {
+        tanto += 3;
+        pide(lado) = Pedido::Real;
+    } else {
+        falta = true;
+        pide(lado) = Pedido::Falta;
+    }
+}
+
 bool EstadoRed::darPuntos(int lado, int n)
 {
     if (partidoTerminado || puntos[lado] >= reglas::kPartido)
@@ -108,11 +192,6 @@ bool EstadoRed::darPuntos(int lado, int n)
 int EstadoRed::valorDeLaMano() const
 {
     return truco.vale4Querido ? 4 : truco.retrucoQuerido ? 3 : truco.trucoQuerido ? 2 : 1;
-}
-
-int EstadoRed::puntosAlMazo() const
-{
-    return reglas::puntosAlMazo(truco, esEnvido(respondo), jugadasN[kPeer]);
 }
 
 bool EstadoRed::ganaTanteoLocal() const

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace red {
@@ -67,16 +68,35 @@ struct EstadoRed {
     // This table put down the second card of trick t: it settles it.
     TrasBaza cerrarBaza(int t);
 
+    // A press of a side's panel (bt(0)..bt(7), Flor, Al Mazo), as the
+    // panel allows it now; nothing changes otherwise.
+    struct Efecto {
+        enum Tipo {
+            Sigue,       // a call, or an accepted step of the ladder
+            Tanteo,      // an accepted envido: the side that sang it compares
+            Rechazo,     // a refused envido: puntos for the other side, play goes on
+            Cierre,      // a refused step or the deck: puntos for the other side, the hand is over
+            Flor,        // a flor with none opposite: the other side gives the three
+            Contraflor,  // flor against flor: settled when the hand ends
+        } tipo = Sigue;
+        int puntos = 0;
+    };
+    std::optional<Efecto> pulsar(int lado, int boton);
+
     // Points for a side, clamped at 30; true when they end the match.
     bool darPuntos(int lado, int n);
     // What the hand's tricks are worth: the step of the ladder accepted.
     int valorDeLaMano() const;
-    // What going to the deck gives the other side now.
-    int puntosAlMazo() const;
     // The accepted envido: whether this table wins it, and its value.
     bool ganaTanteoLocal() const;
     int valorDelTanto(bool ganaLocal) const;
     bool ganaContraflorLocal() const;
+
+private:
+    // What a side waits to hear answered, and what it must answer.
+    Pedido& pide(int lado) { return lado == kLocal ? espero : respondo; }
+    Pedido& responde(int lado) { return lado == kLocal ? respondo : espero; }
+    void cantarEnvido(int lado, int boton);
 };
 
 bool esEnvido(Pedido p);

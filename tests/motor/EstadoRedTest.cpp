@@ -132,3 +132,78 @@ TEST(EstadoRed, CadaLadoVeSuPropioPanel)
     e.cerrada = true;  // the hand is over: nobody presses anything
     EXPECT_EQ(e.panel(kPeer), "0000000000");
 }
+
+TEST(EstadoRed, LaEscaleraSeCantaYSeRespondeDesdeCualquierLado)
+{
+    using Tipo = EstadoRed::Efecto::Tipo;
+    EstadoRed e = mano({"1E", "7O", "4C"}, {"3B", "2C", "5O"}, false);
+    EXPECT_FALSE(e.pulsar(kPeer, 0));  // not the peer's turn: refused, nothing changes
+    ASSERT_TRUE(e.pulsar(kLocal, 0));  // truco
+    EXPECT_EQ(e.panel(kLocal), "0000000000");
+    ASSERT_TRUE(e.pulsar(kPeer, 5));   // quiero retruco
+    EXPECT_TRUE(e.truco.trucoQuerido && e.truco.retrucoCantado);
+    EXPECT_EQ(e.vista(kLocal).responde, Pedido::Retruco);
+    const auto no = e.pulsar(kLocal, 3);  // refused: the truco accepted is what the peer gets
+    ASSERT_TRUE(no);
+    EXPECT_EQ(no->tipo, Tipo::Cierre);
+    EXPECT_EQ(no->puntos, 2);
+    EXPECT_TRUE(e.cerrada);
+    EXPECT_EQ(e.panel(kPeer), "0000000000");
+}
+
+TEST(EstadoRed, ElEnvidoSeSubeYElRechazoPagaLoAnterior)
+{
+    using Tipo = EstadoRed::Efecto::Tipo;
+    EstadoRed e = mano({"1E", "7O", "4C"}, {"3B", "2C", "5O"}, false);
+    ASSERT_TRUE(e.pulsar(kLocal, 0));  // truco: the envido may still go first
+    ASSERT_TRUE(e.pulsar(kPeer, 2));   // envido
+    EXPECT_FALSE(e.truco.trucoCantado);
+    ASSERT_TRUE(e.pulsar(kLocal, 2));  // envido envido
+    EXPECT_EQ(e.vista(kPeer).responde, Pedido::EnvidoEnvido);
+    ASSERT_TRUE(e.pulsar(kPeer, 4));   // real envido
+    EXPECT_EQ(e.tanto, 7);
+    const auto no = e.pulsar(kLocal, 3);
+    ASSERT_TRUE(no);
+    EXPECT_EQ(no->tipo, Tipo::Rechazo);
+    EXPECT_EQ(no->puntos, 4);  // the two envidos sung before
+    EXPECT_TRUE(e.envidoResuelto);
+    EXPECT_FALSE(e.cerrada);
+    // Accepted instead: the points are compared before anyone plays.
+    EstadoRed q = mano({"1E", "7O", "4C"}, {"3B", "2C", "5O"}, false);
+    ASSERT_TRUE(q.pulsar(kLocal, 6));  // falta envido
+    const auto si = q.pulsar(kPeer, 1);
+    ASSERT_TRUE(si);
+    EXPECT_EQ(si->tipo, Tipo::Tanteo);
+    EXPECT_TRUE(q.falta && q.esperandoTanteo);
+    EXPECT_EQ(q.panel(kLocal), "0000000000");
+    EXPECT_EQ(q.panel(kPeer), "0000000000");
+}
+
+TEST(EstadoRed, LaFlorYElMazo)
+{
+    using Tipo = EstadoRed::Efecto::Tipo;
+    EstadoRed e = mano({"7E", "6E", "5E"}, {"1O", "2O", "3O"}, false);
+    e.conFlor = true;
+    ASSERT_TRUE(e.pulsar(kLocal, 2));  // envido: a flor answers it and it lapses
+    const auto f = e.pulsar(kPeer, 8);
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->tipo, Tipo::Contraflor);  // flor opposite
+    EXPECT_TRUE(e.contraflor && e.envidoResuelto);
+    EXPECT_EQ(e.vista(kLocal).responde, Pedido::Nada);
+
+    EstadoRed sola = mano({"7E", "6E", "5E"}, {"1O", "2C", "3O"}, false);
+    sola.conFlor = true;
+    const auto g = sola.pulsar(kLocal, 8);
+    ASSERT_TRUE(g);
+    EXPECT_EQ(g->tipo, Tipo::Flor);
+    EXPECT_EQ(g->puntos, 3);
+    EstadoRed sinFlor = mano({"7E", "6E", "5E"}, {"1O", "2C", "3O"}, false);
+    EXPECT_FALSE(sinFlor.pulsar(kLocal, 8));  // a game without flor
+
+    // Going to the deck before the peer played its first card costs two.
+    const auto m = sinFlor.pulsar(kLocal, 9);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->tipo, Tipo::Cierre);
+    EXPECT_EQ(m->puntos, 2);
+    EXPECT_TRUE(sinFlor.cerrada);
+}
