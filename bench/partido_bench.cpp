@@ -60,8 +60,12 @@ static void BM_PartidoEnParejas(benchmark::State& state)
     for (auto _ : state) {
         PartidaCuatro p(seed);
         QObject::connect(&p.mesa(0), &Form1::manoRepartida, [&] { ++manos; });
-        if (!p.empezar(seed % 3 + 1, seed % 4) || !p.jugarPartido()) {
-            state.SkipWithError("a four-player match did not end");
+        if (!p.empezar(seed % 3 + 1, seed % 4)) {
+            state.SkipWithError("a four-player match did not start");
+            return;
+        }
+        if (!p.jugarPartido()) {
+            state.SkipWithError(("a four-player match did not end: " + p.error()).toStdString().c_str());
             return;
         }
         ++seed;
