@@ -6,7 +6,7 @@
 // relayed (the sends wait for their answers) waits for it to finish.
 #include "game/Asiento.h"
 #include "net/MesaCuatro.h"
-#include "net/rules/ManoCuatro.h"
+#include "motor/ManoCuatro.h"
 
 #include <QPointer>
 #include <QString>

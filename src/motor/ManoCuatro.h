@@ -3,7 +3,7 @@
 // the cards on the table, whose turn it is, the call waiting for its answer
 // and the stakes. Seats are the host's (0 the host, 2 his partner). Every
 // action says whether it is allowed now; nothing changes when it is not.
-#include "net/rules/Cuatro.h"
+#include "motor/Cuatro.h"
 
 #include <array>
 #include <optional>
