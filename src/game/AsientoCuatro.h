@@ -1,12 +1,13 @@
 #pragma once
-// The host's side of the four-player game. The host's computer deals every
-// hand, decides every card, call and trick, keeps the score of both pairs
-// and tells each client what to show from his own seat. Events are handled
+// The host's side of the four-player game. The host's computer runs the
+// match (the engine's PartidaCuatro): the host's clicks and the clients'
+// messages become moves, and what the engine tells becomes the host's table
+// and the messages that let each client show it from his own seat. Events are handled
 // one at a time in arrival order: one that comes while another is being
 // relayed (the sends wait for their answers) waits for it to finish.
 #include "game/Asiento.h"
 #include "net/MesaCuatro.h"
-#include "motor/ManoCuatro.h"
+#include "motor/PartidaCuatro.h"
 
 #include <QPointer>
 #include <QString>
@@ -20,7 +21,7 @@ class Form1;
 class Dea4;
 struct Services;
 
-class AsientoCuatro : public Asiento, public MesaCuatro {
+class AsientoCuatro : public Asiento, public MesaCuatro, private cuatro::ObservadorCuatro {
 public:
     AsientoCuatro(Form1& f, Services& s);
 
@@ -44,10 +45,10 @@ public:
     void caraCambiada(int asiento, const QString& nombre, int cara) override;
     void partidaTerminada() override;
 
-    const cuatro::ManoCuatro& mano() const { return mano_; }
-    int repartidor() const { return repartidor_; }
+    const cuatro::ManoCuatro& mano() const;
+    int repartidor() const { return partida_ ? partida_->estado().repartidor : repartidor_; }
     // Points of the host's pair (0) and of the other (1).
-    const std::array<int, 2>& marcador() const { return puntos_; }
+    std::array<int, 2> marcador() const { return partida_ ? partida_->estado().puntos : std::array<int, 2>{}; }
     bool enJuego() const { return enJuego_; }
     // Nothing waits to be handled.
     bool quieto() const { return !ocupado_ && cola_.empty(); }
@@ -75,32 +76,31 @@ private:
     void soltarCliente(int s);
     void terminarAlCalmar();
 
-    void repartir4();
     void paneles();
-    void jugada(int s, const std::string& carta);
-    void canto(int s, cuatro::Canto c, const QString& frase);
-    void respuesta(int s, bool quiero);
-    void mazo(int s);
-    void efecto(const cuatro::Efecto& e);
-    void tantear();
-    void finDeMano();
-    void sigueDiferida();
+    // A move of a seat, as the engine takes it.
+    void mover(int s, const cuatro::Movida& m);
 
-    void hablar(int s, const QString& frase);
+    // What the engine tells.
+    void repartida(const cuatro::EstadoCuatro& e) override;
+    void cartaJugada(int s, int baza, const std::string& carta) override;
+    void habla(int s, const std::string& frase, bool anuncio) override;
+    void puntos(int pareja, int puntos, int total) override;
+    void finDeMano(int pareja) override;
+    void turno(const std::array<std::string, 4>& paneles, int carta) override;
+
     void contarCara(int asiento);
-    void darPuntos(bool paraHost, int puntos);
     bool enviarA(int asiento, const std::string& m);
 
     Form1& f_;
     Services& s_;
     QPointer<Dea4> dea4_;
     JugadoresCuatro jugadores_;
-    cuatro::ManoCuatro mano_;
-    int repartidor_ = 0;
-    int manoNumero_ = 0;
-    std::array<int, 2> puntos_{};
+    // The match; made anew for each one.
+    std::optional<cuatro::PartidaCuatro> partida_;
+    int repartidor_ = 0;  // the first dealer
     bool enJuego_ = false;
-    bool finPartido_ = false;
+    // A send failed: nothing more goes out in this action.
+    bool cortado_ = false;
 
     struct Accion {
         int asiento = 0;
@@ -116,7 +116,4 @@ private:
     // What each client's panel shows, and the seat told its card is due.
     std::array<std::string, 4> panelEnviado_;
     int turnoAvisado_ = -1;
-    // A card that came while a call held play up; it goes down once the
-    // call is settled, if the hand goes on.
-    std::optional<std::pair<int, std::string>> diferida_;
 };
