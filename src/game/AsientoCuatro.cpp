@@ -185,13 +185,13 @@ namespace {
 std::optional<Movida> movidaDe(const std::string& c, const QString& argumento)
 {
     if (c == "JUGC")
-        return Movida{Jugada::Carta, Canto::Truco, argumento.mid(1).toStdString()};
+        return Movida::deCarta(argumento.mid(1).toStdString());
     if (c == "4MAZ")
-        return Movida{Jugada::AlMazo};
+        return Movida::de(Jugada::AlMazo);
     if (c == "4QUI" || c == "4NOQ")
-        return Movida{c == "4QUI" ? Jugada::Quiero : Jugada::NoQuiero};
+        return Movida::de(c == "4QUI" ? Jugada::Quiero : Jugada::NoQuiero);
     if (const auto llamada = cuatro::cantoDe(c))
-        return Movida{Jugada::Canto, *llamada};
+        return Movida::deCanto(*llamada);
     return std::nullopt;
 }
 
@@ -258,7 +258,7 @@ void AsientoCuatro::jugar(int Index)
     if (Index < 0 || Index > 2 || !f_.CH[Index].Visible || !mano().puedeJugar(0))
         return;
     const std::string carta = txt(f_.CH[Index].Caption);
-    hacer([this, carta] { mover(0, {Jugada::Carta, Canto::Truco, carta}); });
+    hacer([this, carta] { mover(0, Movida::deCarta(carta)); });
 }
 
 void AsientoCuatro::cantar(int Index)
@@ -279,7 +279,7 @@ void AsientoCuatro::alMazo()
     if (f_.PausaActiva || !f_.AlMazo->isEnabled())
         return;
     f_.Botones(QString::fromStdString(kApagado));
-    hacer([this] { mover(0, {Jugada::AlMazo}); });
+    hacer([this] { mover(0, Movida::de(Jugada::AlMazo)); });
 }
 
 void AsientoCuatro::caraCambiada()

@@ -16,15 +16,15 @@ constexpr int kSonidoFinDeMano = 1;
 Movida deBoton(int b)
 {
     switch (b) {
-    case 0: return {Jugada::Canto, Canto::Truco, {}};
-    case 1: return {Jugada::Quiero, Canto::Truco, {}};
-    case 2: return {Jugada::Canto, Canto::Envido, {}};
-    case 3: return {Jugada::NoQuiero, Canto::Truco, {}};
-    case 4: return {Jugada::Canto, Canto::RealEnvido, {}};
-    case 5: return {Jugada::Canto, Canto::Retruco, {}};
-    case 6: return {Jugada::Canto, Canto::FaltaEnvido, {}};
-    case 7: return {Jugada::Canto, Canto::Vale4, {}};
-    default: return {Jugada::AlMazo, Canto::Truco, {}};
+    case 0: return Movida::deCanto(Canto::Truco);
+    case 1: return Movida::de(Jugada::Quiero);
+    case 2: return Movida::deCanto(Canto::Envido);
+    case 3: return Movida::de(Jugada::NoQuiero);
+    case 4: return Movida::deCanto(Canto::RealEnvido);
+    case 5: return Movida::deCanto(Canto::Retruco);
+    case 6: return Movida::deCanto(Canto::FaltaEnvido);
+    case 7: return Movida::deCanto(Canto::Vale4);
+    default: return Movida::de(Jugada::AlMazo);
     }
 }
 
@@ -118,7 +118,7 @@ std::vector<Movida> PartidaCuatro::legales(int s) const
     if (m.puedeJugar(s))
         for (const std::string& c : m.manos()[s])
             if (m.enMano(s, c))
-                v.push_back({Jugada::Carta, Canto::Truco, c});
+                v.push_back(Movida::deCarta(c));
     const std::string p = m.panel(s);
     for (int b : {0, 1, 2, 3, 4, 5, 6, 7, 9})
         if (p[b] == '1')

@@ -23,6 +23,10 @@ struct Movida {
     Canto canto = Canto::Truco;  // Canto: which
     std::string carta;           // Carta: its code, "7E"
     bool operator==(const Movida&) const = default;
+
+    static Movida de(Jugada j) { return {j, Canto::Truco, {}}; }
+    static Movida deCanto(Canto c) { return {Jugada::Canto, c, {}}; }
+    static Movida deCarta(std::string c) { return {Jugada::Carta, Canto::Truco, std::move(c)}; }
 };
 
 // The pair of a seat: 0 for seats 0 and 2, 1 for 1 and 3.
