@@ -29,6 +29,7 @@ struct VistaCuatro {
     bool falta = false;
     std::array<int, 2> puntos{};  // its own pair's, then the other's
     std::vector<Movida> legales;
+    bool operator==(const VistaCuatro&) const = default;
 };
 
 // What a seat may know now.

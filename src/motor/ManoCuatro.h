@@ -33,6 +33,7 @@ public:
 
     ManoCuatro() = default;
     ManoCuatro(int repartidor, const Manos& manos);
+    bool operator==(const ManoCuatro&) const = default;
 
     int repartidor() const { return repartidor_; }
     const Manos& manos() const { return manos_; }

@@ -44,6 +44,7 @@ struct EstadoCuatro {
     // it goes down once the call is settled, if the hand goes on.
     std::optional<std::pair<int, std::string>> diferida;
     bool enPausa = false;  // a continuation is scheduled: nobody moves
+    bool operator==(const EstadoCuatro&) const = default;
 };
 
 class ObservadorCuatro {
