@@ -31,19 +31,53 @@ void AsientoCuatro::hacer(std::function<void()> accion, int asiento)
     cola_.push_back({asiento, std::move(accion)});
     if (asiento > 0)
         maximoEnCola_ = std::max(maximoEnCola_, enCola(asiento));
-    if (ocupado_)
+    seguir();
+}
+
+// Runs what waits, in order, unless an action is under way (a send waits for
+// its answer) or a pause holds the flow.
+void AsientoCuatro::seguir()
+{
+    if (ocupado_ || enPausa_)
         return;
     ocupado_ = true;
-    while (!cola_.empty() && enJuego_) {
+    while (!cola_.empty() && enJuego_ && !enPausa_) {
         auto a = std::move(cola_.front().hacer);
         cola_.pop_front();
         cortado_ = false;
         a();
     }
-    cola_.clear();
+    if (!enJuego_)
+        cola_.clear();
     ocupado_ = false;
     if (terminarPendiente_)
         terminarAlCalmar();
+}
+
+// A pause of the flow: nothing waits inside it. The rest goes first in the
+// queue when the clock calls back, if the match is still played.
+void AsientoCuatro::esperar(double segundos, std::function<void()> luego)
+{
+    enPausa_ = true;
+    const int partida = partidaNumero_;
+    s_.clock.despues(segundos, &f_, [this, partida, luego = std::move(luego)] {
+        if (partida != partidaNumero_)
+            return;
+        enPausa_ = false;
+        if (!enJuego_ || !dea4_)
+            return;
+        cola_.push_front({0, luego});
+        seguir();
+    });
+}
+
+// What follows a move goes after the pauses the move began.
+void AsientoCuatro::alFinal(std::function<void()> f)
+{
+    if (enPausa_)
+        cola_.push_front({0, std::move(f)});
+    else
+        f();
 }
 
 int AsientoCuatro::enCola(int asiento) const
@@ -106,18 +140,10 @@ void AsientoCuatro::partidaEmpieza(Dea4& host, const JugadoresCuatro& jugadores,
     f_.entrarEnCuatro(this);
     f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, repartidor_);
     f_.mensaje->setToolTip(QStringLiteral("Mensaje para ") + jugadores_.nombres[2]);
-    // The engine's pauses are the table's: events go on meanwhile, and the
-    // match goes on after it only while it is still played.
+    ++partidaNumero_;
+    enPausa_ = false;
     partida_.emplace([this] { return s_.clock.uniformInt(0, 39); },
-                     [this](double segundos, std::function<void()> f) {
-                         if (!enJuego_ || !dea4_)
-                             return;
-                         f_.Pausa(segundos);
-                         if (enJuego_ && dea4_) {
-                             cortado_ = false;
-                             f();
-                         }
-                     });
+                     [this](double segundos, std::function<void()> f) { esperar(segundos, std::move(f)); });
     partida_->observar(this);
     hacer([this, repartidor] { partida_->empezar(repartidor); });
 }
@@ -129,6 +155,9 @@ void AsientoCuatro::partidaTerminada()
     if (!enJuego_)
         f_.disposicionCuatro(false);
     enJuego_ = false;
+    // A pause under way ends with the match.
+    ++partidaNumero_;
+    enPausa_ = false;
     cola_.clear();
     panelDebido_.fill(false);
     f_.salirDeCuatro();
@@ -224,16 +253,20 @@ void AsientoCuatro::moverCliente(int s, const std::string& c, const QString& arg
         [this, s, c, argumento] {
             panelEnviado_[s] = kApagado;
             const int mano = partida_->estado().numeroMano;
-            // What came before it may have made it pointless.
-            if (cambiaLaMano(s, c, argumento)) {
-                f_.Pausa(0.5);
+            // What came before it may have made it pointless; a move refused
+            // here gives him his panel back.
+            if (!cambiaLaMano(s, c, argumento))
+                return paneles();
+            // Half a second, as if he were at the table.
+            esperar(0.5, [this, s, c, argumento, mano] {
                 if (!activo(mano))
                     return;
                 mover(s, *movidaDe(c, argumento));
-            }
-            // A move refused here gives him his panel back.
-            if (activo(mano))
-                paneles();
+                alFinal([this, mano] {
+                    if (activo(mano))
+                        paneles();
+                });
+            });
         },
         s);
 }
@@ -263,20 +296,20 @@ void AsientoCuatro::jugar(int Index)
 
 void AsientoCuatro::cantar(int Index)
 {
-    if (Index < 0 || Index > 7 || f_.PausaActiva || !f_.bt[Index]->isEnabled())
+    if (Index < 0 || Index > 7 || f_.PausaActiva || enPausa_ || !f_.bt[Index]->isEnabled())
         return;
     const std::string c(cuatro::codigoDe(Index));
     f_.Botones(QString::fromStdString(kApagado));
     hacer([this, c] {
         if (const auto m = movidaDe(c, QString()))
             mover(0, *m);
-        paneles();
+        alFinal([this] { paneles(); });
     });
 }
 
 void AsientoCuatro::alMazo()
 {
-    if (f_.PausaActiva || !f_.AlMazo->isEnabled())
+    if (f_.PausaActiva || enPausa_ || !f_.AlMazo->isEnabled())
         return;
     f_.Botones(QString::fromStdString(kApagado));
     hacer([this] { mover(0, Movida::de(Jugada::AlMazo)); });

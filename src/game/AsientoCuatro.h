@@ -4,7 +4,9 @@
 // messages become moves, and what the engine tells becomes the host's table
 // and the messages that let each client show it from his own seat. Events are handled
 // one at a time in arrival order: one that comes while another is being
-// relayed (the sends wait for their answers) waits for it to finish.
+// relayed (the sends wait for their answers), or while a pause holds the
+// flow, waits for it to finish. No pause waits inside the flow: it is a
+// continuation the clock calls back.
 #include "game/Asiento.h"
 #include "net/MesaCuatro.h"
 #include "motor/PartidaCuatro.h"
@@ -50,8 +52,8 @@ public:
     // Points of the host's pair (0) and of the other (1).
     std::array<int, 2> marcador() const { return partida_ ? partida_->estado().puntos : std::array<int, 2>{}; }
     bool enJuego() const { return enJuego_; }
-    // Nothing waits to be handled.
-    bool quieto() const { return !ocupado_ && cola_.empty(); }
+    // Nothing waits to be handled, and no pause holds the flow.
+    bool quieto() const { return !ocupado_ && !enPausa_ && cola_.empty(); }
     // Entries a client may have waiting; one more and he is dropped.
     static constexpr int kColaPorCliente = 4;
     // Waiting entries that came from seat s, and the most seen at once.
@@ -68,6 +70,9 @@ private:
     // An action in the order of events; `asiento` is the seat it came from
     // (0 for the host's own and for the game's).
     void hacer(std::function<void()> accion, int asiento = 0);
+    void seguir();
+    void esperar(double segundos, std::function<void()> luego);
+    void alFinal(std::function<void()> f);
     bool activo(int mano) const;
     // A client's move: would it change the hand now?
     bool cambiaLaMano(int s, const std::string& codigo, const QString& argumento) const;
@@ -108,6 +113,8 @@ private:
     };
     std::deque<Accion> cola_;
     bool ocupado_ = false;
+    bool enPausa_ = false;
+    int partidaNumero_ = 0;  // a continuation of an earlier match is dropped
     int maximoEnCola_ = 0;
     // A client's panel is owed him after a refused move (one entry each).
     std::array<bool, 4> panelDebido_{};
