@@ -1,5 +1,6 @@
 // truco_arena: seeded matches between computer players, without windows.
 #include "arena/Arena.h"
+#include "arena/ArenaCuatro.h"
 
 #include <chrono>
 #include <cstdio>
@@ -12,7 +13,7 @@ namespace {
 int uso()
 {
     std::fprintf(stderr,
-                 "uso: truco_arena --jugadores 2 --partidos N --semilla S --nivel-a L --nivel-b L [--json]\n"
+                 "uso: truco_arena --jugadores 2|4 --partidos N --semilla S --nivel-a L --nivel-b L [--json]\n"
                  "niveles: normal, azar\n");
     return 2;
 }
@@ -54,12 +55,13 @@ int main(int argc, char** argv)
         else
             return uso();
     }
-    if (jugadores != 2) {
-        std::fprintf(stderr, "truco_arena: por ahora juega de a 2\n");
+    if (jugadores != 2 && jugadores != 4) {
+        std::fprintf(stderr, "truco_arena: se juega de a 2 o de a 4\n");
         return 2;
     }
+    const bool cuatro = jugadores == 4;
     for (const std::string& n : {c.nivelA, c.nivelB})
-        if (!motor::nivelConocido(n)) {
+        if (!(cuatro ? motor::nivelConocidoCuatro(n) : motor::nivelConocido(n))) {
             std::fprintf(stderr, "truco_arena: nivel desconocido: %s\n", n.c_str());
             return uso();
         }
@@ -67,7 +69,7 @@ int main(int argc, char** argv)
     using Reloj = std::chrono::steady_clock;
     const auto inicio = Reloj::now();
     auto ultimo = inicio;
-    const motor::Resultado r = motor::jugar(c, [&](int hechos) {
+    const motor::Resultado r = (cuatro ? motor::jugarCuatro : motor::jugar)(c, [&](int hechos) {
         // Progress about once a second on long runs, on the error stream.
         if (const auto ahora = Reloj::now(); ahora - ultimo >= std::chrono::seconds(1)) {
             ultimo = ahora;

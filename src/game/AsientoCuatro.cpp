@@ -1,8 +1,6 @@
 #include "game/AsientoCuatro.h"
 
-#include "motor/Reglas.h"
 #include "game/Form1.h"
-#include "motor/Cartas.h"
 #include "net/Dea4.h"
 #include "net/Enlace.h"
 #include "net/rules/Protocolo.h"
@@ -13,6 +11,8 @@
 #include <algorithm>
 
 using cuatro::Canto;
+using cuatro::Jugada;
+using cuatro::Movida;
 
 namespace {
 
@@ -31,18 +31,53 @@ void AsientoCuatro::hacer(std::function<void()> accion, int asiento)
     cola_.push_back({asiento, std::move(accion)});
     if (asiento > 0)
         maximoEnCola_ = std::max(maximoEnCola_, enCola(asiento));
-    if (ocupado_)
+    seguir();
+}
+
+// Runs what waits, in order, unless an action is under way (a send waits for
+// its answer) or a pause holds the flow.
+void AsientoCuatro::seguir()
+{
+    if (ocupado_ || enPausa_)
         return;
     ocupado_ = true;
-    while (!cola_.empty() && enJuego_) {
+    while (!cola_.empty() && enJuego_ && !enPausa_) {
         auto a = std::move(cola_.front().hacer);
         cola_.pop_front();
+        cortado_ = false;
         a();
     }
-    cola_.clear();
+    if (!enJuego_)
+        cola_.clear();
     ocupado_ = false;
     if (terminarPendiente_)
         terminarAlCalmar();
+}
+
+// A pause of the flow: nothing waits inside it. The rest goes first in the
+// queue when the clock calls back, if the match is still played.
+void AsientoCuatro::esperar(double segundos, std::function<void()> luego)
+{
+    enPausa_ = true;
+    const int partida = partidaNumero_;
+    s_.clock.despues(segundos, &f_, [this, partida, luego = std::move(luego)] {
+        if (partida != partidaNumero_)
+            return;
+        enPausa_ = false;
+        if (!enJuego_ || !dea4_)
+            return;
+        cola_.push_front({0, luego});
+        seguir();
+    });
+}
+
+// What follows a move goes after the pauses the move began.
+void AsientoCuatro::alFinal(std::function<void()> f)
+{
+    if (enPausa_)
+        cola_.push_front({0, std::move(f)});
+    else
+        f();
 }
 
 int AsientoCuatro::enCola(int asiento) const
@@ -59,12 +94,25 @@ void AsientoCuatro::soltarCliente(int s)
         dea4_->Ws(dea4_->asientos.AsientoSocket[s]).soltar();
 }
 
-bool AsientoCuatro::activo(int mano) const { return enJuego_ && dea4_ && mano == manoNumero_; }
+bool AsientoCuatro::activo(int mano) const
+{
+    return enJuego_ && dea4_ && partida_ && mano == partida_->estado().numeroMano;
+}
 
 bool AsientoCuatro::enviarA(int asiento, const std::string& m)
 {
-    return enJuego_ && dea4_ && asiento >= 1 && asiento <= 3 &&
-           dea4_->enviar(QString::fromStdString(m), dea4_->asientos.AsientoSocket[asiento]);
+    if (cortado_)
+        return false;
+    const bool ok = enJuego_ && dea4_ && asiento >= 1 && asiento <= 3 &&
+                    dea4_->enviar(QString::fromStdString(m), dea4_->asientos.AsientoSocket[asiento]);
+    cortado_ = !ok;
+    return ok;
+}
+
+const cuatro::ManoCuatro& AsientoCuatro::mano() const
+{
+    static const cuatro::ManoCuatro ninguna;
+    return partida_ ? partida_->mano() : ninguna;
 }
 
 // ---- The host window ------------------------------------------------------------------
@@ -83,9 +131,8 @@ void AsientoCuatro::partidaEmpieza(Dea4& host, const JugadoresCuatro& jugadores,
     dea4_ = &host;
     jugadores_ = jugadores;
     repartidor_ = repartidor;
-    puntos_ = {0, 0};
     enJuego_ = true;
-    finPartido_ = false;
+    cortado_ = false;
     terminarPendiente_ = false;
     maximoEnCola_ = 0;
     panelDebido_.fill(false);
@@ -93,7 +140,12 @@ void AsientoCuatro::partidaEmpieza(Dea4& host, const JugadoresCuatro& jugadores,
     f_.entrarEnCuatro(this);
     f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, repartidor_);
     f_.mensaje->setToolTip(QStringLiteral("Mensaje para ") + jugadores_.nombres[2]);
-    hacer([this] { repartir4(); });
+    ++partidaNumero_;
+    enPausa_ = false;
+    partida_.emplace([this] { return s_.clock.uniformInt(0, 39); },
+                     [this](double segundos, std::function<void()> f) { esperar(segundos, std::move(f)); });
+    partida_->observar(this);
+    hacer([this, repartidor] { partida_->empezar(repartidor); });
 }
 
 void AsientoCuatro::partidaTerminada()
@@ -103,9 +155,11 @@ void AsientoCuatro::partidaTerminada()
     if (!enJuego_)
         f_.disposicionCuatro(false);
     enJuego_ = false;
+    // A pause under way ends with the match.
+    ++partidaNumero_;
+    enPausa_ = false;
     cola_.clear();
     panelDebido_.fill(false);
-    diferida_.reset();
     f_.salirDeCuatro();
 }
 
@@ -113,7 +167,7 @@ void AsientoCuatro::caraCambiada(int asiento, const QString& nombre, int cara)
 {
     jugadores_.nombres[asiento] = nombre;
     jugadores_.caras[asiento] = cara;
-    f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, repartidor_);
+    f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, repartidor());
     contarCara(asiento);
 }
 
@@ -154,29 +208,35 @@ void AsientoCuatro::recibir(int asiento, const QString& codigo, const QString& a
     moverCliente(asiento, txt(codigo), argumento);
 }
 
+namespace {
+
+// A client's card, call, answer or deck as a move; nothing for other codes.
+std::optional<Movida> movidaDe(const std::string& c, const QString& argumento)
+{
+    if (c == "JUGC")
+        return Movida::deCarta(argumento.mid(1).toStdString());
+    if (c == "4MAZ")
+        return Movida::de(Jugada::AlMazo);
+    if (c == "4QUI" || c == "4NOQ")
+        return Movida::de(c == "4QUI" ? Jugada::Quiero : Jugada::NoQuiero);
+    if (const auto llamada = cuatro::cantoDe(c))
+        return Movida::deCanto(*llamada);
+    return std::nullopt;
+}
+
+}  // namespace
+
 bool AsientoCuatro::cambiaLaMano(int s, const std::string& c, const QString& argumento) const
 {
-    if (!enJuego_)
+    if (!enJuego_ || !partida_)
         return false;
-    cuatro::ManoCuatro prueba = mano_;
-    if (c == "JUGC") {
-        const int t = argumento.isEmpty() ? -1 : argumento[0].digitValue();
-        const std::string carta = txt(argumento.mid(1));
-        if (t != mano_.baza())
-            return false;
-        if (prueba.jugar(s, carta))
-            return true;
-        // A card due while a call waits goes down after it.
-        return !mano_.terminada() && mano_.turno() == s && mano_.enMano(s, carta) &&
-               diferida_ != std::make_pair(s, carta);
-    }
-    if (c == "4MAZ")
-        return prueba.alMazo(s).has_value();
-    if (c == "4QUI" || c == "4NOQ")
-        return prueba.responder(s, c == "4QUI").has_value();
-    if (const auto llamada = cuatro::cantoDe(c))
-        return prueba.cantar(s, *llamada);
-    return false;
+    const auto m = movidaDe(c, argumento);
+    if (!m)
+        return false;
+    // A card names the trick it was played in.
+    if (c == "JUGC" && (argumento.isEmpty() ? -1 : argumento[0].digitValue()) != partida_->mano().baza())
+        return false;
+    return partida_->permitida(s, *m);
 }
 
 // A client's card, call, answer or deck. Only a move that changes the hand
@@ -192,24 +252,21 @@ void AsientoCuatro::moverCliente(int s, const std::string& c, const QString& arg
     hacer(
         [this, s, c, argumento] {
             panelEnviado_[s] = kApagado;
-            const int mano = manoNumero_;
-            // What came before it may have made it pointless.
-            if (cambiaLaMano(s, c, argumento)) {
-                f_.Pausa(0.5);
+            const int mano = partida_->estado().numeroMano;
+            // What came before it may have made it pointless; a move refused
+            // here gives him his panel back.
+            if (!cambiaLaMano(s, c, argumento))
+                return paneles();
+            // Half a second, as if he were at the table.
+            esperar(0.5, [this, s, c, argumento, mano] {
                 if (!activo(mano))
                     return;
-                if (c == "JUGC")
-                    jugada(s, txt(argumento.mid(1)));
-                else if (c == "4MAZ")
-                    mazo(s);
-                else if (c == "4QUI" || c == "4NOQ")
-                    respuesta(s, c == "4QUI");
-                else if (const auto llamada = cuatro::cantoDe(c))
-                    canto(s, *llamada, QString::fromUtf8(cuatro::fraseDe(c)));
-            }
-            // A move refused here gives him his panel back.
-            if (activo(mano))
-                paneles();
+                mover(s, *movidaDe(c, argumento));
+                alFinal([this, mano] {
+                    if (activo(mano))
+                        paneles();
+                });
+            });
         },
         s);
 }
@@ -231,33 +288,31 @@ void AsientoCuatro::devolverPanel(int s)
 
 void AsientoCuatro::jugar(int Index)
 {
-    if (Index < 0 || Index > 2 || !f_.CH[Index].Visible || !mano_.puedeJugar(0))
+    if (Index < 0 || Index > 2 || !f_.CH[Index].Visible || !mano().puedeJugar(0))
         return;
     const std::string carta = txt(f_.CH[Index].Caption);
-    hacer([this, carta] { jugada(0, carta); });
+    hacer([this, carta] { mover(0, Movida::deCarta(carta)); });
 }
 
 void AsientoCuatro::cantar(int Index)
 {
-    if (Index < 0 || Index > 7 || f_.PausaActiva || !f_.bt[Index]->isEnabled())
+    if (Index < 0 || Index > 7 || f_.PausaActiva || enPausa_ || !f_.bt[Index]->isEnabled())
         return;
     const std::string c(cuatro::codigoDe(Index));
     f_.Botones(QString::fromStdString(kApagado));
-    hacer([this, Index, c] {
-        if (Index == 1 || Index == 3)
-            respuesta(0, Index == 1);
-        else if (const auto llamada = cuatro::cantoDe(c))
-            canto(0, *llamada, QString::fromUtf8(cuatro::fraseDe(c)));
-        paneles();
+    hacer([this, c] {
+        if (const auto m = movidaDe(c, QString()))
+            mover(0, *m);
+        alFinal([this] { paneles(); });
     });
 }
 
 void AsientoCuatro::alMazo()
 {
-    if (f_.PausaActiva || !f_.AlMazo->isEnabled())
+    if (f_.PausaActiva || enPausa_ || !f_.AlMazo->isEnabled())
         return;
     f_.Botones(QString::fromStdString(kApagado));
-    hacer([this] { mazo(0); });
+    hacer([this] { mover(0, Movida::de(Jugada::AlMazo)); });
 }
 
 void AsientoCuatro::caraCambiada()
@@ -302,17 +357,21 @@ void AsientoCuatro::terminarAlCalmar()
     });
 }
 
-// ---- The hand ---------------------------------------------------------------------------
+// ---- The match --------------------------------------------------------------------------
 
-void AsientoCuatro::repartir4()
+void AsientoCuatro::mover(int s, const Movida& m)
 {
-    const int mano = ++manoNumero_;
-    diferida_.reset();
+    if (partida_)
+        partida_->mover(s, m);
+}
+
+void AsientoCuatro::repartida(const cuatro::EstadoCuatro& e)
+{
     turnoAvisado_ = -1;
     f_.setWindowTitle(Form1::tituloPrograma());
-    f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, repartidor_);
-    for (const cuatro::Envio& e : cuatro::pies(repartidor_))
-        if (!enviarA(e.asiento, e.mensaje))
+    f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, e.repartidor);
+    for (const cuatro::Envio& m : cuatro::pies(e.repartidor))
+        if (!enviarA(m.asiento, m.mensaje))
             return;
     for (int s = 1; s <= 3; ++s)
         if (!enviarA(s, "PON0"))
@@ -323,18 +382,7 @@ void AsientoCuatro::repartir4()
             return;
         panelEnviado_[s] = kApagado;
     }
-
-    // Three cards each: the partner, the host, the right-hand and the
-    // left-hand player.
-    s_.clock.reseed();
-    std::array<bool, 40> usada{};
-    const auto idx = reglas::repartirIndices<12>(1, usada, [this] { return s_.clock.uniformInt(0, 39); });
-    cuatro::ManoCuatro::Manos manos;
-    int n = 0;
-    for (int s : {2, 0, 1, 3})
-        for (int i = 0; i < 3; ++i)
-            manos[s][i] = reglas::mazo()[idx[n++]];
-    mano_ = cuatro::ManoCuatro(repartidor_, manos);
+    const auto& manos = e.mano.manos();
     f_.ManoTerminada = false;
     f_.manoCuatro({QString::fromStdString(manos[0][0]), QString::fromStdString(manos[0][1]),
                    QString::fromStdString(manos[0][2])});
@@ -342,7 +390,11 @@ void AsientoCuatro::repartir4()
         for (int i = 0; i < 3; ++i)
             if (!enviarA(s, protocolo::ar4(i, manos[s][i])))
                 return;
-    if (activo(mano))
+}
+
+void AsientoCuatro::turno(const std::array<std::string, 4>&, int)
+{
+    if (activo(partida_->estado().numeroMano))
         paneles();
 }
 
@@ -350,35 +402,27 @@ void AsientoCuatro::repartir4()
 // player; the host's own panel and turn light.
 void AsientoCuatro::paneles()
 {
-    const int mano = manoNumero_;
+    const cuatro::ManoCuatro& m = mano();
+    const int numero = partida_->estado().numeroMano;
     for (int s = 1; s <= 3; ++s) {
-        const std::string p = mano_.panel(s);
+        const std::string p = m.panel(s);
         if (p == panelEnviado_[s])
             continue;
-        if (!enviarA(s, protocolo::bton(p)) || !activo(mano))
+        if (!enviarA(s, protocolo::bton(p)) || !activo(numero))
             return;
         panelEnviado_[s] = p;
     }
-    const int t = mano_.turno();
-    if (t > 0 && mano_.puedeJugar(t) && turnoAvisado_ != t) {
-        if (!enviarA(t, "JUGT") || !activo(mano))
+    const int t = m.turno();
+    if (t > 0 && m.puedeJugar(t) && turnoAvisado_ != t) {
+        if (!enviarA(t, "JUGT") || !activo(numero))
             return;
         turnoAvisado_ = t;
     }
-    f_.turnoCuatro(mano_.puedeJugar(0), QString::fromStdString(mano_.panel(0)));
+    f_.turnoCuatro(m.puedeJugar(0), QString::fromStdString(m.panel(0)));
 }
 
-void AsientoCuatro::jugada(int s, const std::string& carta)
+void AsientoCuatro::cartaJugada(int s, int t, const std::string& carta)
 {
-    const int mano = manoNumero_;
-    const int t = mano_.baza();
-    std::optional<cuatro::Analisis> analisis;
-    if (!mano_.jugar(s, carta, &analisis)) {
-        // A card due while a call waits for its answer goes down after it.
-        if (!mano_.terminada() && mano_.turno() == s && mano_.enMano(s, carta))
-            diferida_ = std::make_pair(s, carta);
-        return;
-    }
     turnoAvisado_ = -1;
     const QString c = QString::fromStdString(carta);
     if (s == 0) {
@@ -388,154 +432,51 @@ void AsientoCuatro::jugada(int s, const std::string& carta)
                 f_.ICH[i]->hide();
             }
         }
-        f_.turnoCuatro(false, QString::fromStdString(mano_.panel(0)));
+        f_.turnoCuatro(false, QString::fromStdString(mano().panel(0)));
     }
     f_.enCola([this, s] { f_.decir(f_.habla(s), QString()); });
     f_.jugadaCuatro(s, t, c);
     for (const cuatro::Envio& e : cuatro::relevoJugada(s, t, carta))
         if (!enviarA(e.asiento, e.mensaje))
             return;
-    if (!activo(mano))
-        return;
-    if (mano_.terminada()) {
-        darPuntos(mano_.ganaHost(), mano_.valor());
-        finDeMano();
-        return;
-    }
-    paneles();
 }
 
-void AsientoCuatro::sigueDiferida()
+// A call or an answer goes to everyone else; the envido points said in turn
+// reach the speaker too, whose own table does not show them by itself.
+void AsientoCuatro::habla(int s, const std::string& texto, bool anuncio)
 {
-    if (!diferida_)
-        return;
-    const auto [s, carta] = *diferida_;
-    diferida_.reset();
-    if (mano_.puedeJugar(s))
-        jugada(s, carta);
-}
-
-void AsientoCuatro::hablar(int s, const QString& frase)
-{
+    const QString frase = QString::fromStdString(texto);
     const int cara = jugadores_.caras[s];
     f_.enCola([this, s, frase, cara] { f_.decirCuatro(s, frase, cara); });
-    if (enJuego_ && dea4_)
-        dea4_->CambioMensaje(s, frase);
-}
-
-void AsientoCuatro::canto(int s, Canto c, const QString& frase)
-{
-    const int mano = manoNumero_;
-    if (!mano_.cantar(s, c))
-        return;  // not for this player now: nothing is said
-    hablar(s, frase);
-    if (activo(mano))
-        paneles();
-}
-
-void AsientoCuatro::respuesta(int s, bool quiero)
-{
-    const int mano = manoNumero_;
-    const auto e = mano_.responder(s, quiero);
-    if (!e)
+    if (!anuncio) {
+        if (enJuego_ && dea4_)
+            dea4_->CambioMensaje(s, frase);
         return;
-    hablar(s, quiero ? QStringLiteral("Quiero") : QStringLiteral("No Quiero"));
-    if (activo(mano))
-        efecto(*e);
-}
-
-void AsientoCuatro::mazo(int s)
-{
-    const int mano = manoNumero_;
-    const auto e = mano_.alMazo(s);
-    if (!e)
-        return;
-    hablar(s, QStringLiteral("Me voy al mazo"));
-    if (activo(mano))
-        efecto(*e);
-}
-
-void AsientoCuatro::efecto(const cuatro::Efecto& e)
-{
-    const int mano = manoNumero_;
-    switch (e.tipo) {
-    case cuatro::Efecto::Tipo::Sigue: break;
-    case cuatro::Efecto::Tipo::Tanteo:
-        paneles();
-        tantear();
-        if (!activo(mano))
+    }
+    for (const cuatro::Envio& e : cuatro::anuncio(s, texto))
+        if (!enviarA(e.asiento, e.mensaje))
             return;
-        mano_.tanteado();
-        break;
-    case cuatro::Efecto::Tipo::PuntosSigue:
-        darPuntos(e.paraHost, e.puntos);
-        break;
-    case cuatro::Efecto::Tipo::PuntosFin:
-        darPuntos(e.paraHost, e.puntos);
-        finDeMano();
-        return;
-    }
-    if (!activo(mano) || finPartido_)
-        return;
-    paneles();
-    sigueDiferida();
 }
 
-// An accepted envido: each player's points in turn from the mano, and the
-// stake to the pair with the best.
-void AsientoCuatro::tantear()
+void AsientoCuatro::puntos(int pareja, int puntos, int)
 {
-    const int mano = manoNumero_;
-    std::array<int, 4> tantos{};
-    for (int s = 0; s < 4; ++s)
-        tantos[s] = cuatro::tantosLado(mano_.manos()[s]).envido;
-    const cuatro::EnvidoMesa m = cuatro::envidoMesa(tantos, repartidor_);
-    for (const cuatro::Anuncio& a : m.anuncios) {
-        f_.Pausa(1.5);
-        if (!activo(mano))
-            return;
-        const QString frase = QString::fromStdString(a.frase);
-        const int cara = jugadores_.caras[a.asiento];
-        f_.enCola([this, a, frase, cara] { f_.decirCuatro(a.asiento, frase, cara); });
-        for (const cuatro::Envio& e : cuatro::anuncio(a.asiento, a.frase))
-            if (!enviarA(e.asiento, e.mensaje))
-                return;
-    }
-    const bool paraHost = cuatro::mismaPareja(m.mejor, 0);
-    const int perdedor = puntos_[paraHost ? 1 : 0];
-    darPuntos(paraHost, mano_.falta() ? reglas::puntosFalta(perdedor) : mano_.tantoEnJuego());
-}
-
-void AsientoCuatro::darPuntos(bool paraHost, int puntos)
-{
-    if (puntos <= 0 || finPartido_ || !enJuego_)
+    if (!enJuego_)
         return;
-    int& total = puntos_[paraHost ? 0 : 1];
-    total = std::min(total + puntos, static_cast<int>(reglas::kPartido));
-    if (total >= reglas::kPartido) {
-        // The clients leave on their own once they have the last points.
-        finPartido_ = true;
-        if (dea4_)
-            dea4_->partidoGanado();
-    }
-    for (const cuatro::Envio& e : cuatro::darPuntos(paraHost ? 0 : 1, puntos))
+    // The clients leave on their own once they have the last points.
+    if (partida_->estado().terminado && dea4_)
+        dea4_->partidoGanado();
+    for (const cuatro::Envio& e : cuatro::darPuntos(pareja, puntos))
         enviarA(e.asiento, e.mensaje);
-    const QString lado = paraHost ? QStringLiteral("M") : QStringLiteral("H");
+    const QString lado = pareja == 0 ? QStringLiteral("M") : QStringLiteral("H");
     f_.enCola([this, lado, puntos] { f_.DarPuntos(lado, puntos); });
 }
 
-void AsientoCuatro::finDeMano()
+void AsientoCuatro::finDeMano(int)
 {
-    const int mano = manoNumero_;
     f_.ManoTerminada = true;
     f_.Sonar(1, 0, QString());
     f_.turnoCuatro(false, QString::fromStdString(kApagado));
-    if (finPartido_ || !activo(mano))
+    if (partida_->estado().terminado || !activo(partida_->estado().numeroMano))
         return;
     f_.setWindowTitle(QStringLiteral("Mezclando cartas..."));
-    f_.Pausa(1);
-    if (!activo(mano) || finPartido_)
-        return;
-    repartidor_ = cuatro::siguienteRepartidor(repartidor_);
-    repartir4();
 }

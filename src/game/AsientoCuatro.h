@@ -1,12 +1,15 @@
 #pragma once
-// The host's side of the four-player game. The host's computer deals every
-// hand, decides every card, call and trick, keeps the score of both pairs
-// and tells each client what to show from his own seat. Events are handled
+// The host's side of the four-player game. The host's computer runs the
+// match (the engine's PartidaCuatro): the host's clicks and the clients'
+// messages become moves, and what the engine tells becomes the host's table
+// and the messages that let each client show it from his own seat. Events are handled
 // one at a time in arrival order: one that comes while another is being
-// relayed (the sends wait for their answers) waits for it to finish.
+// relayed (the sends wait for their answers), or while a pause holds the
+// flow, waits for it to finish. No pause waits inside the flow: it is a
+// continuation the clock calls back.
 #include "game/Asiento.h"
 #include "net/MesaCuatro.h"
-#include "net/rules/ManoCuatro.h"
+#include "motor/PartidaCuatro.h"
 
 #include <QPointer>
 #include <QString>
@@ -20,7 +23,7 @@ class Form1;
 class Dea4;
 struct Services;
 
-class AsientoCuatro : public Asiento, public MesaCuatro {
+class AsientoCuatro : public Asiento, public MesaCuatro, private cuatro::ObservadorCuatro {
 public:
     AsientoCuatro(Form1& f, Services& s);
 
@@ -44,13 +47,13 @@ public:
     void caraCambiada(int asiento, const QString& nombre, int cara) override;
     void partidaTerminada() override;
 
-    const cuatro::ManoCuatro& mano() const { return mano_; }
-    int repartidor() const { return repartidor_; }
+    const cuatro::ManoCuatro& mano() const;
+    int repartidor() const { return partida_ ? partida_->estado().repartidor : repartidor_; }
     // Points of the host's pair (0) and of the other (1).
-    const std::array<int, 2>& marcador() const { return puntos_; }
+    std::array<int, 2> marcador() const { return partida_ ? partida_->estado().puntos : std::array<int, 2>{}; }
     bool enJuego() const { return enJuego_; }
-    // Nothing waits to be handled.
-    bool quieto() const { return !ocupado_ && cola_.empty(); }
+    // Nothing waits to be handled, and no pause holds the flow.
+    bool quieto() const { return !ocupado_ && !enPausa_ && cola_.empty(); }
     // Entries a client may have waiting; one more and he is dropped.
     static constexpr int kColaPorCliente = 4;
     // Waiting entries that came from seat s, and the most seen at once.
@@ -67,6 +70,9 @@ private:
     // An action in the order of events; `asiento` is the seat it came from
     // (0 for the host's own and for the game's).
     void hacer(std::function<void()> accion, int asiento = 0);
+    void seguir();
+    void esperar(double segundos, std::function<void()> luego);
+    void alFinal(std::function<void()> f);
     bool activo(int mano) const;
     // A client's move: would it change the hand now?
     bool cambiaLaMano(int s, const std::string& codigo, const QString& argumento) const;
@@ -75,32 +81,31 @@ private:
     void soltarCliente(int s);
     void terminarAlCalmar();
 
-    void repartir4();
     void paneles();
-    void jugada(int s, const std::string& carta);
-    void canto(int s, cuatro::Canto c, const QString& frase);
-    void respuesta(int s, bool quiero);
-    void mazo(int s);
-    void efecto(const cuatro::Efecto& e);
-    void tantear();
-    void finDeMano();
-    void sigueDiferida();
+    // A move of a seat, as the engine takes it.
+    void mover(int s, const cuatro::Movida& m);
 
-    void hablar(int s, const QString& frase);
+    // What the engine tells.
+    void repartida(const cuatro::EstadoCuatro& e) override;
+    void cartaJugada(int s, int baza, const std::string& carta) override;
+    void habla(int s, const std::string& frase, bool anuncio) override;
+    void puntos(int pareja, int puntos, int total) override;
+    void finDeMano(int pareja) override;
+    void turno(const std::array<std::string, 4>& paneles, int carta) override;
+
     void contarCara(int asiento);
-    void darPuntos(bool paraHost, int puntos);
     bool enviarA(int asiento, const std::string& m);
 
     Form1& f_;
     Services& s_;
     QPointer<Dea4> dea4_;
     JugadoresCuatro jugadores_;
-    cuatro::ManoCuatro mano_;
-    int repartidor_ = 0;
-    int manoNumero_ = 0;
-    std::array<int, 2> puntos_{};
+    // The match; made anew for each one.
+    std::optional<cuatro::PartidaCuatro> partida_;
+    int repartidor_ = 0;  // the first dealer
     bool enJuego_ = false;
-    bool finPartido_ = false;
+    // A send failed: nothing more goes out in this action.
+    bool cortado_ = false;
 
     struct Accion {
         int asiento = 0;
@@ -108,6 +113,8 @@ private:
     };
     std::deque<Accion> cola_;
     bool ocupado_ = false;
+    bool enPausa_ = false;
+    int partidaNumero_ = 0;  // a continuation of an earlier match is dropped
     int maximoEnCola_ = 0;
     // A client's panel is owed him after a refused move (one entry each).
     std::array<bool, 4> panelDebido_{};
@@ -116,7 +123,4 @@ private:
     // What each client's panel shows, and the seat told its card is due.
     std::array<std::string, 4> panelEnviado_;
     int turnoAvisado_ = -1;
-    // A card that came while a call held play up; it goes down once the
-    // call is settled, if the hand goes on.
-    std::optional<std::pair<int, std::string>> diferida_;
 };

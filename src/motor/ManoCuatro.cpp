@@ -1,4 +1,4 @@
-#include "net/rules/ManoCuatro.h"
+#include "motor/ManoCuatro.h"
 
 #include "motor/Reglas.h"
 #include "motor/Cartas.h"

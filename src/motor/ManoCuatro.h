@@ -3,7 +3,7 @@
 // the cards on the table, whose turn it is, the call waiting for its answer
 // and the stakes. Seats are the host's (0 the host, 2 his partner). Every
 // action says whether it is allowed now; nothing changes when it is not.
-#include "net/rules/Cuatro.h"
+#include "motor/Cuatro.h"
 
 #include <array>
 #include <optional>
@@ -33,6 +33,7 @@ public:
 
     ManoCuatro() = default;
     ManoCuatro(int repartidor, const Manos& manos);
+    bool operator==(const ManoCuatro&) const = default;
 
     int repartidor() const { return repartidor_; }
     const Manos& manos() const { return manos_; }

@@ -1,6 +1,6 @@
 // One hand of four as the host keeps it: turns, tricks to the third, the
 // truco ladder, the envido and the deck.
-#include "net/rules/ManoCuatro.h"
+#include "motor/ManoCuatro.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,179 @@
+// The rules of the game in pairs: who answers a call, tricks, the envido.
+#include "motor/Cuatro.h"
+
+#include <gtest/gtest.h>
+
+using namespace cuatro;
+
+// ---- Calls ----------------------------------------------------------------------
+
+TEST(CuatroCantos, EnvidoIsAnsweredByTheNextSeatOrBeforeTheDealer)
+{
+    EstadoCanto e;
+    e.repartidor = 0;
+    EXPECT_EQ(quienResponde(Canto::Envido, 1, e), (Respuesta{2, "0111101001"}));
+    EXPECT_EQ(quienResponde(Canto::Envido, 0, e), (Respuesta{3, "0111101001"}));  // the dealer
+}
+
+TEST(CuatroCantos, TrucoLadderIsAnsweredAsTheTableStands)
+{
+    EstadoCanto e;
+    e.repartidor = 2;  // play goes 3, 0, 1, 2
+    // First trick, before the host has played.
+    e.cartasEnBaza = 0;
+    EXPECT_EQ(quienResponde(Canto::Truco, 3, e), (Respuesta{2, "0111111001"}));
+    e.envidoPosible = false;
+    e.cartasEnBaza = 3;
+    EXPECT_EQ(quienResponde(Canto::Truco, 2, e), (Respuesta{1, "0101010001"}));
+    // Once the host has played: the pie of the opposing pair.
+    e.hostJugo = true;
+    EXPECT_EQ(quienResponde(Canto::Truco, 0, e), (Respuesta{1, "010101---1"}));
+}
+
+// ---- Tricks ----------------------------------------------------------------------
+
+TEST(CuatroAnalizar, HighestCardTakesTheTrickAndLeads)
+{
+    const std::array<int, 3> nada{};
+    Analisis a = analizar({3, 14, 5, 7}, 0, nada, 0);
+    EXPECT_EQ(a.ganador, 1);
+    EXPECT_FALSE(a.parda);
+    EXPECT_EQ(a.resultado, 0);
+    EXPECT_EQ(a.fin, Fin::Sigue);
+    EXPECT_EQ(a.lidera, 1);
+    EXPECT_EQ(analizar({3, 4, 12, 7}, 0, nada, 0).resultado, 2);  // the host's pair
+}
+
+TEST(CuatroAnalizar, ATieWithOnesPartnerIsNoParda)
+{
+    const std::array<int, 3> nada{};
+    // Both of the host's pair hold the top card: the walk d+3, d, d+2, d+1
+    // gives the trick to the first of them it meets.
+    const int ganadorPorRepartidor[4] = {0, 0, 2, 2};
+    for (int r = 0; r < 4; ++r) {
+        const Analisis a = analizar({10, 9, 10, 1}, r, nada, 0);
+        EXPECT_FALSE(a.parda) << r;
+        EXPECT_EQ(a.resultado, 2);
+        EXPECT_EQ(a.ganador, ganadorPorRepartidor[r]) << r;
+        EXPECT_EQ(a.lidera, a.ganador);
+    }
+}
+
+TEST(CuatroAnalizar, ATieAcrossThePairsIsPardaAndTheManoLeads)
+{
+    const std::array<int, 3> nada{};
+    for (int r = 0; r < 4; ++r) {
+        const Analisis a = analizar({10, 10, 3, 4}, r, nada, 0);
+        EXPECT_TRUE(a.parda);
+        EXPECT_EQ(a.resultado, 1);
+        EXPECT_EQ(a.lidera, mano(r));
+    }
+    // A tie below the top card is nothing.
+    EXPECT_FALSE(analizar({10, 10, 12, 4}, 0, nada, 0).parda);
+    // A partner's equal card later in the walk does not undo the parda.
+    EXPECT_TRUE(analizar({14, 2, 14, 14}, 0, nada, 0).parda);
+}
+
+namespace {
+
+// Values by seat that give a trick each result, whatever the dealer.
+std::array<int, 4> valoresPara(int resultado)
+{
+    switch (resultado) {
+    case 2: return {12, 3, 5, 4};
+    case 0: return {3, 4, 5, 12};
+    default: return {9, 9, 1, 2};
+    }
+}
+
+// Plays the results in turn; the ending of the hand and the trick it came at.
+std::pair<Fin, int> jugar(const std::vector<int>& resultados, int repartidor)
+{
+    std::array<int, 3> b{};
+    for (int t = 0; t < static_cast<int>(resultados.size()); ++t) {
+        const Analisis a = analizar(valoresPara(resultados[t]), repartidor, b, t);
+        EXPECT_EQ(a.resultado, resultados[t]);
+        b = a.bazas;
+        if (a.fin != Fin::Sigue) {
+            EXPECT_EQ(a.lidera, -1);
+            return {a.fin, t};
+        }
+        EXPECT_GE(a.lidera, 0);
+    }
+    return {Fin::Sigue, -1};
+}
+
+}  // namespace
+
+TEST(CuatroAnalizar, HandEndsByTheTricks)
+{
+    const auto M = Fin::GanaMaquina, H = Fin::GanaHumano;
+    struct Caso {
+        std::vector<int> bazas;
+        Fin fin;
+        int en;
+    };
+    const Caso casos[] = {
+        {{2, 2}, M, 1},
+        // A parda second goes to the winner of the first.
+        {{2, 1}, M, 1}, {{1, 1, 2}, M, 2},
+        // One each and a parda third: the first trick decides.
+        {{2, 0, 1}, M, 2}, {{0, 2, 1}, H, 2},
+    };
+    for (const Caso& c : casos) {
+        for (int r = 0; r < 4; ++r) {
+            const auto [fin, en] = jugar(c.bazas, r);
+            EXPECT_EQ(fin, c.fin) << c.bazas[0] << c.bazas[1] << " dealer " << r;
+            EXPECT_EQ(en, c.en);
+        }
+    }
+}
+
+TEST(CuatroAnalizar, PardaFirstThenTheLeadFollowsTheWinner)
+{
+    // Dealer 3, so the host is mano. Seats 0 and 1 tie with threes and the
+    // host leads again; seat 3 then takes the second trick with the ace of
+    // espadas, and with it the hand.
+    const int r = 3;
+    Analisis a = analizar({10, 10, 2, 5}, r, {}, 0);
+    EXPECT_TRUE(a.parda);
+    EXPECT_EQ(a.lidera, 0);
+    a = analizar({6, 3, 1, 14}, r, a.bazas, 1);
+    EXPECT_EQ(a.fin, Fin::GanaHumano);
+
+    // Two pardas, then a third: it goes to the mano.
+    a = analizar({10, 10, 2, 5}, r, {}, 0);
+    a = analizar({8, 2, 1, 8}, r, a.bazas, 1);
+    EXPECT_EQ(a.lidera, 0);
+    EXPECT_EQ(analizar({4, 7, 7, 5}, r, a.bazas, 2).fin, Fin::GanaMaquina);
+}
+
+// ---- Envido ------------------------------------------------------------------------
+
+TEST(CuatroEnvido, PlayersSpeakFromTheManoAndConcedeWithSonBuenas)
+{
+    // Dealer 0: seats speak 1, 2, 3, 0.
+    const EnvidoMesa m = envidoMesa({28, 30, 25, 27}, 0);
+    EXPECT_EQ(m.anuncios[0], (Anuncio{1, "30"}));
+    EXPECT_EQ(m.anuncios[1], (Anuncio{2, "Son Buenas"}));
+    EXPECT_EQ(m.anuncios[2], (Anuncio{3, "27"}));  // his own pair leads
+    EXPECT_EQ(m.anuncios[3], (Anuncio{0, "Son Buenas"}));
+    EXPECT_EQ(m.mejor, 1);
+}
+
+TEST(CuatroEnvido, FourDealtHandsScoreThePairWithTheBestPoints)
+{
+    // Host 7E 6E 12O (33), right 1O 2C 3E (3), partner 5B 4B 11C (29),
+    // left 7C 6C 1B (33). Dealer 1: seats speak 2, 3, 0, 1, and the
+    // left-hand player's 33 comes before the host's equal 33.
+    const std::array<std::array<std::string, 3>, 4> manos{{
+        {"7E", "6E", "12O"}, {"1O", "2C", "3E"}, {"5B", "4B", "11C"}, {"7C", "6C", "1B"}}};
+    std::array<int, 4> tantos{};
+    for (int s = 0; s < 4; ++s)
+        tantos[s] = tantosLado(manos[s]).envido;
+    EXPECT_EQ(tantos, (std::array<int, 4>{33, 3, 29, 33}));
+    const EnvidoMesa m = envidoMesa(tantos, 1);
+    EXPECT_EQ(m.mejor, 3);
+    EXPECT_FALSE(mismaPareja(m.mejor, 0));
+    EXPECT_EQ(m.anuncios[2], (Anuncio{0, "Son Buenas"}));
+}
