@@ -67,11 +67,10 @@ Indicios indicios(const Estado& e, int yo)
     if (!e.opciones.conFlor)
         return i;
     i.tieneFlor = e.flor.canto == el || (e.flor.contraflor && e.flor.canto == yo);
-    // It acted on an envido (opened, raised or answered one) instead of singing flor.
-    const bool esperaSuRespuesta = e.envido.n == 1 && e.envido.abrio == yo && e.pedidoEnvido.activo;
-    const bool opinoEnvido = e.envido.n > 0 && !esperaSuRespuesta;
+    // A flor is sung before the first card, and answered with a contraflor.
+    // (An envido says nothing: a truco may be answered with one, flor or not.)
     const bool contestoOlor = e.flor.canto == yo && !e.pedidoFlor.activo && !e.flor.contraflor;
-    i.sinFlor = !i.tieneFlor && (e.jugadasN[el] > 0 || (opinoEnvido && e.flor.canto != yo) || contestoOlor);
+    i.sinFlor = !i.tieneFlor && (e.jugadasN[el] > 0 || contestoOlor);
     return i;
 }
 
