@@ -296,6 +296,12 @@ std::vector<std::array<int, 3>> manosPosibles(const Estado& e, int yo)
 
 double probabilidadDeGanar(int mis, int suyos, bool soyMano) { return Valores::uno().p(mis, suyos, soyMano); }
 
+void prepararBusqueda()
+{
+    Tabla::una();
+    Valores::uno();
+}
+
 Movida buscarJugada(const Estado& e, int yo, int simulaciones, std::uint64_t semilla)
 {
     const std::vector<Movida> candidatas = Partida(e, {}, {}).legales(yo);

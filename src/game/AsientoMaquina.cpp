@@ -55,9 +55,12 @@ void AsientoMaquina::empezar(const motor::Opciones& o)
     pensando_ = false;
     dificil_.reset();
     // The "Normal" level draws nothing more than it always did.
-    if (f_.opciones().eleccion().nivel == 1)
+    if (f_.opciones().eleccion().nivel == 1) {
         dificil_ = std::make_unique<motor::JugadorDificil>(static_cast<std::uint64_t>(s.clock.uniformInt(0, INT_MAX)),
                                                            motor::JugadorDificil::kSimulacionesMesa);
+        // Off this thread too, while the first cards are dealt.
+        (void)QtConcurrent::run(motor::prepararBusqueda);
+    }
     mostrarNivel(true);
     partida_->observar(vista_.get());
     partida_->empezar();

@@ -160,12 +160,13 @@ TEST(Dificil, LaChanceDeGanarSigueAlTanteador)
 
 TEST(Dificil, PesaElPartidoYNoSoloLaMano)
 {
-    // A truco after losing the first trick, with nothing left: refused early
-    // in a match; when the other sits at 29 a refusal gives him the match, so
-    // it plays on.
+    // A truco after losing the first trick, with little left: refused early
+    // in a match, as a count of the hand's points says too. With the other at
+    // 28 a refusal leaves him a point from the match, which is as good as
+    // lost: the small chance of the hand is worth more than the point saved.
     auto respuesta = [](int suyos) {
         Mesa m(0);
-        m.cartas({"1E", "1B", "7E"}, {"4C", "5B", "6O"});
+        m.cartas({"1E", "1B", "7E"}, {"4C", "7B", "6O"});
         Estado e = m.p.estado();
         e.puntos = {suyos, 10};
         m.p = Partida(e, azarDeReparto(8));
@@ -177,7 +178,7 @@ TEST(Dificil, PesaElPartidoYNoSoloLaMano)
     const Movida alPrincipio = respuesta(0);
     EXPECT_TRUE(alPrincipio == Movida{Accion::NoQuiero} || alPrincipio == Movida{Accion::AlMazo})
         << static_cast<int>(alPrincipio.accion);
-    const Movida alFinal = respuesta(29);
+    const Movida alFinal = respuesta(28);
     EXPECT_NE(alFinal, Movida{Accion::NoQuiero});
     EXPECT_NE(alFinal, Movida{Accion::AlMazo});
 }
