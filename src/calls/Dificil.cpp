@@ -55,7 +55,7 @@ struct Indicios {
     int tanto = -1;           // said out loud
     int ganaEnvido = -1;      // winner of an accepted envido
     bool tieneFlor = false;   // sung, or a contraflor
-    bool sinFlor = false;     // could sing it and did not: so a player with flor does
+    bool sinFlor = false;     // could sing it and did not (a player with flor sings it)
 };
 
 Indicios indicios(const Estado& e, int yo)
@@ -263,7 +263,8 @@ std::vector<std::array<int, 3>> manosPosibles(const Estado& e, int yo)
     const Indicios ind = indicios(e, yo);
     const int n = static_cast<int>(ocultas.size()), k = static_cast<int>(libres.size());
     std::vector<std::array<int, 3>> v;
-    // A person with flor may keep quiet about it: then only what was said binds.
+    // A person with flor may keep quiet about it: then only what was said
+    // binds; and should nothing fit even that, any hand does.
     for (int pasada = 0; pasada < 3 && v.empty(); ++pasada) {
         std::array<int, 3> idx{0, 1, 2};
         auto probar = [&] {
