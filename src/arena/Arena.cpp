@@ -1,6 +1,7 @@
 #include "arena/Arena.h"
 
 #include "calls/Azar.h"
+#include "calls/Dificil.h"
 #include "calls/Maquina.h"
 
 #include <cmath>
@@ -8,10 +9,12 @@
 
 namespace motor {
 
-bool nivelConocido(const std::string& nivel) { return nivel == "azar" || nivel == "normal"; }
+bool nivelConocido(const std::string& nivel) { return nivel == "azar" || nivel == "normal" || nivel == "dificil"; }
 
-std::unique_ptr<Jugador> crearJugador(const std::string& nivel, std::uint32_t semilla)
+std::unique_ptr<Jugador> crearJugador(const std::string& nivel, std::uint32_t semilla, int simulaciones)
 {
+    if (nivel == "dificil")
+        return std::make_unique<JugadorDificil>(semilla, simulaciones > 0 ? simulaciones : JugadorDificil::kSimulacionesArena);
     if (nivel == "azar")
         return std::make_unique<JugadorAzar>(semilla);
     if (nivel == "normal") {
@@ -70,8 +73,8 @@ Resultado jugar(const Config& c, const std::function<void(int)>& progreso)
     long manos = 0;
     for (int i = 0; i < c.partidos; ++i) {
         const std::uint32_t semilla = c.semilla * 1000003u + static_cast<std::uint32_t>(i);
-        auto a = crearJugador(c.nivelA, semilla * 2 + 1);
-        auto b = crearJugador(c.nivelB, semilla * 2 + 2);
+        auto a = crearJugador(c.nivelA, semilla * 2 + 1, c.simulaciones);
+        auto b = crearJugador(c.nivelB, semilla * 2 + 2, c.simulaciones);
         Opciones o;
         o.variante = i / 4 % 2 == 0 ? 1 : 2;
         o.conFlor = i / 8 % 2 == 0;

@@ -13,7 +13,8 @@
 namespace motor {
 
 // A player of a level by its name ("azar"); empty for a name it does not know.
-std::unique_ptr<Jugador> crearJugador(const std::string& nivel, std::uint32_t semilla);
+// simulaciones: the search's playouts per decision (0: its default).
+std::unique_ptr<Jugador> crearJugador(const std::string& nivel, std::uint32_t semilla, int simulaciones = 0);
 bool nivelConocido(const std::string& nivel);
 
 struct ResultadoPartido {
@@ -29,6 +30,7 @@ struct Config {
     int partidos = 100;
     std::uint32_t semilla = 1;
     std::string nivelA = "azar", nivelB = "azar";
+    int simulaciones = 0;
 };
 struct Resultado {
     int partidos = 0;

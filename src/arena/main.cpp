@@ -13,8 +13,8 @@ namespace {
 int uso()
 {
     std::fprintf(stderr,
-                 "uso: truco_arena --jugadores 2|4 --partidos N --semilla S --nivel-a L --nivel-b L [--json]\n"
-                 "niveles: normal, azar\n");
+                 "uso: truco_arena --jugadores 2|4 --partidos N --semilla S --nivel-a L --nivel-b L [--simulaciones N] [--json]\n"
+                 "niveles: normal, azar; dificil con dos jugadores\n");
     return 2;
 }
 
@@ -52,6 +52,8 @@ int main(int argc, char** argv)
             c.nivelA = v;
         else if (a == "--nivel-b")
             c.nivelB = v;
+        else if (a == "--simulaciones" && entero(v, n) && n > 0)
+            c.simulaciones = static_cast<int>(n);
         else
             return uso();
     }

@@ -2,10 +2,18 @@
 
 #include "game/FFlor.h"
 #include "game/Form1.h"
+#include "game/MesaEscalable.h"
 #include "platform/CardPictures.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "shell/Nombres.h"
 #include "shell/Publicidad.h"
+#include "shell/f2.h"
+
+#include <QFutureWatcher>
+#include <QLabel>
+#include <QtConcurrent/QtConcurrentRun>
+#include <climits>
 
 namespace {
 constexpr int kJugador = 0;
@@ -44,6 +52,16 @@ void AsientoMaquina::empezar(const motor::Opciones& o)
     vista_ = std::make_unique<mesa::Presentador>(*partida_, *this, [&s] { return s.clock.uniform(); });
     pc_ = std::make_unique<motor::JugadorNormal>(
         motor::FuenteMaquina{[&s] { return s.clock.uniform(); }, [&s] { return s.clock.currentSecond(); }});
+    pensando_ = false;
+    dificil_.reset();
+    // The "Normal" level draws nothing more than it always did.
+    if (f_.opciones().eleccion().nivel == 1) {
+        dificil_ = std::make_unique<motor::JugadorDificil>(static_cast<std::uint64_t>(s.clock.uniformInt(0, INT_MAX)),
+                                                           motor::JugadorDificil::kSimulacionesMesa);
+        // Off this thread too, while the first cards are dealt.
+        (void)QtConcurrent::run(motor::prepararBusqueda);
+    }
+    mostrarNivel(true);
     partida_->observar(vista_.get());
     partida_->empezar();
     seguir();
@@ -57,6 +75,8 @@ void AsientoMaquina::abandonar()
     vista_.reset();
     partida_.reset();
     pcEnCamino_ = false;
+    pensando_ = false;
+    mostrarNivel(false);
 }
 
 bool AsientoMaquina::mover(const motor::Movida& m)
@@ -100,25 +120,76 @@ void AsientoMaquina::seguir()
     if (e.terminado)
         return;
     const int turno = partida_->aQuienLeToca();
-    if (turno == kPc && !pcEnCamino_) {
+    if (turno == kPc && !pcEnCamino_ && !pensando_) {
         const bool primera = e.jugadasN[kPc] == 0 && !e.pedido.activo && !e.pedidoEnvido.activo && !e.pedidoFlor.activo
                              && e.concesion.cede < 0;
         if (!primera) {
             // Answers and later cards come at once, as the player's move ends.
-            partida_->mover(kPc, pc_->elegir(*partida_, kPc));
-            seguir();
+            jugarPc();
             return;
         }
         pcEnCamino_ = true;
         f_.services().clock.despues(kPausaPrimeraCarta, contexto_.get(), [this] {
             pcEnCamino_ = false;
-            if (partida_->aQuienLeToca() == kPc)
-                partida_->mover(kPc, pc_->elegir(*partida_, kPc));
+            if (partida_->aQuienLeToca() == kPc) {
+                jugarPc();
+                return;
+            }
             seguir();
         });
     } else if (turno == kJugador && (esperaRespuesta() || esperaJugada())) {
         f_.ofrecerTurno(esperaRespuesta());
     }
+}
+
+void AsientoMaquina::jugarPc()
+{
+    if (dificil_) {
+        pensar();
+        return;
+    }
+    partida_->mover(kPc, pc_->elegir(*partida_, kPc));
+    seguir();
+}
+
+void AsientoMaquina::pensar()
+{
+    pensando_ = true;
+    const motor::Estado visto = partida_->estado();
+    const std::uint64_t semilla = dificil_->siguienteSemilla();
+    const int simulaciones = dificil_->simulaciones();
+    // The watcher dies with the match: a search still running then is never heard.
+    auto* w = new QFutureWatcher<motor::Movida>(contexto_.get());
+    QObject::connect(w, &QFutureWatcherBase::finished, contexto_.get(), [this, w, visto] {
+        w->deleteLater();
+        pensando_ = false;
+        // A move thought for a moment that has passed is dropped.
+        if (partida_ && partida_->estado() == visto && partida_->aQuienLeToca() == kPc)
+            partida_->mover(kPc, w->result());
+        seguir();
+    });
+    w->setFuture(QtConcurrent::run([visto, semilla, simulaciones] {
+        return motor::buscarJugada(visto, kPc, simulaciones, semilla);
+    }));
+}
+
+void AsientoMaquina::mostrarNivel(bool visible)
+{
+    if (!nivel_) {
+        if (!visible)
+            return;
+        // In the computer's column of the score, under its tally: the only
+        // free place there in both the table of two and the table of four.
+        nivel_ = new QLabel(f_.mesa_);
+        nivel_->setAlignment(Qt::AlignCenter);
+        nivel_->setStyleSheet(QStringLiteral("color: #101010; background: rgba(255,255,255,170); border-radius: 4px;"));
+        f_.mesa_->colocar(nivel_, QRect(546, 400, 104, 18));
+        f_.mesa_->letra(nivel_, 11);
+    }
+    const QString texto = dificil_ ? QStringLiteral("Difícil") : QStringLiteral("Normal");
+    nivel_->setText(QStringLiteral("Nivel: ") + texto);
+    nombrar(nivel_, QStringLiteral("NivelPc"), QStringLiteral("Nivel ") + texto);
+    nivel_->setVisible(visible);
 }
 
 // ---- What the table shows ------------------------------------------------------
@@ -191,5 +262,6 @@ void AsientoMaquina::verso(int numero)
 
 void AsientoMaquina::ganador(int asiento)
 {
+    mostrarNivel(false);
     f_.ganaPartido(asiento == kPc);
 }

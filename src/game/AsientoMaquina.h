@@ -2,8 +2,11 @@
 // The computer opposite, in a match the engine keeps. The table shows what
 // the engine tells (through the presenter) and hands the player's presses to
 // it as moves; the computer answers with its own moves, after its pauses.
+// At the "Difícil" level the computer's search runs off the window's thread
+// and its move comes back as an event.
 #include "game/Asiento.h"
 #include "game/rules/Presentador.h"
+#include "calls/Dificil.h"
 #include "calls/Maquina.h"
 #include "motor/Partida.h"
 
@@ -13,14 +16,19 @@
 
 class Form1;
 class FFlor;
+class QLabel;
 
 class AsientoMaquina : public Asiento, public mesa::Pantalla {
 public:
     explicit AsientoMaquina(Form1& f);
     ~AsientoMaquina() override;
 
-    // A new match with these options; the first hand is dealt at once.
+    // A new match with these options, at the level chosen in the options
+    // window; the first hand is dealt at once.
     void empezar(const motor::Opciones& o);
+    bool dificil() const { return dificil_ != nullptr; }
+    // The "Difícil" computer is thinking its move.
+    bool pensando() const { return pensando_; }
     bool enJuego() const { return partida_ && !partida_->estado().terminado; }
     const motor::Partida* partida() const { return partida_.get(); }
 
@@ -51,12 +59,19 @@ private:
     bool mover(const motor::Movida& m);
     // After every step: the panel, the flags the table keeps, the turn.
     void seguir();
+    // The computer's move now: at once at "Normal", searched elsewhere at "Difícil".
+    void jugarPc();
+    void pensar();
+    void mostrarNivel(bool visible);
 
     Form1& f_;
     std::unique_ptr<QObject> contexto_;  // pauses and the computer's moves die with the match
     std::unique_ptr<motor::Partida> partida_;
     std::unique_ptr<mesa::Presentador> vista_;
     std::unique_ptr<motor::JugadorNormal> pc_;
+    std::unique_ptr<motor::JugadorDificil> dificil_;
+    bool pensando_ = false;
+    QLabel* nivel_ = nullptr;  // the level, in the computer's column of the score
     QPointer<FFlor> verso_;
     bool pcEnCamino_ = false;
 };

@@ -146,6 +146,8 @@ void Partida::repartir()
     e_.flor = {};
     e_.pedidoFlor = {};
     e_.concesion = {};
+    e_.tantoDicho = {-1, -1};
+    e_.ganaEnvido = -1;
     contarTantos(e_);
     e_.turno = e_.mano;
     e_.manoTerminada = false;
@@ -468,9 +470,12 @@ void Partida::compararCantoMaquina(int valor, bool diceQuiero)
 {
     const int h = e_.tantos[otro(kM)], m = e_.tantos[kM];
     decir(kM, (diceQuiero ? "Quiero, " : "") + std::to_string(m), kSonidoTantos, m);
+    e_.tantoDicho[kM] = m;
     const bool ganaH = h > m || (h == m && e_.mano != kM);
+    e_.ganaEnvido = ganaH ? otro(kM) : kM;
     if (ganaH) {
         decir(otro(kM), "Yo tengo... " + std::to_string(h));
+        e_.tantoDicho[otro(kM)] = h;
         despues(kPausaTantos, [this, valor] { pedirSonBuenas(kM, otro(kM), valor); });
     } else {
         pedirSonBuenas(otro(kM), kM, valor);
@@ -483,20 +488,26 @@ void Partida::compararCantoHumano(int valor)
     const int h = e_.tantos[otro(kM)], m = e_.tantos[kM];
     if (e_.mano == kM) {
         decir(kM, "Quiero," + std::to_string(m), kSonidoTantos, m);
+        e_.tantoDicho[kM] = m;
+        e_.ganaEnvido = h <= m ? kM : otro(kM);
         if (h <= m) {
             pedirSonBuenas(otro(kM), kM, valor);
             return;
         }
         despues(kPausaTantos, [this, h, valor] {
             decir(otro(kM), "Yo tengo..." + std::to_string(h));
+            e_.tantoDicho[otro(kM)] = h;
             pagarEnvido(otro(kM), valor);
         });
         return;
     }
     despues(kPausaTantos, [this, h, m, valor] {
         decir(otro(kM), "Yo tengo..." + std::to_string(h));
+        e_.tantoDicho[otro(kM)] = h;
+        e_.ganaEnvido = h < m ? kM : otro(kM);
         if (h < m) {
             decir(kM, std::to_string(m) + " Son mejores", kSonidoTantos, m);
+            e_.tantoDicho[kM] = m;
             pagarEnvido(kM, valor);
         } else {
             decir(kM, "Son Buenas", kSonidoSonBuenas);

@@ -124,6 +124,10 @@ struct Estado {
     Concesion concesion;
     std::array<int, kAsientos> tantos{};      // envido points of each hand
     std::array<int, kAsientos> puntosFlor{};  // 0 without flor
+    // What the envido showed of the hands: the points each seat said out
+    // loud (-1 unsaid) and the winner of an accepted envido (-1 none).
+    std::array<int, kAsientos> tantoDicho{-1, -1};
+    int ganaEnvido = -1;
     bool manoTerminada = true;
     bool enPausa = false;  // a continuation is scheduled: nobody moves
 

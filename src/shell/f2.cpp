@@ -232,6 +232,24 @@ f2::f2(Services& s, QWidget* parent) : QDialog(parent), s_(s)
         h->addWidget(Command2, 0, Qt::AlignVCenter);
     }
 
+    // The computer's level.
+    FraNivel = marco(this, QStringLiteral("FraNivel"), QStringLiteral("Nive&l"));
+    OptNivel[0] = opcion(FraNivel, QStringLiteral("OptNivel(0)"), QStringLiteral("No&rmal"));
+    OptNivel[0]->setToolTip(QStringLiteral("La computadora juega por costumbre"));
+    OptNivel[1] = opcion(FraNivel, QStringLiteral("OptNivel(1)"), QStringLiteral("&Difícil"));
+    OptNivel[1]->setToolTip(QStringLiteral("La computadora piensa cada jugada"));
+    grupoNivel_ = new QButtonGroup(this);
+    {
+        auto* h = new QHBoxLayout(FraNivel);
+        for (int i = 0; i < 2; ++i) {
+            grupoNivel_->addButton(OptNivel[i], i);
+            h->addWidget(OptNivel[i]);
+        }
+        h->addStretch();
+    }
+    const int nivel = s_.settings.getInt(QStringLiteral("Truco"), QStringLiteral("Config"), QStringLiteral("Nivel"), 0);
+    OptNivel[nivel == 1 ? 1 : 0]->setChecked(true);
+
     Command1 = boton(this, QStringLiteral("Command1"), QStringLiteral("&Comenzar a jugar"));
     Command1->setDefault(true);
     Command1->setMinimumWidth(150);
@@ -246,10 +264,11 @@ f2::f2(Services& s, QWidget* parent) : QDialog(parent), s_(s)
     main->addWidget(FraEmpieza, 2, 0, 1, 2);
     // Spare height goes to the face frame, the one with something to frame.
     main->setRowStretch(2, 1);
+    main->addWidget(FraNivel, 3, 0, 1, 2);
     auto* pie = new QHBoxLayout;
     pie->addStretch();
     pie->addWidget(Command1);
-    main->addLayout(pie, 3, 0, 1, 2);
+    main->addLayout(pie, 4, 0, 1, 2);
     main->setColumnStretch(0, 3);
     main->setColumnStretch(1, 2);
 
@@ -261,7 +280,9 @@ f2::f2(Services& s, QWidget* parent) : QDialog(parent), s_(s)
     setTabOrder(Option1, Option2);
     setTabOrder(Option2, Command3);
     setTabOrder(Command3, Command2);
-    setTabOrder(Command2, Command1);
+    setTabOrder(Command2, OptNivel[0]);
+    setTabOrder(OptNivel[0], OptNivel[1]);
+    setTabOrder(OptNivel[1], Command1);
 
     connect(OptEsp, &QRadioButton::toggled, this, [this](bool on) {
         // The Spanish game is usually played without flor.
@@ -285,7 +306,7 @@ f2::f2(Services& s, QWidget* parent) : QDialog(parent), s_(s)
     else
         OptArg->setChecked(true);
 
-    resize(420, 380);
+    resize(420, 440);
 }
 
 void f2::mostrarFlor()
@@ -338,6 +359,9 @@ void f2::Command1_Click()
                      QString::number(caraElegida()));
     s_.settings.save(QStringLiteral("truco"), QStringLiteral("Config"), QStringLiteral("nombre"),
                      Nombre->text());
+    if (!FraNivel->isHidden())
+        s_.settings.save(QStringLiteral("Truco"), QStringLiteral("Config"), QStringLiteral("Nivel"),
+                         QString::number(OptNivel[1]->isChecked() ? 1 : 0));
     accept();
 }
 
@@ -366,6 +390,8 @@ void f2::paraRed(const QString& peer, const QString& propio)
     Image3->setToolTip(QStringLiteral("Jugando desde otra computadora"));
     Command2->hide();
     Command3->hide();
+    // Nobody plays by the computer's level over the network.
+    FraNivel->hide();
 }
 
 void f2::paraMaquina()
@@ -375,10 +401,11 @@ void f2::paraMaquina()
     Image3->setToolTip(QString());
     Command2->show();
     Command3->show();
+    FraNivel->show();
 }
 
 f2::Eleccion f2::eleccion() const
 {
     return Eleccion{OptArg->isChecked() ? 1 : 2, Option3->isChecked(), Option1->isChecked(),
-                    caraElegida(), Nombre->text()};
+                    caraElegida(), Nombre->text(), OptNivel[1]->isChecked() ? 1 : 0};
 }

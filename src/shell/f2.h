@@ -14,7 +14,8 @@ class QPushButton;
 class QRadioButton;
 
 // "Opciones del juego": version (Spanish or South American deck), the
-// player's name, playing with flor, who starts and the computer's face.
+// player's name, playing with flor, who starts, the computer's face and its
+// level.
 class f2 : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +28,7 @@ public:
         bool computadoraEmpieza;
         int cara;
         QString nombre;
+        int nivel;  // 0 "Normal", 1 "Difícil"
     };
     Eleccion eleccion() const;
 
@@ -71,6 +73,9 @@ public:
 
     std::array<QPixmap, 15> Cara;
 
+    QGroupBox* FraNivel;
+    std::array<QRadioButton*, 2> OptNivel{};  // Normal, Difícil
+
     QPushButton* Command1;
 
 public slots:
@@ -91,4 +96,5 @@ private:
     QButtonGroup* grupoVersion_;
     QButtonGroup* grupoFlor_;
     QButtonGroup* grupoEmpieza_;
+    QButtonGroup* grupoNivel_;
 };
