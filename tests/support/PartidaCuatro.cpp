@@ -107,7 +107,10 @@ bool PartidaCuatro::calmar(int limiteMs)
                     return false;
             // Nothing in flight between the host and this client (tests of
             // hostile peers also write raw bytes, which only the reader counts).
-            if (y.leidos() < x.escritos() || x.leidos() < y.escritos())
+            // Once either end has closed, what was in flight never arrives:
+            // the host closes right after the match's last messages.
+            const bool abierta = x.conectado() && y.conectado();
+            if (abierta && (y.leidos() < x.escritos() || x.leidos() < y.escritos()))
                 return false;
         }
         for (auto& m : t)
