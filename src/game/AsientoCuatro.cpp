@@ -296,7 +296,7 @@ void AsientoCuatro::jugar(int Index)
 
 void AsientoCuatro::cantar(int Index)
 {
-    if (Index < 0 || Index > 7 || f_.PausaActiva || enPausa_ || !f_.bt[Index]->isEnabled())
+    if (Index < 0 || Index > 7 || enPausa_ || !f_.bt[Index]->isEnabled())
         return;
     const std::string c(cuatro::codigoDe(Index));
     f_.Botones(QString::fromStdString(kApagado));
@@ -309,7 +309,7 @@ void AsientoCuatro::cantar(int Index)
 
 void AsientoCuatro::alMazo()
 {
-    if (f_.PausaActiva || enPausa_ || !f_.AlMazo->isEnabled())
+    if (enPausa_ || !f_.AlMazo->isEnabled())
         return;
     f_.Botones(QString::fromStdString(kApagado));
     hacer([this] { mover(0, Movida::de(Jugada::AlMazo)); });

@@ -45,7 +45,7 @@ bool ClienteCuatro::enviar(const std::string& m)
 
 bool ClienteCuatro::puedeJugar() const
 {
-    return enlace_ && miTurno_ && !f_.PausaActiva && f_.AlMazo->isEnabled() && !f_.bt[1]->isEnabled();
+    return enlace_ && miTurno_ && f_.AlMazo->isEnabled() && !f_.bt[1]->isEnabled();
 }
 
 void ClienteCuatro::mostrarJugadores()
@@ -73,7 +73,7 @@ void ClienteCuatro::jugar(int Index)
 
 void ClienteCuatro::cantar(int Index)
 {
-    if (Index < 0 || Index > 7 || f_.PausaActiva || !f_.bt[Index]->isEnabled())
+    if (Index < 0 || Index > 7 || !f_.bt[Index]->isEnabled())
         return;
     const std::string_view codigo = cuatro::codigoDe(Index);
     f_.Botones(kApagado);
@@ -83,7 +83,7 @@ void ClienteCuatro::cantar(int Index)
 
 void ClienteCuatro::alMazo()
 {
-    if (f_.PausaActiva || !f_.AlMazo->isEnabled())
+    if (!f_.AlMazo->isEnabled())
         return;
     f_.Botones(kApagado);
     f_.decir(f_.LH, QString::fromUtf8(cuatro::fraseDe("4MAZ")));
@@ -160,8 +160,9 @@ void ClienteCuatro::tratar(const QString& codigo, const QString& argumento)
         f_.setWindowTitle(Form1::tituloPrograma());
         mostrarJugadores();
     } else if (codigo == QLatin1String("CONF")) {
-        f_.Pausa(0.5);
-        s_.dialogs.message(&f_, Dialogs::Icon::Information, QStringLiteral("Configuración del juego"), argumento);
+        f_.despues(0.5, [this, argumento] {
+            s_.dialogs.message(&f_, Dialogs::Icon::Information, QStringLiteral("Configuración del juego"), argumento);
+        });
     } else if (codigo.startsWith(QLatin1String("4AR")) && i >= 0 && i <= 2) {
         f_.CH[i].Caption = argumento;
         if (i == 2) {

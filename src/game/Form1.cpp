@@ -416,8 +416,7 @@ AsientoRed& Form1::asientoRed()
         red_->alAbandonar = [this] { jred().descargar(); };
         red_->alTerminar = [this] {
             jred().descargar();
-            Pausa(0.5);
-            jred().abrir();
+            despues(0.5, [this] { jred().abrir(); });
         };
     }
     return *red_;
@@ -450,8 +449,7 @@ AsientoCuatro& Form1::anfitrion()
         anfitrion_->alTerminar = [this] {
             dea4().descargar();
             jred().descargar();
-            Pausa(0.5);
-            jred().abrir();
+            despues(0.5, [this] { jred().abrir(); });
         };
     }
     return *anfitrion_;
@@ -470,7 +468,7 @@ void Form1::red_Click()
         s_.dialogs.message(this, Dialogs::Icon::Error, tituloPrograma(), CargadorWs::mensajeFalta());
         return;
     }
-    if (PuedeCantar || asiento().enParejas()) {
+    if (seJuega()) {
         if (!s_.dialogs.ask(this, tituloPrograma(), QStringLiteral("Se está jugando en este momento, ¿Desea abandonar el partdo? ")))
             return;
         asiento().abandonar();
@@ -492,6 +490,5 @@ void Form1::enviar_Click()
 {
     if (!asiento().chatear(mensaje->text()))
         return;
-    Pausa(0.6);
-    mensaje->clear();
+    despues(0.6, [this] { mensaje->clear(); });
 }

@@ -56,7 +56,9 @@ public:
     // ---- Deal and hand flow -------------------------------------------------
     void Dar_Valor(Portador& C);
     void ICH_Click(int Index);
-    void Pausa(double Segundos);
+    // Runs paso after a pause of the table's own; the table is not at rest
+    // meanwhile, and nothing waits inside the flow.
+    void despues(double segundos, std::function<void()> paso);
     void DarPuntos(const QString& Quien, int Puntos, bool ConfirmarFin = false);
     int puntos(const QString& Quien) const;
     // Both scores back to 0, strokes hidden: a new match.
@@ -119,7 +121,6 @@ public:
     bool ManoTerminada = true;
     bool PartidoTerminado = false;
     bool PuedeCantar = false;
-    bool PausaActiva = false;
     bool RedCuatro = false;  // the table is one of a four-player game
     bool enPartido = false;  // a match against the machine has been started
     // The match against the machine is left where it stands.
@@ -242,6 +243,9 @@ private:
     bool cerrando_ = false;
     bool cuatro_ = false;
     int pasos_ = 0;  // steps of the flow under way (the player's input)
+    int pausas_ = 0;  // the table's own pauses under way
+    // A match is under way: leaving it asks first.
+    bool seJuega() const;
     struct Paso {
         explicit Paso(int& n) : n_(++n) {}
         ~Paso() { --n_; }

@@ -41,17 +41,24 @@ int Form1::puntos(const QString& Quien) const
 
 bool Form1::enReposo() const
 {
-    if (pasos_ > 0)
+    if (pasos_ > 0 || pausas_ > 0)
         return false;
     if (enRed_)
-        return enRed_->enReposo() && !PausaActiva;
-    return enPartido ? !maquina_->enPausa() : !PausaActiva;
+        return enRed_->enReposo();
+    return !enPartido || !maquina_->enPausa();
 }
 
 void Form1::salirDelPartido()
 {
     maquina_->abandonar();
     enPartido = false;
+}
+
+bool Form1::seJuega() const
+{
+    // The network seat knows whether its match is under way; against the
+    // computer the table's flag follows the engine. Among four, always.
+    return enRed_ ? enRed_->jugando() || enRed_->enParejas() : PuedeCantar;
 }
 
 bool Form1::esperaAlJugador(bool respuesta) const
@@ -142,13 +149,14 @@ void Form1::ICH_Click(int Index)
 }
 
 
-void Form1::Pausa(double Segundos)
+void Form1::despues(double segundos, std::function<void()> paso)
 {
-    if (cerrando_)
-        return;
-    PausaActiva = true;
-    s_.clock.pause(Segundos);
-    PausaActiva = false;
+    ++pausas_;
+    s_.clock.despues(segundos, this, [this, paso = std::move(paso)] {
+        --pausas_;
+        if (!cerrando_)
+            paso();
+    });
 }
 
 void Form1::DarPuntos(const QString& Quien, int Puntos, bool /*ConfirmarFin*/)
@@ -199,10 +207,7 @@ void Form1::ganaPartido(bool maquina)
 void Form1::nuevo_Click()
 {
     Paso paso(pasos_);
-    // The network seat knows whether its match is under way; against the
-    // computer the table's flag follows the engine.
-    const bool jugando = enRed_ ? enRed_->jugando() : PuedeCantar;
-    if (jugando || asiento().enParejas()) {
+    if (seJuega()) {
         if (!s_.dialogs.ask(this, tituloPrograma(), QStringLiteral("Se está jugando en este momento, ¿Desea abandonar el partdo? "))) {
             publicidad->ocultarSponsor();
             return;

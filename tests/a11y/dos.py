@@ -1,0 +1,154 @@
+#!/usr/bin/env python3
+"""Two real copies of the game on one display play a network match, driven
+from outside through AT-SPI as a screen reader would: both open "Juego en
+red...", the second connects to 127.0.0.1, the first chooses the options,
+and then whichever table offers something acts: "Quiero" when asked, else
+a card in hand. Needs python3-pyatspi. Run from the source tree:
+  xvfb-run -a -s "-screen 0 1360x800x24" dbus-run-session -- \
+    /usr/bin/python3 tests/a11y/dos.py
+It ends at the winner's box, or fails if the score stops moving. A
+screenshot goes to $PROBE_DIR (default /tmp): dos-juego.png.
+"""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from probe import find  # noqa: E402
+
+BIN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../build/bin/Truco")
+DIR = os.environ.get("PROBE_DIR", "/tmp")
+names = ["Ana", "Beto"]
+procs = []
+for k in range(2):
+    cfg = f"{DIR}/dos-cfg{k}"
+    os.makedirs(cfg, exist_ok=True)
+    with open(f"{cfg}/truco.ini", "w") as f:
+        f.write(f"[Config]\nnombre={names[k]}\n[cara]\nNumero={3 + k}\n[Pvez]\nBandera=1\n[Sonido]\nhabilitado=-1\n")
+    env = dict(os.environ, XDG_CONFIG_HOME=cfg, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", HOME=f"{DIR}/dos-home{k}")
+    os.makedirs(env["HOME"], exist_ok=True)
+    procs.append(subprocess.Popen([BIN], env=env, stdout=open(f"{DIR}/dos-{k}.log", "w"), stderr=subprocess.STDOUT))
+    time.sleep(1.5)
+
+
+def app(k):
+    d = pyatspi.Registry.getDesktop(0)
+    for i in range(d.childCount):
+        a = d.getChildAtIndex(i)
+        try:
+            if a is not None and a.get_process_id() == procs[k].pid:
+                return a
+        except Exception:
+            pass
+    return None
+
+
+def wait(k, pred, timeout=30):
+    end = time.time() + timeout
+    while time.time() < end:
+        r = find(app(k), pred)
+        if r is not None:
+            return r
+        time.sleep(0.3)
+    sys.exit(f"table {k}: not found")
+
+
+def name(n, role=None):
+    return lambda o: o.name == n and (role is None or o.getRoleName() == role)
+
+
+def enabled(o):
+    try:
+        return o.getState().contains(pyatspi.STATE_ENABLED) and o.getState().contains(pyatspi.STATE_SHOWING)
+    except Exception:
+        return False
+
+
+def press(o):
+    act = o.queryAction()
+    for i in range(act.nActions):
+        if act.getName(i) in ("Press", "press", "click", "Toggle", "toggle"):
+            act.doAction(i)
+            return
+    act.doAction(0)
+
+
+def ok_boxes(k):
+    b = find(app(k), lambda o: o.getRoleName() == "push button" and o.name in ("OK", "&OK", "Aceptar") and enabled(o))
+    if b is not None:
+        press(b)
+        return True
+    return False
+
+
+def score(k):
+    def val(d):
+        o = find(app(k), lambda x: x.description == d)
+        try:
+            return int(o.name) if o is not None and o.name else 0
+        except ValueError:
+            return 0
+    return val("PuntosM"), val("PuntosH")
+
+
+for k in range(2):
+    wait(k, lambda o: True)
+press(wait(0, name("Juego en red...", "menu item")))
+time.sleep(1)
+press(wait(1, name("Juego en red...", "menu item")))
+ip = wait(1, lambda o: o.description == "IPContrincante")
+ip.queryEditableText().setTextContents("127.0.0.1")
+press(wait(1, name("Conectar", "push button")))
+# The first copy chooses who starts and whether flor is played.
+press(wait(0, name("Comenzar a jugar", "push button"), timeout=60))
+print("connected", flush=True)
+
+ultimo, quieto, fin = None, 0, False
+for paso in range(3000):
+    hizo = False
+    for k in range(2):
+        a = app(k)
+        ganador = find(a, lambda o: o.getRoleName() == "label" and o.name and o.name.startswith("Ganador del partido"))
+        if ganador is not None:
+            print("table", k, ganador.name, flush=True)
+            fin = True
+            break
+        ok_boxes(k)
+        quiero = find(a, lambda o: o.description == "bt(1)" and enabled(o))
+        if quiero is not None:
+            press(quiero)
+            hizo = True
+            break
+        # His turn: the panel offers the deck.
+        if find(a, lambda o: o.description == "AlMazo" and enabled(o)) is None:
+            continue
+        for i in range(3):
+            c = find(a, lambda o, i=i: o.description == f"ICH({i})" and enabled(o) and o.name)
+            if c is not None:
+                press(c)
+                hizo = True
+                break
+        if hizo:
+            break
+    if fin:
+        break
+    s = score(0)
+    if s != ultimo:
+        print("score", s, score(1), flush=True)
+        ultimo, quieto = s, 0
+    else:
+        quieto += 1
+        if quieto > 150:
+            os.system(f"import -window root {DIR}/dos-juego.png")
+            sys.exit(f"the score stopped at {s}")
+    if paso == 40:
+        os.system(f"import -window root {DIR}/dos-juego.png")
+    time.sleep(0.4)
+for p in procs:
+    p.terminate()
+if not fin:
+    sys.exit("no winner")
+print("ok")
