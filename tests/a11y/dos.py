@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Two real copies of the game on one display play a network match, driven
 from outside through AT-SPI as a screen reader would: both open "Juego en
-red...", the second connects to 127.0.0.1, the first chooses the options,
+red..." and connect to 127.0.0.1, the server chooses the options,
 and then whichever table offers something acts: "Quiero" when asked, else
 a card in hand. Needs python3-pyatspi. Run from the source tree:
   xvfb-run -a -s "-screen 0 1360x800x24" dbus-run-session -- \
@@ -46,14 +46,15 @@ def app(k):
     return None
 
 
-def wait(k, pred, timeout=30):
+def wait(k, pred, timeout=30, que=""):
     end = time.time() + timeout
     while time.time() < end:
         r = find(app(k), pred)
         if r is not None:
             return r
         time.sleep(0.3)
-    sys.exit(f"table {k}: not found")
+    os.system(f"import -window root {DIR}/dos-fallo.png")
+    sys.exit(f"table {k}: {que} not found")
 
 
 def name(n, role=None):
@@ -95,15 +96,27 @@ def score(k):
 
 
 for k in range(2):
-    wait(k, lambda o: True)
-press(wait(0, name("Juego en red...", "menu item")))
-time.sleep(1)
-press(wait(1, name("Juego en red...", "menu item")))
-ip = wait(1, lambda o: o.description == "IPContrincante")
-ip.queryEditableText().setTextContents("127.0.0.1")
-press(wait(1, name("Conectar", "push button")))
-# The first copy chooses who starts and whether flor is played.
-press(wait(0, name("Comenzar a jugar", "push button"), timeout=60))
+    wait(k, lambda o: True, que="the window")
+# Both type the other's address and press Conectar; they take turns waiting
+# and trying until they meet.
+for k in range(2):
+    press(wait(k, name("Juego en red...", "menu item"), que="Juego en red"))
+    ip = wait(k, lambda o: o.description == "IPContrincante", que="IPContrincante")
+    ip.queryEditableText().setTextContents("127.0.0.1")
+    press(wait(k, name("Conectar", "push button"), que="Conectar"))
+    time.sleep(1)
+# The server (whichever accepted) chooses who starts and whether flor is played.
+end = time.time() + 90
+while time.time() < end:
+    comenzar = [find(app(k), name("Comenzar a jugar", "push button")) for k in range(2)]
+    comenzar = [c for c in comenzar if c is not None and enabled(c)]
+    if comenzar:
+        press(comenzar[0])
+        break
+    time.sleep(0.5)
+else:
+    os.system(f"import -window root {DIR}/dos-fallo.png")
+    sys.exit("the two copies did not meet")
 print("connected", flush=True)
 
 ultimo, quieto, fin = None, 0, False
