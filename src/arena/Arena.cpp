@@ -67,21 +67,15 @@ std::pair<double, double> wilson(int k, int n)
     return {std::max(0.0, centro - margen), std::min(1.0, centro + margen)};
 }
 
-Resultado jugar(const Config& c, const std::function<void(int)>& progreso)
+Resultado serie(const Config& c, const std::function<bool(int i, std::uint32_t semilla, ResultadoPartido& p)>& partido,
+                const std::function<void(int)>& progreso)
 {
     Resultado r;
     long manos = 0;
     for (int i = 0; i < c.partidos; ++i) {
         const std::uint32_t semilla = c.semilla * 1000003u + static_cast<std::uint32_t>(i);
-        auto a = crearJugador(c.nivelA, semilla * 2 + 1, c.simulaciones);
-        auto b = crearJugador(c.nivelB, semilla * 2 + 2, c.simulaciones);
-        Opciones o;
-        o.variante = i / 4 % 2 == 0 ? 1 : 2;
-        o.conFlor = i / 8 % 2 == 0;
-        o.empieza = i / 2 % 2;
-        const int asientoA = i % 2;
-        const ResultadoPartido p = jugarPartido(o, semilla, *a, *b, asientoA);
-        r.ganadosA += p.ganador == asientoA;
+        ResultadoPartido p;
+        r.ganadosA += partido(i, semilla, p);
         r.rechazadas += p.rechazada;
         manos += p.manos;
         ++r.partidos;
@@ -91,6 +85,21 @@ Resultado jugar(const Config& c, const std::function<void(int)>& progreso)
     std::tie(r.bajo, r.alto) = wilson(r.ganadosA, r.partidos);
     r.manosPorPartido = r.partidos > 0 ? static_cast<double>(manos) / r.partidos : 0.0;
     return r;
+}
+
+Resultado jugar(const Config& c, const std::function<void(int)>& progreso)
+{
+    return serie(c, [&c](int i, std::uint32_t semilla, ResultadoPartido& p) {
+        auto a = crearJugador(c.nivelA, semilla * 2 + 1, c.simulaciones);
+        auto b = crearJugador(c.nivelB, semilla * 2 + 2, c.simulaciones);
+        Opciones o;
+        o.variante = i / 4 % 2 == 0 ? 1 : 2;
+        o.conFlor = i / 8 % 2 == 0;
+        o.empieza = i / 2 % 2;
+        const int asientoA = i % 2;
+        p = jugarPartido(o, semilla, *a, *b, asientoA);
+        return p.ganador == asientoA;
+    }, progreso);
 }
 
 }  // namespace motor

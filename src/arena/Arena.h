@@ -42,6 +42,10 @@ struct Resultado {
 // Plays the matches: sides swap seats, mano, deck and flor from one match to
 // the next. progreso, when given, hears after each match.
 Resultado jugar(const Config& c, const std::function<void(int hechos)>& progreso = {});
+// The series both arenas play: match i with its seed fills p and says
+// whether side A won it; the wins, the interval and the hands are counted.
+Resultado serie(const Config& c, const std::function<bool(int i, std::uint32_t semilla, ResultadoPartido& p)>& partido,
+                const std::function<void(int hechos)>& progreso);
 
 // The 95 % Wilson score interval of k successes in n.
 std::pair<double, double> wilson(int k, int n);

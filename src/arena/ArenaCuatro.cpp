@@ -54,10 +54,7 @@ ResultadoPartido jugarPartidoCuatro(std::uint32_t semilla, const std::array<cuat
 
 Resultado jugarCuatro(const Config& c, const std::function<void(int)>& progreso)
 {
-    Resultado r;
-    long manos = 0;
-    for (int i = 0; i < c.partidos; ++i) {
-        const std::uint32_t semilla = c.semilla * 1000003u + static_cast<std::uint32_t>(i);
+    return serie(c, [&c](int i, std::uint32_t semilla, ResultadoPartido& p) {
         const int parejaA = i % 2;
         std::array<std::unique_ptr<cuatro::JugadorCuatro>, 4> js;
         std::array<cuatro::JugadorCuatro*, 4> asientos{};
@@ -66,17 +63,9 @@ Resultado jugarCuatro(const Config& c, const std::function<void(int)>& progreso)
             js[s] = crearJugadorCuatro(deA ? c.nivelA : c.nivelB, semilla * 4 + static_cast<std::uint32_t>(s));
             asientos[s] = js[s].get();
         }
-        const ResultadoPartido p = jugarPartidoCuatro(semilla, asientos, i / 2 % 4);
-        r.ganadosA += p.ganador == parejaA;
-        r.rechazadas += p.rechazada;
-        manos += p.manos;
-        ++r.partidos;
-        if (progreso)
-            progreso(r.partidos);
-    }
-    std::tie(r.bajo, r.alto) = wilson(r.ganadosA, r.partidos);
-    r.manosPorPartido = r.partidos > 0 ? static_cast<double>(manos) / r.partidos : 0.0;
-    return r;
+        p = jugarPartidoCuatro(semilla, asientos, i / 2 % 4);
+        return p.ganador == parejaA;
+    }, progreso);
 }
 
 }  // namespace motor

@@ -18,20 +18,10 @@ import pyatspi
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from probe import find  # noqa: E402
 
-BIN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../build/bin/Truco")
-DIR = os.environ.get("PROBE_DIR", "/tmp")
+from copias import DIR, lanzar, name, press  # noqa: E402
+
 names = ["Host", "Ana", "Beto", "Ceci"]
-faces = [5, 3, 1, 11]
-procs = []
-for k in range(4):
-    cfg = f"{DIR}/cuatro-cfg{k}"
-    os.makedirs(cfg, exist_ok=True)
-    with open(f"{cfg}/truco.ini", "w") as f:
-        f.write(f"[Config]\nnombre={names[k]}\n[cara]\nNumero={faces[k]}\n[Pvez]\nBandera=1\n[Sonido]\nhabilitado=-1\n")
-    env = dict(os.environ, XDG_CONFIG_HOME=cfg, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", HOME=f"{DIR}/cuatro-home{k}")
-    os.makedirs(env["HOME"], exist_ok=True)
-    procs.append(subprocess.Popen([BIN], env=env, stdout=open(f"{DIR}/cuatro-{k}.log", "w"), stderr=subprocess.STDOUT))
-    time.sleep(1.5)
+procs = lanzar("cuatro", names, [5, 3, 1, 11])
 
 def apps():
     d = pyatspi.Registry.getDesktop(0)
@@ -57,19 +47,8 @@ def wait(k, pred, timeout=30):
         time.sleep(0.3)
     sys.exit(f"table {k}: not found")
 
-def name(n, role=None):
-    return lambda o: o.name == n and (role is None or o.getRoleName() == role)
-
 def desc(d):
     return lambda o: o.description == d
-
-def press(o):
-    act = o.queryAction()
-    for i in range(act.nActions):
-        if act.getName(i) in ("Press", "press", "click", "Toggle", "toggle"):
-            act.doAction(i)
-            return
-    act.doAction(0)
 
 def press_if(k, pred, timeout=2):
     end = time.time() + timeout

@@ -10,7 +10,6 @@ It ends at the winner's box, or fails if the score stops moving. A
 screenshot goes to $PROBE_DIR (default /tmp): dos-juego.png.
 """
 import os
-import subprocess
 import sys
 import time
 
@@ -19,31 +18,13 @@ import pyatspi
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from probe import find  # noqa: E402
 
-BIN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "../../build/bin/Truco")
-DIR = os.environ.get("PROBE_DIR", "/tmp")
-names = ["Ana", "Beto"]
-procs = []
-for k in range(2):
-    cfg = f"{DIR}/dos-cfg{k}"
-    os.makedirs(cfg, exist_ok=True)
-    with open(f"{cfg}/truco.ini", "w") as f:
-        f.write(f"[Config]\nnombre={names[k]}\n[cara]\nNumero={3 + k}\n[Pvez]\nBandera=1\n[Sonido]\nhabilitado=-1\n")
-    env = dict(os.environ, XDG_CONFIG_HOME=cfg, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", HOME=f"{DIR}/dos-home{k}")
-    os.makedirs(env["HOME"], exist_ok=True)
-    procs.append(subprocess.Popen([BIN], env=env, stdout=open(f"{DIR}/dos-{k}.log", "w"), stderr=subprocess.STDOUT))
-    time.sleep(1.5)
+from copias import DIR, de_proceso, lanzar, name, press  # noqa: E402
+
+procs = lanzar("dos", ["Ana", "Beto"], [3, 4])
 
 
 def app(k):
-    d = pyatspi.Registry.getDesktop(0)
-    for i in range(d.childCount):
-        a = d.getChildAtIndex(i)
-        try:
-            if a is not None and a.get_process_id() == procs[k].pid:
-                return a
-        except Exception:
-            pass
-    return None
+    return de_proceso(procs[k].pid)
 
 
 def wait(k, pred, timeout=30, que=""):
@@ -57,24 +38,11 @@ def wait(k, pred, timeout=30, que=""):
     sys.exit(f"table {k}: {que} not found")
 
 
-def name(n, role=None):
-    return lambda o: o.name == n and (role is None or o.getRoleName() == role)
-
-
 def enabled(o):
     try:
         return o.getState().contains(pyatspi.STATE_ENABLED) and o.getState().contains(pyatspi.STATE_SHOWING)
     except Exception:
         return False
-
-
-def press(o):
-    act = o.queryAction()
-    for i in range(act.nActions):
-        if act.getName(i) in ("Press", "press", "click", "Toggle", "toggle"):
-            act.doAction(i)
-            return
-    act.doAction(0)
 
 
 def ok_boxes(k):
