@@ -35,14 +35,6 @@ Movida movidaDelBoton(int i)
     }
 }
 
-}  // namespace
-
-AsientoParejas::AsientoParejas(Form1& f) : f_(f), s_(f.services()) {}
-
-AsientoParejas::~AsientoParejas() = default;
-
-namespace {
-
 // The first names the computers are given; the faces of odd number are
 // drawn as women.
 constexpr std::array<const char*, 12> kHombres{"Carlos", "Jorge", "Pablo", "Diego", "Andrés", "Miguel",
@@ -52,6 +44,10 @@ constexpr std::array<const char*, 12> kMujeres{"Marta", "Lucía", "Elena", "Rosa
 bool caraDeMujer(int cara) { return cara % 2 == 1; }
 
 }  // namespace
+
+AsientoParejas::AsientoParejas(Form1& f) : f_(f), s_(f.services()) {}
+
+AsientoParejas::~AsientoParejas() = default;
 
 AsientoParejas::Jugadores AsientoParejas::sentar(const QString& nombre, int cara,
                                                  const std::function<int(int)>& sorteo)
