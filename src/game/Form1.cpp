@@ -1,6 +1,7 @@
 #include "game/Form1.h"
 
 #include "game/AsientoMaquina.h"
+#include "game/AsientoParejas.h"
 #include "game/ColaMesa.h"
 #include "game/MesaEscalable.h"
 #include "game/AsientoCuatro.h"
@@ -71,6 +72,13 @@ Asiento& Form1::asiento()
     if (enRed_)
         return *enRed_;
     return *maquina_;
+}
+
+AsientoParejas& Form1::parejas()
+{
+    if (!parejas_)
+        parejas_ = std::make_unique<AsientoParejas>(*this);
+    return *parejas_;
 }
 
 f2& Form1::opciones()

@@ -26,6 +26,7 @@ class MesaEscalable;
 class AsientoMaquina;
 class AsientoRed;
 class AsientoCuatro;
+class AsientoParejas;
 class Dea4;
 class JRed;
 class QLineEdit;
@@ -135,6 +136,8 @@ public:
     Asiento& asiento();
     // The computer's seat (the game against it, and tests of its play).
     AsientoMaquina& maquina() { return *maquina_; }
+    // The seat of the game in pairs against the computer.
+    AsientoParejas& parejas();
     void sentarEnRed(Asiento* red) { enRed_ = red; }
     // The seat of the two-player network game and its connection window.
     AsientoRed& asientoRed();
@@ -219,6 +222,7 @@ private:
     friend class AsientoRed;
     friend class AsientoCuatro;
     friend class ClienteCuatro;
+    friend class AsientoParejas;
     void crearControles();
     void crearControlesCuatro();
     void crearMenu();
@@ -235,6 +239,7 @@ private:
     MesaEscalable* mesa_ = nullptr;
     std::unique_ptr<f2> f2_;
     std::unique_ptr<AsientoMaquina> maquina_;
+    std::unique_ptr<AsientoParejas> parejas_;
     std::unique_ptr<AsientoRed> red_;
     std::unique_ptr<JRed> jred_;
     std::unique_ptr<AsientoCuatro> anfitrion_;

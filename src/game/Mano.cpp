@@ -1,6 +1,7 @@
 // Deal, hand and trick flow, score and match.
 #include "game/Form1.h"
 #include "game/AsientoMaquina.h"
+#include "game/AsientoParejas.h"
 #include "motor/Cartas.h"
 #include "platform/CardPictures.h"
 #include "platform/Clock.h"
@@ -65,7 +66,8 @@ bool Form1::esperaAlJugador(bool respuesta) const
 {
     if (!enRed_ && enPartido)
         return enReposo() && (respuesta ? maquina_->esperaRespuesta() : maquina_->esperaJugada());
-    if (enRed_ && !enRed_->enParejas())
+    // The game in pairs against the computer knows its player's turn.
+    if (enRed_ && (!enRed_->enParejas() || enRed_ == parejas_.get()))
         return enReposo() && enRed_->esperaAlJugador(respuesta);
     if (ManoTerminada || PartidoTerminado || !enReposo())
         return false;
@@ -228,6 +230,13 @@ void Form1::nuevo_Click()
     asiento().abandonar();
     disposicionCuatro(false);
     aplicarOpciones();
+    const auto e = opciones().eleccion();
+    if (e.jugadores == 4) {
+        // In pairs the computers play at "Normal", whatever the level says.
+        parejas().empezar(e.nombre, e.cara, e.computadoraEmpieza);
+        PintarFondo();
+        return;
+    }
     // The computer sits opposite again.
     Label2->setCaption(QStringLiteral("Pc"));
     car[2]->setPicture(QPixmap(QStringLiteral(":/caras/pc.png")), QStringLiteral("Cara de Pc"));
@@ -236,7 +245,6 @@ void Form1::nuevo_Click()
 
     enPartido = true;
     PartidoTerminado = false;
-    const auto e = opciones().eleccion();
     maquina_->empezar(motor::Opciones{e.variante, e.conFlor, e.computadoraEmpieza ? 1 : 0});
     marcadorACero();
     PintarFondo();

@@ -250,6 +250,27 @@ f2::f2(Services& s, QWidget* parent) : QDialog(parent), s_(s)
     const int nivel = s_.settings.getInt(QStringLiteral("Truco"), QStringLiteral("Config"), QStringLiteral("Nivel"), 0);
     OptNivel[nivel == 1 ? 1 : 0]->setChecked(true);
 
+    // Two players, or four in pairs: the player and a computer partner
+    // against two computers.
+    FraJugadores = marco(this, QStringLiteral("FraJugadores"), QStringLiteral("&Jugadores"));
+    OptJugadores[0] = opcion(FraJugadores, QStringLiteral("OptJugadores(0)"), QStringLiteral("&2"));
+    OptJugadores[0]->setToolTip(QStringLiteral("Vos contra la computadora"));
+    OptJugadores[1] = opcion(FraJugadores, QStringLiteral("OptJugadores(1)"), QStringLiteral("&4 (en parejas)"));
+    OptJugadores[1]->setToolTip(QStringLiteral("Vos y la computadora contra dos computadoras"));
+    grupoJugadores_ = new QButtonGroup(this);
+    {
+        auto* h = new QHBoxLayout(FraJugadores);
+        for (int i = 0; i < 2; ++i) {
+            grupoJugadores_->addButton(OptJugadores[i], i);
+            h->addWidget(OptJugadores[i]);
+        }
+        h->addStretch();
+    }
+    const int jugadores = s_.settings.getInt(QStringLiteral("Truco"), QStringLiteral("Config"), QStringLiteral("Jugadores"), 2);
+    OptJugadores[jugadores == 4 ? 1 : 0]->setChecked(true);
+    connect(OptJugadores[1], &QRadioButton::toggled, this, [this] { mostrarNivel(); });
+    mostrarNivel();
+
     Command1 = boton(this, QStringLiteral("Command1"), QStringLiteral("&Comenzar a jugar"));
     Command1->setDefault(true);
     Command1->setMinimumWidth(150);
@@ -264,7 +285,8 @@ f2::f2(Services& s, QWidget* parent) : QDialog(parent), s_(s)
     main->addWidget(FraEmpieza, 2, 0, 1, 2);
     // Spare height goes to the face frame, the one with something to frame.
     main->setRowStretch(2, 1);
-    main->addWidget(FraNivel, 3, 0, 1, 2);
+    main->addWidget(FraNivel, 3, 0);
+    main->addWidget(FraJugadores, 3, 1);
     auto* pie = new QHBoxLayout;
     pie->addStretch();
     pie->addWidget(Command1);
@@ -282,7 +304,9 @@ f2::f2(Services& s, QWidget* parent) : QDialog(parent), s_(s)
     setTabOrder(Command3, Command2);
     setTabOrder(Command2, OptNivel[0]);
     setTabOrder(OptNivel[0], OptNivel[1]);
-    setTabOrder(OptNivel[1], Command1);
+    setTabOrder(OptNivel[1], OptJugadores[0]);
+    setTabOrder(OptJugadores[0], OptJugadores[1]);
+    setTabOrder(OptJugadores[1], Command1);
 
     connect(OptEsp, &QRadioButton::toggled, this, [this](bool on) {
         // The Spanish game is usually played without flor.
@@ -315,6 +339,14 @@ void f2::mostrarFlor()
     Image1->setVisible(con);
     Image4->setVisible(!con);
     (con ? Image1 : Image4)->raise();
+}
+
+// The computers in pairs play only at "Normal": the level is not offered then.
+void f2::mostrarNivel()
+{
+    FraNivel->setEnabled(!OptJugadores[1]->isChecked());
+    FraNivel->setToolTip(OptJugadores[1]->isChecked() ? QStringLiteral("En parejas la computadora juega en Normal")
+                                                      : QString());
 }
 
 void f2::ponerCara(int cara)
@@ -362,6 +394,9 @@ void f2::Command1_Click()
     if (!FraNivel->isHidden())
         s_.settings.save(QStringLiteral("Truco"), QStringLiteral("Config"), QStringLiteral("Nivel"),
                          QString::number(OptNivel[1]->isChecked() ? 1 : 0));
+    if (!FraJugadores->isHidden())
+        s_.settings.save(QStringLiteral("Truco"), QStringLiteral("Config"), QStringLiteral("Jugadores"),
+                         OptJugadores[1]->isChecked() ? QStringLiteral("4") : QStringLiteral("2"));
     accept();
 }
 
@@ -390,8 +425,10 @@ void f2::paraRed(const QString& peer, const QString& propio)
     Image3->setToolTip(QStringLiteral("Jugando desde otra computadora"));
     Command2->hide();
     Command3->hide();
-    // Nobody plays by the computer's level over the network.
+    // Nobody plays by the computer's level over the network, and the
+    // network game of four has its own window.
     FraNivel->hide();
+    FraJugadores->hide();
 }
 
 void f2::paraMaquina()
@@ -402,10 +439,12 @@ void f2::paraMaquina()
     Command2->show();
     Command3->show();
     FraNivel->show();
+    FraJugadores->show();
 }
 
 f2::Eleccion f2::eleccion() const
 {
     return Eleccion{OptArg->isChecked() ? 1 : 2, Option3->isChecked(), Option1->isChecked(),
-                    caraElegida(), Nombre->text(), OptNivel[1]->isChecked() ? 1 : 0};
+                    caraElegida(), Nombre->text(), OptNivel[1]->isChecked() ? 1 : 0,
+                    OptJugadores[1]->isChecked() ? 4 : 2};
 }

@@ -14,8 +14,8 @@ class QPushButton;
 class QRadioButton;
 
 // "Opciones del juego": version (Spanish or South American deck), the
-// player's name, playing with flor, who starts, the computer's face and its
-// level.
+// player's name, playing with flor, who starts, the computer's face, its
+// level and how many play (two, or four in pairs).
 class f2 : public QDialog {
     Q_OBJECT
 public:
@@ -29,6 +29,7 @@ public:
         int cara;
         QString nombre;
         int nivel;  // 0 "Normal", 1 "Difícil"
+        int jugadores;  // 2, or 4 in pairs
     };
     Eleccion eleccion() const;
 
@@ -76,6 +77,9 @@ public:
     QGroupBox* FraNivel;
     std::array<QRadioButton*, 2> OptNivel{};  // Normal, Difícil
 
+    QGroupBox* FraJugadores;
+    std::array<QRadioButton*, 2> OptJugadores{};  // 2, 4 (en parejas)
+
     QPushButton* Command1;
 
 public slots:
@@ -90,6 +94,7 @@ protected:
 private:
     void ponerCara(int cara);
     void mostrarFlor();
+    void mostrarNivel();
 
     Services& s_;
     QString tag_;
@@ -97,4 +102,5 @@ private:
     QButtonGroup* grupoFlor_;
     QButtonGroup* grupoEmpieza_;
     QButtonGroup* grupoNivel_;
+    QButtonGroup* grupoJugadores_;
 };

@@ -1,0 +1,275 @@
+#include "game/AsientoParejas.h"
+
+#include "game/ColaMesa.h"
+#include "game/Form1.h"
+#include "motor/JugadorCuatro.h"
+#include "platform/Clock.h"
+#include "shell/rules/Caras.h"
+
+#include <algorithm>
+
+using cuatro::Canto;
+using cuatro::Jugada;
+using cuatro::Movida;
+
+namespace {
+
+constexpr int kJugador = 0;
+// A computer takes a moment over each move, as a person at the table would,
+// so the player can follow the cards and the calls.
+constexpr double kPausaPc = 0.7;
+const QString kApagado = QStringLiteral("0000000000");
+
+// The call buttons bt(0)..bt(7) as moves of the engine.
+Movida movidaDelBoton(int i)
+{
+    switch (i) {
+    case 0: return Movida::deCanto(Canto::Truco);
+    case 1: return Movida::de(Jugada::Quiero);
+    case 2: return Movida::deCanto(Canto::Envido);
+    case 3: return Movida::de(Jugada::NoQuiero);
+    case 4: return Movida::deCanto(Canto::RealEnvido);
+    case 5: return Movida::deCanto(Canto::Retruco);
+    case 6: return Movida::deCanto(Canto::FaltaEnvido);
+    default: return Movida::deCanto(Canto::Vale4);
+    }
+}
+
+// The first names the computers are given; the faces of odd number are
+// drawn as women.
+constexpr std::array<const char*, 12> kHombres{"Carlos", "Jorge", "Pablo", "Diego", "Andrés", "Miguel",
+                                               "Tomás", "Raúl", "Héctor", "Ramón", "Sergio", "Alberto"};
+constexpr std::array<const char*, 12> kMujeres{"Marta", "Lucía", "Elena", "Rosa", "Carmen", "Julia",
+                                               "Inés", "Sofía", "Pilar", "Beatriz", "Teresa", "Nora"};
+bool caraDeMujer(int cara) { return cara % 2 == 1; }
+
+}  // namespace
+
+AsientoParejas::AsientoParejas(Form1& f) : f_(f), s_(f.services()) {}
+
+AsientoParejas::~AsientoParejas() = default;
+
+AsientoParejas::Jugadores AsientoParejas::sentar(const QString& nombre, int cara,
+                                                 const std::function<int(int)>& sorteo)
+{
+    Jugadores j;
+    j.nombres[kJugador] = nombre;
+    j.caras[kJugador] = cara;
+    // Draws without repeating: each pick comes out of what is left.
+    std::vector<int> caras;
+    for (int c = 0; c < cantidadCaras; ++c)
+        if (c != cara)
+            caras.push_back(c);
+    std::array<std::vector<QString>, 2> nombres;  // men's, women's
+    for (int k = 0; k < 2; ++k)
+        for (const char* n : k == 0 ? kHombres : kMujeres)
+            if (QString::fromUtf8(n).compare(nombre.trimmed(), Qt::CaseInsensitive) != 0)
+                nombres[k].push_back(QString::fromUtf8(n));
+    for (int s = 1; s < 4; ++s) {
+        const auto c = caras.begin() + sorteo(static_cast<int>(caras.size()));
+        j.caras[s] = *c;
+        caras.erase(c);
+        std::vector<QString>& lista = nombres[caraDeMujer(j.caras[s]) ? 1 : 0];
+        const auto n = lista.begin() + sorteo(static_cast<int>(lista.size()));
+        j.nombres[s] = *n;
+        lista.erase(n);
+    }
+    return j;
+}
+
+void AsientoParejas::empezar(const QString& nombre, int cara, bool computadoraEmpieza)
+{
+    Services& s = s_;
+    // A match still under way is left with its pauses.
+    soltarContexto();
+    contexto_ = std::make_unique<QObject>();
+    jugadores_ = sentar(nombre, cara, [&s](int n) { return s.clock.uniformInt(0, n - 1); });
+    f_.entrarEnCuatro(this);
+    // The partner is a computer: nobody would read the chat line.
+    f_.mostrarChat(false);
+    // The mano leads the first hand: the player, or the computer at his right.
+    const int repartidor = computadoraEmpieza ? kJugador : cuatro::anterior(kJugador);
+    f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, repartidor);
+    QObject* contexto = contexto_.get();
+    partida_.emplace([&s] { return s.clock.uniformInt(0, 39); },
+                     [this, &s, contexto](double segundos, std::function<void()> f) {
+                         s.clock.despues(segundos, contexto, [this, contexto, f = std::move(f)] {
+                             if (contexto != contexto_.get())
+                                 return;
+                             f();
+                             seguir();
+                         });
+                     });
+    for (int k = 1; k < 4; ++k)
+        pc_[k] = std::make_unique<cuatro::MaquinaCuatro>(motor::FuenteMaquina{
+            [&s] { return s.clock.uniform(); }, [&s] { return s.clock.currentSecond(); }});
+    partida_->observar(this);
+    partida_->empezar(repartidor);
+    seguir();
+}
+
+// The match's pauses and computer moves end with it. The context may be the
+// one whose call is running now (the last points end the match): it goes
+// from the event loop, and whatever it still had queued is dropped.
+void AsientoParejas::soltarContexto()
+{
+    if (contexto_)
+        contexto_.release()->deleteLater();
+    pcEnCamino_ = false;
+}
+
+bool AsientoParejas::jugando() const { return partida_ && contexto_ && !partida_->estado().terminado; }
+
+bool AsientoParejas::enReposo() const { return !pcEnCamino_ && !(partida_ && partida_->estado().enPausa); }
+
+bool AsientoParejas::esperaAlJugador(bool respuesta) const
+{
+    if (!jugando() || !enReposo() || partida_->aQuienLeToca() != kJugador)
+        return false;
+    const cuatro::ManoCuatro& m = partida_->mano();
+    if ((m.pedido() != cuatro::Pedido::Nada) != respuesta)
+        return false;
+    return respuesta || m.puedeJugar(kJugador) || m.panel(kJugador).find('1') != std::string::npos;
+}
+
+bool AsientoParejas::mover(int s, const Movida& m)
+{
+    if (!partida_ || !contexto_ || !partida_->mover(s, m))
+        return false;
+    seguir();
+    return true;
+}
+
+void AsientoParejas::seguir()
+{
+    if (!partida_ || !contexto_)
+        return;
+    const cuatro::EstadoCuatro& e = partida_->estado();
+    if (e.terminado || e.manoTerminada)
+        return;
+    const int t = partida_->aQuienLeToca();
+    if (t > kJugador && !pcEnCamino_) {
+        pcEnCamino_ = true;
+        const int mano = e.numeroMano;
+        QObject* contexto = contexto_.get();
+        s_.clock.despues(kPausaPc, contexto, [this, contexto, t, mano] {
+            if (contexto != contexto_.get())
+                return;
+            pcEnCamino_ = false;
+            if (partida_->estado().numeroMano == mano && partida_->aQuienLeToca() == t)
+                mover(t, pc_[t]->elegir(cuatro::vista(*partida_, t)));
+            seguir();
+        });
+    } else if (t == kJugador && (esperaAlJugador(true) || esperaAlJugador(false))) {
+        f_.ofrecerTurno(esperaAlJugador(true));
+    }
+}
+
+// ---- The player's moves -----------------------------------------------------------
+
+void AsientoParejas::jugar(int Index)
+{
+    if (!jugando() || Index < 0 || Index > 2 || !f_.CH[Index].Visible || !partida_->mano().puedeJugar(kJugador))
+        return;
+    mover(kJugador, Movida::deCarta(f_.CH[Index].Caption.toStdString()));
+}
+
+void AsientoParejas::cantar(int Index)
+{
+    if (!jugando() || Index < 0 || Index > 7 || !f_.bt[Index]->isEnabled())
+        return;
+    mover(kJugador, movidaDelBoton(Index));
+}
+
+void AsientoParejas::alMazo()
+{
+    if (!jugando() || !f_.AlMazo->isEnabled())
+        return;
+    mover(kJugador, Movida::de(Jugada::AlMazo));
+}
+
+void AsientoParejas::caraCambiada()
+{
+    const int nueva = f_.carTag.toInt();
+    // No computer wears the player's face: one that had it takes his old one.
+    for (int s = 1; s < 4; ++s)
+        if (jugadores_.caras[s] == nueva)
+            jugadores_.caras[s] = jugadores_.caras[kJugador];
+    jugadores_.caras[kJugador] = nueva;
+    if (partida_)
+        f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, partida_->estado().repartidor);
+}
+
+void AsientoParejas::partidoTerminado()
+{
+    soltarContexto();
+    f_.salirDeCuatro();
+}
+
+void AsientoParejas::abandonar()
+{
+    soltarContexto();
+    partida_.reset();
+    // What the match left to draw (a score behind a card in flight) would
+    // land on the next one.
+    f_.cola_->vaciar();
+    f_.salirDeCuatro();
+    f_.disposicionCuatro(false);
+}
+
+// ---- What the engine tells ----------------------------------------------------------
+
+void AsientoParejas::repartida(const cuatro::EstadoCuatro& e)
+{
+    f_.setWindowTitle(Form1::tituloPrograma());
+    f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, e.repartidor);
+    f_.turnoCuatro(false, kApagado);
+    const auto& manos = e.mano.manos();
+    f_.ManoTerminada = false;
+    f_.manoCuatro({QString::fromStdString(manos[kJugador][0]), QString::fromStdString(manos[kJugador][1]),
+                   QString::fromStdString(manos[kJugador][2])});
+}
+
+void AsientoParejas::turno(const std::array<std::string, 4>& paneles, int carta)
+{
+    f_.turnoCuatro(carta == kJugador, QString::fromStdString(paneles[kJugador]));
+}
+
+void AsientoParejas::cartaJugada(int s, int t, const std::string& carta)
+{
+    const QString c = QString::fromStdString(carta);
+    if (s == kJugador) {
+        for (int i = 0; i < 3; ++i) {
+            if (f_.CH[i].Caption == c && f_.CH[i].Visible) {
+                f_.CH[i].Visible = false;
+                f_.ICH[i]->hide();
+            }
+        }
+        f_.turnoCuatro(false, QString::fromStdString(partida_->mano().panel(kJugador)));
+    }
+    f_.enCola([this, s] { f_.decir(f_.habla(s), QString()); });
+    f_.jugadaCuatro(s, t, c);
+}
+
+void AsientoParejas::habla(int s, const std::string& texto, bool)
+{
+    const QString frase = QString::fromStdString(texto);
+    const int cara = jugadores_.caras[s];
+    f_.enCola([this, s, frase, cara] { f_.decirCuatro(s, frase, cara); });
+}
+
+void AsientoParejas::puntos(int pareja, int puntos, int)
+{
+    // The player's pair scores on the right, under their names.
+    const QString lado = pareja == 0 ? QStringLiteral("M") : QStringLiteral("H");
+    f_.enCola([this, lado, puntos] { f_.DarPuntos(lado, puntos); });
+}
+
+void AsientoParejas::finDeMano(int)
+{
+    f_.ManoTerminada = true;
+    f_.Sonar(1, 0, QString());
+    f_.turnoCuatro(false, kApagado);
+    if (!partida_->estado().terminado)
+        f_.setWindowTitle(QStringLiteral("Mezclando cartas..."));
+}
