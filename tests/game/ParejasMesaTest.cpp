@@ -56,8 +56,9 @@ TEST_P(Parejas, PartidoEnteroContraLaPcHasta30)
         EXPECT_FALSE(j.nombres[s].isEmpty());
         EXPECT_EQ(f.car[s]->toolTip(), j.nombres[s]) << s;
         EXPECT_TRUE(f.Nomb[s]->caption().startsWith(j.nombres[s])) << s;
-        if (s > 0)
+        if (s > 0) {
             EXPECT_NE(j.caras[s], 5) << "a computer with the player's face";
+        }
     }
     EXPECT_EQ(f.Label2->caption(), j.nombres[0] + QLatin1Char('\n') + j.nombres[2]);
     EXPECT_EQ(f.NombreC->caption(), j.nombres[1] + QLatin1Char('\n') + j.nombres[3]);
