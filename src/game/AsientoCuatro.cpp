@@ -458,7 +458,7 @@ void AsientoCuatro::habla(int s, const std::string& texto, bool anuncio)
             return;
 }
 
-void AsientoCuatro::puntos(int pareja, int puntos, int)
+void AsientoCuatro::puntos(int pareja, int puntos, int total)
 {
     if (!enJuego_)
         return;
@@ -467,8 +467,7 @@ void AsientoCuatro::puntos(int pareja, int puntos, int)
         dea4_->partidoGanado();
     for (const cuatro::Envio& e : cuatro::darPuntos(pareja, puntos))
         enviarA(e.asiento, e.mensaje);
-    const QString lado = pareja == 0 ? QStringLiteral("M") : QStringLiteral("H");
-    f_.enCola([this, lado, puntos] { f_.DarPuntos(lado, puntos); });
+    f_.enCola([this, pareja, total] { f_.marcador(pareja == 0, total); });
 }
 
 void AsientoCuatro::finDeMano(int)

@@ -258,11 +258,10 @@ void AsientoParejas::habla(int s, const std::string& texto, bool)
     f_.enCola([this, s, frase, cara] { f_.decirCuatro(s, frase, cara); });
 }
 
-void AsientoParejas::puntos(int pareja, int puntos, int)
+void AsientoParejas::puntos(int pareja, int, int total)
 {
     // The player's pair scores on the right, under their names.
-    const QString lado = pareja == 0 ? QStringLiteral("M") : QStringLiteral("H");
-    f_.enCola([this, lado, puntos] { f_.DarPuntos(lado, puntos); });
+    f_.enCola([this, pareja, total] { f_.marcador(pareja == 0, total); });
 }
 
 void AsientoParejas::finDeMano(int)

@@ -1,12 +1,14 @@
 #include "game/ClienteCuatro.h"
 
 #include "game/Form1.h"
+#include "motor/Cartas.h"
 #include "net/Enlace.h"
 #include "net/rules/Cuatro.h"
 #include "net/rules/Protocolo.h"
 #include "platform/Dialogs.h"
 
 #include <QLineEdit>
+#include <algorithm>
 
 namespace {
 
@@ -117,7 +119,7 @@ void ClienteCuatro::partidoTerminado()
 
 void ClienteCuatro::redTerminada(bool porElPeer)
 {
-    const bool fin = f_.puntos(QStringLiteral("H")) >= 30 || f_.puntos(QStringLiteral("M")) >= 30;
+    const bool fin = puntos_[0] >= reglas::kPartido || puntos_[1] >= reglas::kPartido;
     if (porElPeer && !fin && enlace_)
         s_.dialogs.message(&f_, Dialogs::Icon::Error, Form1::tituloPrograma(),
                            QStringLiteral("La máquina servidor se ha desconectado") + QLatin1Char('\n') +
@@ -186,7 +188,12 @@ void ClienteCuatro::tratar(const QString& codigo, const QString& argumento)
         if (d >= 0 && d <= 3)
             f_.decirCuatro(d, argumento.mid(1), caras_[d]);
     } else if (codigo == QLatin1String("DARH") || codigo == QLatin1String("DARM")) {
-        f_.DarPuntos(codigo == QLatin1String("DARM") ? QStringLiteral("M") : QStringLiteral("H"), argumento.toInt());
+        // The host counts; this table adds what it is told, as far as 30.
+        int& total = puntos_[codigo == QLatin1String("DARM") ? 0 : 1];
+        if (total < reglas::kPartido) {
+            total = std::min(total + argumento.toInt(), reglas::kPartido);
+            f_.marcador(codigo == QLatin1String("DARM"), total);
+        }
     } else if (codigo == QLatin1String("MENS")) {
         f_.decir(f_.LC, QLatin1Char('"') + argumento + QLatin1Char('"'));
         f_.Sonar(15, 0, voz());

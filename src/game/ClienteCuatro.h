@@ -7,6 +7,7 @@
 #include "game/Asiento.h"
 
 #include <QPointer>
+#include <array>
 #include <QString>
 #include <array>
 #include <functional>
@@ -61,4 +62,5 @@ private:
     int pie_ = -1;
     bool miTurno_ = false;
     int jugadas_ = 0;  // own cards down in this hand
+    std::array<int, 2> puntos_{};  // the own pair's ("M") and the other's
 };

@@ -60,8 +60,9 @@ public:
     // Runs paso after a pause of the table's own; the table is not at rest
     // meanwhile, and nothing waits inside the flow.
     void despues(double segundos, std::function<void()> paso);
-    void DarPuntos(const QString& Quien, int Puntos, bool ConfirmarFin = false);
-    int puntos(const QString& Quien) const;
+    // A side's score as its seat counts it ("M" this table's side); at 30
+    // the winner is shown.
+    void marcador(bool maquina, int total);
     // Both scores back to 0, strokes hidden: a new match.
     void marcadorACero();
     // A side's score and its tally strokes.

@@ -14,7 +14,6 @@
 
 namespace {
 QString txt(int n) { return QString::number(n); }
-int entero(const QString& s) { return s.trimmed().toInt(); }
 }  // namespace
 
 void Form1::Dar_Valor(Portador& C) { C.Tag = txt(reglas::darValor(C.Caption.toStdString())); }
@@ -33,11 +32,6 @@ void Form1::mostrarPuntos(bool maquina, int total)
     Rayas* r = maquina ? PM : PH;
     for (int k = 0; k < reglas::kPartido; ++k)
         r->setVisible(k, k < total);
-}
-
-int Form1::puntos(const QString& Quien) const
-{
-    return entero(Quien == QLatin1String("M") ? PuntosM->caption() : PuntosH->caption());
 }
 
 bool Form1::enReposo() const
@@ -161,29 +155,15 @@ void Form1::despues(double segundos, std::function<void()> paso)
     });
 }
 
-void Form1::DarPuntos(const QString& Quien, int Puntos, bool /*ConfirmarFin*/)
+void Form1::marcador(bool maquina, int total)
 {
     if (PartidoTerminado) {
         setWindowTitle(tituloPrograma());
         return;
     }
-    if (Quien == QLatin1String("M") || Quien == QLatin1String("H")) {
-        const bool maquina = Quien == QLatin1String("M");
-        Etiqueta* l = maquina ? PuntosM : PuntosH;
-        Rayas* r = maquina ? PM : PH;
-        int score = entero(l->caption());
-        if (score >= reglas::kPartido)
-            return;
-        score = std::min(score + Puntos, static_cast<int>(reglas::kPartido));
-        l->setCaption(txt(score));
-        for (int k = 0; k < score; ++k) {
-            r->setVisible(k, true);
-            if (!maquina)
-                s_.clock.yieldEvents();
-        }
-        if (score == reglas::kPartido && !PartidoTerminado)
-            ganaPartido(maquina);
-    }
+    mostrarPuntos(maquina, total);
+    if (total >= reglas::kPartido)
+        ganaPartido(maquina);
 }
 
 void Form1::ganaPartido(bool maquina)

@@ -138,13 +138,13 @@ TEST(Sponsor, ShownAtTheMatchEndRefusesToCloseAndHidesAtANewGame)
 
     // Offline: nothing at the end of a match.
     m.empezar();
-    m.form.DarPuntos("M", 30);
+    m.form.marcador(true, 30);
     EXPECT_EQ(p.sponsor(), nullptr);
 
     m.fake.conexion.online = true;
     m.empezar();
     m.fake.clock.queueUniform({0.99});
-    m.form.DarPuntos("M", 30);
+    m.form.marcador(true, 30);
     FrmSponsor* w = p.sponsor();
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());

@@ -73,8 +73,8 @@ void JugadorGuionado::anotar(bool respuesta, const QString& que)
     const Form1& f = m_.form;
     alActuar(QStringLiteral("%1 %2 H%3 M%4 -> %5")
                  .arg(respuesta ? QStringLiteral("responde") : QStringLiteral("juega"), mascaraDelPanel(f))
-                 .arg(f.puntos(QStringLiteral("H")))
-                 .arg(f.puntos(QStringLiteral("M")))
+                 .arg(f.PuntosH->caption().toInt())
+                 .arg(f.PuntosM->caption().toInt())
                  .arg(que));
 }
 
