@@ -114,7 +114,9 @@ struct Cliente {
 QString aviso(int n) { return QStringLiteral("Hay %1 Jugadores conectados").arg(n); }
 
 struct Dea4Red : ::testing::Test {
-    int puerto = puertoLibre();
+    // Held for the whole test: the host listens on it again after each reset.
+    PuertoReservado reserva;
+    int puerto = reserva.numero();
     FakeServices f;
     MesaHost mesa;
     std::unique_ptr<Dea4> dea4;
@@ -122,6 +124,7 @@ struct Dea4Red : ::testing::Test {
 
     void SetUp() override
     {
+        ASSERT_GT(puerto, 0);
         f.clock.realEvents = true;
         f.clock.realWaitLimitMs = 5000;
         dea4 = std::make_unique<Dea4>(f.services, mesa);
@@ -185,9 +188,10 @@ TEST(Dea4, HostAcknowledgesOnlyCallsAndCardsFirst)
     MesaHost mesa;
     Dea4 dea4(f.services, mesa);
     ASSERT_TRUE(dea4.disponible());
-    const int puerto = puertoLibre();
-    dea4.Ws(0).puertoPrincipal = dea4.Ws(0).puertoAlternativo = puerto;
+    dea4.Ws(0).puertoPrincipal = dea4.Ws(0).puertoAlternativo = 0;  // any free port
     dea4.abrir(QStringLiteral("Host"), 0);
+    const int puerto = dea4.Ws(0).puertoEscucha();
+    ASSERT_GT(puerto, 0);
     QTcpSocket s;
     QByteArray llegado;
     QObject::connect(&s, &QTcpSocket::readyRead, [&] { llegado += s.readAll(); });

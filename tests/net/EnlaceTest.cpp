@@ -338,6 +338,28 @@ TEST(Enlace, AtMostOneErrorBoxOpenAtATime)
     EXPECT_EQ(dialogos.maximo, 1);
 }
 
+TEST(Puertos, AReservedPortIsKeptFromOthersRefusesCallsAndTheWireCanListenOnIt)
+{
+    const PuertoReservado r;
+    ASSERT_GT(r.numero(), 0);
+    QTcpSocket otro;
+    EXPECT_FALSE(otro.bind(QHostAddress::Any, static_cast<quint16>(r.numero()), QAbstractSocket::DontShareAddress));
+
+    QTcpSocket llamada;
+    llamada.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(r.numero()));
+    ASSERT_TRUE(esperar([&] { return llamada.state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_EQ(llamada.error(), QAbstractSocket::ConnectionRefusedError);
+
+    Red a;
+    auto e = nuevoEnlace(a);
+    e->puertoPrincipal = e->puertoAlternativo = r.numero();
+    ASSERT_TRUE(e->escuchar()) << e->estado().toStdString();
+    EXPECT_EQ(e->puertoEscucha(), r.numero());
+    QTcpSocket par;
+    par.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(r.numero()));
+    EXPECT_TRUE(esperar([&] { return e->conectado(); }));
+}
+
 TEST(Puertos, ListeningFallsBackWhenTheMainPortIsRefused)
 {
     QTcpServer ocupante;
@@ -345,8 +367,10 @@ TEST(Puertos, ListeningFallsBackWhenTheMainPortIsRefused)
     const int ocupado = ocupante.serverPort();
     Red a;
     auto e = nuevoEnlace(a);
+    const PuertoReservado alternativo;
+    ASSERT_GT(alternativo.numero(), 0);
     e->puertoPrincipal = ocupado;
-    e->puertoAlternativo = puertoLibre();
+    e->puertoAlternativo = alternativo.numero();
     ASSERT_TRUE(e->escuchar());
     EXPECT_EQ(e->puertoEscucha(), e->puertoAlternativo);
     EXPECT_EQ(e->estado(), QStringLiteral("Esperando contrincante en el puerto %1 (el puerto %2 fue rechazado: "
@@ -358,7 +382,8 @@ TEST(Puertos, ListeningFallsBackWhenTheMainPortIsRefused)
     // the same attempt.
     Red b;
     auto c = nuevoEnlace(b);
-    c->puertoPrincipal = puertoLibre();
+    const PuertoReservado sinNadie;  // refuses: held, but nobody listens
+    c->puertoPrincipal = sinNadie.numero();
     c->puertoAlternativo = e->puertoAlternativo;
     QStringList estados;
     QObject::connect(c.get(), &Enlace::estadoCambiado, [&](const QString& t) { estados << t; });

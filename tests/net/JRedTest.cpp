@@ -108,14 +108,16 @@ int preguntas(const ScriptedDialogs& d)
 // Two programs on this machine with the same two ports, like two copies of
 // the game started by one user.
 struct DosProgramas : ::testing::Test {
-    int p1 = puertoLibre();
-    int p2 = puertoLibre();
-    Programa a{QStringLiteral("Ana"), 12, p1, p2};
-    Programa b{QStringLiteral("Beto"), 3, p1, p2};
+    // Held for the whole test: both copies listen on them in turn.
+    PuertoReservado p1, p2;
+    Programa a{QStringLiteral("Ana"), 12, p1.numero(), p2.numero()};
+    Programa b{QStringLiteral("Beto"), 3, p1.numero(), p2.numero()};
 
     void SetUp() override
     {
-        ASSERT_NE(p1, p2);
+        ASSERT_GT(p1.numero(), 0);
+        ASSERT_GT(p2.numero(), 0);
+        ASSERT_NE(p1.numero(), p2.numero());
         ASSERT_TRUE(a.red->disponible()) << CargadorWs(executableFolder()).error().toStdString();
     }
 
@@ -227,7 +229,9 @@ TEST_F(DosProgramas, SameRoleInStepEndsAtTheQuestionAndYesRestartsWithTheAddress
 
 TEST(JRed, YesGivesAFreshTimeOutNoReturnsToTheClosedWindow)
 {
-    const int nadie = puertoLibre();
+    const PuertoReservado reservado;
+    const int nadie = reservado.numero();
+    ASSERT_GT(nadie, 0);
     Programa p(QStringLiteral("Ana"), 2, nadie, nadie);
     p.red->intervaloIntento = 100;
     p.red->intervaloRendirse = 300;

@@ -190,14 +190,12 @@ struct PrimeraJugada : ::testing::TestWithParam<Primera> {};
 TEST_P(PrimeraJugada, LlegaAunqueElClienteTengaAbiertaLaConfiguracion)
 {
     Lado b(12, QStringLiteral("Beto"), 5);
-    const int p1 = puertoLibre(), p2 = puertoLibre();
     FakeServices fp(9);
     fp.clock.realEvents = true;
     CargadorWs cargador(fp.services.programFolder);
     ASSERT_TRUE(cargador.disponible());
     Enlace servidor(fp.services, cargador.crear());
-    servidor.puertoPrincipal = p1;
-    servidor.puertoAlternativo = p2;
+    servidor.puertoPrincipal = servidor.puertoAlternativo = 0;  // any free port
     QStringList recibidos;
     auto decir = [&](const std::string& m) { servidor.enviarDirecto(QString::fromStdString(m)); };
     // The deal, as a server sends it after the configuration.
@@ -223,6 +221,8 @@ TEST_P(PrimeraJugada, LlegaAunqueElClienteTengaAbiertaLaConfiguracion)
         servidor.enviarDirecto(QString::fromStdString(protocolo::saludo("Anabel", 1)));
     };
     ASSERT_TRUE(servidor.escuchar());
+    const int puerto = servidor.puertoEscucha();
+    ASSERT_GT(puerto, 0);
 
     bool movio = false, aplicadoConCajaAbierta = false;
     b.m.fake.clock.realPauses = true;
@@ -243,8 +243,7 @@ TEST_P(PrimeraJugada, LlegaAunqueElClienteTengaAbiertaLaConfiguracion)
             decir("REAL");
         }
     };
-    b.f().jred().enlace().puertoPrincipal = p1;
-    b.f().jred().enlace().puertoAlternativo = p2;
+    b.f().jred().enlace().puertoPrincipal = b.f().jred().enlace().puertoAlternativo = puerto;
     b.f().jred().abrir();
     ASSERT_TRUE(b.f().jred().enlace().conectar(QStringLiteral("127.0.0.1")));
     // Once the names are known, the server's player chooses.
@@ -376,11 +375,11 @@ TEST_P(SinSentido, SeInformaUnaVezYLaMesaNoCambia)
     if (GetParam())
         a.m.fake.dialogs.abiertaMs = 300;
     a.m.computadoraEmpieza = false;  // Ana leads: the raw peer never has the turn
-    const int p1 = puertoLibre(), p2 = puertoLibre();
-    a.f().jred().enlace().puertoPrincipal = p1;
-    a.f().jred().enlace().puertoAlternativo = p2;
+    a.f().jred().enlace().puertoPrincipal = a.f().jred().enlace().puertoAlternativo = 0;  // any free port
     a.f().jred().abrir();
     ASSERT_TRUE(a.f().jred().enlace().escuchar());
+    const int puerto = a.f().jred().enlace().puertoEscucha();
+    ASSERT_GT(puerto, 0);
 
     FakeServices fp(9);
     fp.clock.realEvents = true;
@@ -391,7 +390,7 @@ TEST_P(SinSentido, SeInformaUnaVezYLaMesaNoCambia)
     QObject::connect(&peer, &Enlace::conectadoComoCliente, [&] {
         peer.enviarDirecto(QString::fromStdString(protocolo::saludo("Crudo", 4)));
     });
-    peer.puertoPrincipal = p1;
+    peer.puertoPrincipal = peer.puertoAlternativo = puerto;
     ASSERT_TRUE(peer.conectar(QStringLiteral("127.0.0.1")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.manos > 0; }, 10000));
     ASSERT_TRUE(a.red().puedeJugar());
