@@ -194,22 +194,35 @@ TEST(Dea4, HostAcknowledgesOnlyCallsAndCardsFirst)
     ASSERT_GT(puerto, 0);
     QTcpSocket s;
     QByteArray llegado;
-    QObject::connect(&s, &QTcpSocket::readyRead, [&] { llegado += s.readAll(); });
+    qint64 recibidos = 0, mandados = 0;
+    QObject::connect(&s, &QTcpSocket::readyRead, [&] {
+        const QByteArray b = s.readAll();
+        recibidos += b.size();
+        llegado += b;
+    });
+    // The host has read and handled all we wrote, and all it wrote is here.
+    auto alDia = [&] {
+        Enlace& w = dea4.Ws(1);
+        return w.leidos() == std::size_t(mandados) && w.pendientes() == 0 && !w.esperandoAcuse() &&
+               w.escritos() == std::size_t(recibidos);
+    };
+    auto mandar = [&](const QByteArray& b) {
+        s.write(b);
+        mandados += b.size();
+    };
     s.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(puerto));
     ASSERT_TRUE(QTest::qWaitFor([&] { return dea4.Conectados == 1; }, 3000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return llegado == "MENS" + aviso(2).toLatin1(); }, 3000));
     llegado.clear();
 
     // A name, "NICK" and "MENS" go unanswered; "4TRU" gets one "OKOK".
-    s.write("Raul4");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return s.bytesToWrite() == 0; }, 1000));
-    QTest::qWait(50);
-    s.write("NICKRaul4");
+    mandar("Raul4");
+    ASSERT_TRUE(QTest::qWaitFor(alDia, 5000));
+    mandar("NICKRaul4");
     ASSERT_TRUE(QTest::qWaitFor([&] { return dea4.Jug[0]->text() == QStringLiteral("Raul"); }, 3000));
     EXPECT_EQ(dea4.car[0]->property("tag").toString(), QStringLiteral("4"));
-    s.write("4TRU");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return llegado.size() >= 4; }, 3000));
-    QTest::qWait(100);
+    mandar("4TRU");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return llegado.size() >= 4 && alDia(); }, 5000));
     EXPECT_EQ(llegado, QByteArray("OKOK"));
 
     // A send the client never acknowledges ends in the "da4" box and closes it.

@@ -7,7 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTcpServer>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -238,8 +239,9 @@ TEST(JRed, YesGivesAFreshTimeOutNoReturnsToTheClosedWindow)
     p.f.dialogs.answers = {true, false};
     p.conectar(0, QStringLiteral("127.0.0.1:%1").arg(nadie));
     // Once, then once more after the fresh time-out of the retry.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return preguntas(p.f.dialogs) == 2; }, 3000));
-    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preguntas(p.f.dialogs) == 2; }, 5000));
+    // The "No" leads back to the closed window.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.red->windowTitle() == QStringLiteral("Juego en Red"); }, 5000));
     EXPECT_EQ(p.red->windowTitle(), QStringLiteral("Juego en Red"));
     EXPECT_EQ(p.red->IPContrincante->text(), QStringLiteral("127.0.0.1:%1").arg(nadie));
     EXPECT_FALSE(p.red->Timer1.isActive());
@@ -286,11 +288,23 @@ TEST_F(DosProgramas, TransmissionErrorUnloadsTheWindowAndReleasesTheTable)
     a.conectar(1);
     b.conectar(0);
     ASSERT_TRUE(ambosSaludados());
-    // Beto's table hangs on a message longer than Ana's patience.
+    // Beto's table hangs on a message until Ana's patience is over. Both run
+    // in this one thread, so Ana's wait sees its end only once Beto's handler
+    // returns; a timer set after hers and twice as long tells when hers has
+    // fired, since timers fire in the order they fall due.
     a.red->enlace().esperaAcuseMs = 150;
-    b.mesa.alRecibir = [](const QString&) { QTest::qWait(400); };
+    bool colgada = false;
+    b.mesa.alRecibir = [&](const QString&) {
+        colgada = true;
+        QTimer testigo;
+        testigo.setSingleShot(true);
+        QSignalSpy vencido(&testigo, &QTimer::timeout);
+        testigo.start(2 * a.red->enlace().esperaAcuseMs);
+        EXPECT_TRUE(vencido.wait(10000));
+    };
     a.red->show();
     EXPECT_FALSE(a.red->enlace().enviar(QStringLiteral("TRUC")));
+    EXPECT_TRUE(colgada);
     ASSERT_FALSE(a.f.dialogs.shown.empty());
     EXPECT_EQ(a.f.dialogs.shown.back().text, QStringLiteral("Error en la transmisión, por favor vuelva a conectarse"));
     EXPECT_EQ(a.mesa.terminadas, std::vector<bool>{false});

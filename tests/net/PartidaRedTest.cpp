@@ -416,11 +416,12 @@ TEST_P(SinSentido, SeInformaUnaVezYLaMesaNoCambia)
     }
     ASSERT_TRUE(peer.enviar(QString(5000, QLatin1Char('x'))));
     EXPECT_FALSE(peer.esperandoAcuse());
+    // Everything the peer wrote has been read and handled.
+    Enlace& suyo = a.f().jred().enlace();
     ASSERT_TRUE(QTest::qWaitFor([&] {
-        return !a.m.fake.dialogs.flujo().ocupado() && a.f().jred().enlace().diferidos() == 0;
+        return !a.m.fake.dialogs.flujo().ocupado() && suyo.diferidos() == 0 && suyo.pendientes() == 0 &&
+               suyo.leidos() == peer.escritos() && a.f().enReposo();
     }, 10000));
-    for (int i = 0; i < 20; ++i)
-        QCoreApplication::processEvents();
     EXPECT_EQ(foto(), antes);
     // Reported, never piled up: one box at a time.
     const int nuevas = a.m.fake.dialogs.shown.size() - cajas;
