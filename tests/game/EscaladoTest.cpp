@@ -14,6 +14,21 @@ namespace {
 
 MesaEscalable* mesaDe(Form1& f) { return qobject_cast<MesaEscalable*>(f.centralWidget()); }
 
+// Mean difference per colour channel (0..255) of two images of one size.
+double diferencia(const QImage& a, const QImage& b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    if (x.size() != y.size() || x.isNull())
+        return 255;
+    double suma = 0;
+    for (int j = 0; j < x.height(); ++j)
+        for (int i = 0; i < x.width(); ++i) {
+            const QRgb p = x.pixel(i, j), q = y.pixel(i, j);
+            suma += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    return suma / (3.0 * x.width() * x.height());
+}
+
 void asentar()
 {
     for (int i = 0; i < 5; ++i)
@@ -160,14 +175,19 @@ TEST(Escalado, LasCartasSeDibujanDesdeSuArchivoCompleto)
     const double s = mesaDe(f)->escala();
     EXPECT_GE(s, 3.5);
     EXPECT_NEAR(f.ICH[0]->width(), 60 * s, 1.0);
-    // Drawn smoothly at that size: neighbouring pixels of the card blend,
-    // a blown-up small copy would show blocks of equal pixels.
-    const QImage carta = f.ICH[0]->grab().toImage();
-    int iguales = 0, pares = 0;
-    for (int y = 10; y < carta.height() - 10; y += 7)
-        for (int x = 10; x < carta.width() - 11; ++x, ++pares)
-            iguales += carta.pixel(x, y) == carta.pixel(x + 1, y);
-    EXPECT_LT(iguales, pares);  // not flat
+    // Drawn smoothly from the whole file: close to the file scaled to that
+    // size, much closer than a blown-up copy at the natural size (blocks of
+    // equal pixels) or the file sampled without smoothing.
+    const QImage carta = f.ICH[0]->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage archivo = f.ICH[0]->picture().toImage();
+    const QSize tam = carta.size();
+    const QImage suave = archivo.scaled(tam, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage enBloques = archivo.scaled(QSize(60, 92), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                                 .scaled(tam, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QImage aSaltos = archivo.scaled(tam, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const double cerca = diferencia(carta, suave);
+    EXPECT_LT(cerca, diferencia(enBloques, suave) / 3);
+    EXPECT_LT(cerca, diferencia(aSaltos, suave) / 3);
 }
 
 TEST(Escalado, ElTamanoYLaVentanaMaximizadaSeRecuerdan)
