@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -55,7 +56,9 @@ void capturar(Form1& f, const QString& nombre)
 
 // Every placed control keeps its relative place at each size, and no visible
 // text is cut; the visible controls never cover one another.
-void revisarTamanos(Form1& f, const QString& prefijo)
+// The texts named in conTexto must be among those checked, so that a table
+// that shows nothing cannot pass.
+void revisarTamanos(Form1& f, const QString& prefijo, const std::vector<QWidget*>& conTexto)
 {
     MesaEscalable* mesa = mesaDe(f);
     ASSERT_NE(mesa, nullptr);
@@ -73,6 +76,7 @@ void revisarTamanos(Form1& f, const QString& prefijo)
 
         int revisados = 0;
         std::vector<std::pair<QWidget*, QRect>> vistos;
+        std::set<QWidget*> textosRevisados;
         for (QWidget* w : mesa->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
             const QRect l = mesa->logicoDe(w);
             if (l.isNull())
@@ -92,9 +96,11 @@ void revisarTamanos(Form1& f, const QString& prefijo)
             vistos.emplace_back(w, l);
             const QFontMetrics fm(w->font());
             if (auto* b = qobject_cast<QPushButton*>(w)) {
+                textosRevisados.insert(w);
                 EXPECT_LE(fm.horizontalAdvance(b->text()) + 4, b->width()) << b->text().toStdString();
                 EXPECT_LE(fm.height(), b->height());
             } else if (auto* e = qobject_cast<QLabel*>(w); e && !e->text().isEmpty()) {
+                textosRevisados.insert(w);
                 const QRect cr = e->contentsRect();
                 if (e->wordWrap() || e->text().contains(QLatin1Char('\n'))) {
                     // Wrapped text: every line within the width, all lines within the height.
@@ -109,6 +115,8 @@ void revisarTamanos(Form1& f, const QString& prefijo)
             }
         }
         EXPECT_GT(revisados, 40);
+        for (QWidget* w : conTexto)
+            EXPECT_TRUE(textosRevisados.count(w)) << "not checked: " << w->objectName().toStdString();
         for (std::size_t i = 0; i < vistos.size(); ++i)
             for (std::size_t j = i + 1; j < vistos.size(); ++j)
                 EXPECT_FALSE(vistos[i].second.intersects(vistos[j].second))
@@ -125,7 +133,7 @@ TEST(Escalado, CadaControlGuardaSuLugarYNingunTextoSeCorta)
     m.empezar();
     Form1& f = m.form;
     textosLargos(f);
-    revisarTamanos(f, QStringLiteral("mesa"));
+    revisarTamanos(f, QStringLiteral("mesa"), {f.LC, f.LH, f.Label1, f.NombreC, f.JH[0]});
 }
 
 // The table of four with every seat showing a played card in each trick,
@@ -159,7 +167,8 @@ TEST(Escalado, LaMesaDeCuatroTambienEscalaSinCortesNiSolapes)
     EXPECT_FALSE(f.colaOcupada());
     for (Naipe* i : f.ICH)
         i->hide();  // all three are on the cloth
-    revisarTamanos(f, QStringLiteral("mesa4"));
+    revisarTamanos(f, QStringLiteral("mesa4"),
+                   {f.Nomb[1], f.Nomb[3], f.Label2, f.NombreC, f.LH, f.LC, f.LD, f.LI, f.JD[2], f.JI[2]});
 }
 
 TEST(Escalado, LasCartasSeDibujanDesdeSuArchivoCompleto)

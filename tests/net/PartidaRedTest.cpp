@@ -135,7 +135,7 @@ TEST_P(PartidaRed, DosMesasJueganUnPartidoEntero)
             trazas::escribir(enteraA, ta.texto());
             trazas::escribir(enteraB, tb.texto());
         }
-        return;
+        GTEST_SKIP() << "recording the traces, not comparing them";
     }
     if (entera) {
         EXPECT_EQ(trazas::primeraDiferencia(trazas::leer(enteraA).join(QLatin1Char('\n')) + QLatin1Char('\n'), ta.texto()), QString());
