@@ -1,6 +1,10 @@
 // Start-up of the table: settings, first run, background, faces, menu.
 #include "game/AsientoMaquina.h"
 #include "motor/Partida.h"
+#include "net/CargadorWs.h"
+#include "net/JRed.h"
+#include "platform/Sitios.h"
+#include "shell/FrmAyuda.h"
 #include "shell/f2.h"
 #include "support/Jugador.h"
 
@@ -8,7 +12,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,9 +63,86 @@ TEST(Arranque, ValoresDeUnaPrimeraVezYSinFondoGuardado)
     EXPECT_EQ(m.form.PH->visibles(), 0);
     EXPECT_TRUE(m.form.ManoTerminada);
     EXPECT_FALSE(m.form.LC->isVisible());
-    // Every item of the menu works.
-    for (QAction* a : {m.form.nuevo, m.form.red, m.form.salir, m.form.como, m.form.Descargargratis, m.form.acerca})
-        EXPECT_TRUE(a->isVisible() && a->isEnabled()) << a->text().toStdString();
+}
+
+// Each item of the menu, chosen from the menu, does what it says. The
+// windows it opens are closed again as a person would.
+TEST(Arranque, CadaOpcionDelMenuHaceLoSuyo)
+{
+    struct Mesa {
+        MesaDePrueba m{1};
+        QStringList ventanas;  // the modal windows opened, by class
+        Mesa()
+        {
+            m.form.Form_Load();
+            QObject::connect(&m.form, &Form1::ventanaModal, &m.form, [this](QDialog* w) {
+                ventanas << QString::fromLatin1(w->metaObject()->className());
+                if (!qobject_cast<f2*>(w))  // the options are answered by MesaDePrueba
+                    QTimer::singleShot(0, w, [w] { w->reject(); });
+            });
+        }
+        bool abierta(const char* clase) const { return ventanas.contains(QString::fromLatin1(clase)); }
+    };
+    {
+        Mesa t;
+        ASSERT_TRUE(t.m.form.nuevo->isEnabled());
+        t.m.form.nuevo->trigger();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return t.m.form.enPartido && !t.m.form.ManoTerminada; }, 5000));
+        EXPECT_EQ(t.ventanas, QStringList{"f2"});
+    }
+    {
+        Mesa t;
+        t.m.form.red->trigger();
+        const bool hay = t.m.form.jred().disponible();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return t.m.form.jred().isVisible() || !t.m.fake.dialogs.shown.empty(); },
+                                    5000));
+        EXPECT_EQ(t.m.form.jred().isVisible(), hay);
+        EXPECT_EQ(t.m.fake.dialogs.texts(), hay ? QStringList{} : QStringList{CargadorWs::mensajeFalta()});
+    }
+    {
+        Mesa t;
+        t.m.form.nosonido->trigger();
+        EXPECT_TRUE(t.m.form.nosonido->isChecked());
+        EXPECT_EQ(leer(t.m, "Sonido", "habilitado"), QStringLiteral("-1"));
+        t.m.form.nosonido->trigger();
+        EXPECT_EQ(leer(t.m, "Sonido", "habilitado"), QStringLiteral("0"));
+    }
+    {
+        Mesa t;
+        t.m.form.cambiarfondo->trigger();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return t.ventanas.size() == 1; }, 5000));
+        EXPECT_EQ(t.ventanas, QStringList{"FrmFOndo"});
+    }
+    {
+        Mesa t;
+        t.m.form.como->trigger();
+        FrmAyuda* ayuda = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* a = qobject_cast<FrmAyuda*>(w); a && a->isVisible())
+                ayuda = a;
+        EXPECT_NE(ayuda, nullptr) << t.m.fake.dialogs.texts().join(" / ").toStdString();
+        EXPECT_TRUE(t.m.fake.dialogs.shown.empty());
+        if (ayuda)
+            ayuda->close();
+    }
+    {
+        Mesa t;
+        t.m.form.Descargargratis->trigger();
+        EXPECT_EQ(t.m.fake.enlaces.abiertos, QList<QUrl>{QUrl(sitios::fabricante())});
+    }
+    {
+        Mesa t;
+        t.m.form.acerca->trigger();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return t.ventanas.size() == 1; }, 5000));
+        EXPECT_EQ(t.ventanas, QStringList{"Facerca"});
+    }
+    {
+        Mesa t;
+        t.m.form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&t.m.form));
+        t.m.form.salir->trigger();
+        EXPECT_FALSE(t.m.form.isVisible());
+    }
 }
 
 TEST(Arranque, RecuerdaSonidoCaraYFondo)

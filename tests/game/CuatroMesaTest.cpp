@@ -5,6 +5,8 @@
 
 #include <QTest>
 #include <map>
+#include <QSignalSpy>
+#include <QVariantAnimation>
 #include <gtest/gtest.h>
 
 namespace {
@@ -141,8 +143,18 @@ TEST(VueloCortado, UnaMesaQueSeCierraEnPlenoVueloNoLoTerminaSobreElla)
     m->form.duracionVuelo = 150;
     bool llego = false;
     m->form.VolarCarta(3, 0, m->form.ICH[0]->picture(), QStringLiteral("x"), [&] { llego = true; });
-    QTest::qWait(30);
+    // A twin of the flight, started after it and longer: animations advance
+    // together, so once the twin has moved the card is in the air, and once
+    // it ends the card would have landed.
+    QVariantAnimation gemela;
+    gemela.setStartValue(0.0);
+    gemela.setEndValue(1.0);
+    gemela.setDuration(2 * m->form.duracionVuelo);
+    QSignalSpy terminada(&gemela, &QVariantAnimation::finished);
+    gemela.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return gemela.currentTime() > 0; }, 10000));
+    ASSERT_FALSE(llego);
     m.reset();
-    QTest::qWait(200);
+    ASSERT_TRUE(terminada.wait(10000));
     EXPECT_FALSE(llego);
 }

@@ -142,8 +142,10 @@ TEST(Mesa, DosPulsacionesSeguidasJueganUnaSolaCarta)
                 iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
             }
         }
-        for (int i = 0; i < 20; ++i)
-            QCoreApplication::processEvents();
+        // Queued after both presses, so it runs once they have been handled.
+        bool entregadas = false;
+        QTimer::singleShot(0, &f, [&entregadas] { entregadas = true; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return entregadas && f.enReposo(); }, 5000)) << teclas;
         EXPECT_EQ(f.JH[0]->caption(), primera) << teclas;
         EXPECT_TRUE(f.CH[1].Visible) << teclas;
         EXPECT_TRUE(f.CH[2].Visible) << teclas;

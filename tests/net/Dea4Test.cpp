@@ -114,7 +114,9 @@ struct Cliente {
 QString aviso(int n) { return QStringLiteral("Hay %1 Jugadores conectados").arg(n); }
 
 struct Dea4Red : ::testing::Test {
-    int puerto = puertoLibre();
+    // Held for the whole test: the host listens on it again after each reset.
+    PuertoReservado reserva;
+    int puerto = reserva.numero();
     FakeServices f;
     MesaHost mesa;
     std::unique_ptr<Dea4> dea4;
@@ -122,6 +124,7 @@ struct Dea4Red : ::testing::Test {
 
     void SetUp() override
     {
+        ASSERT_GT(puerto, 0);
         f.clock.realEvents = true;
         f.clock.realWaitLimitMs = 5000;
         dea4 = std::make_unique<Dea4>(f.services, mesa);
@@ -185,27 +188,41 @@ TEST(Dea4, HostAcknowledgesOnlyCallsAndCardsFirst)
     MesaHost mesa;
     Dea4 dea4(f.services, mesa);
     ASSERT_TRUE(dea4.disponible());
-    const int puerto = puertoLibre();
-    dea4.Ws(0).puertoPrincipal = dea4.Ws(0).puertoAlternativo = puerto;
+    dea4.Ws(0).puertoPrincipal = dea4.Ws(0).puertoAlternativo = 0;  // any free port
     dea4.abrir(QStringLiteral("Host"), 0);
+    const int puerto = dea4.Ws(0).puertoEscucha();
+    ASSERT_GT(puerto, 0);
     QTcpSocket s;
     QByteArray llegado;
-    QObject::connect(&s, &QTcpSocket::readyRead, [&] { llegado += s.readAll(); });
+    qint64 recibidos = 0, mandados = 0;
+    QObject::connect(&s, &QTcpSocket::readyRead, [&] {
+        const QByteArray b = s.readAll();
+        recibidos += b.size();
+        llegado += b;
+    });
+    // The host has read and handled all we wrote, and all it wrote is here.
+    auto alDia = [&] {
+        Enlace& w = dea4.Ws(1);
+        return w.leidos() == std::size_t(mandados) && w.pendientes() == 0 && !w.esperandoAcuse() &&
+               w.escritos() == std::size_t(recibidos);
+    };
+    auto mandar = [&](const QByteArray& b) {
+        s.write(b);
+        mandados += b.size();
+    };
     s.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(puerto));
     ASSERT_TRUE(QTest::qWaitFor([&] { return dea4.Conectados == 1; }, 3000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return llegado == "MENS" + aviso(2).toLatin1(); }, 3000));
     llegado.clear();
 
     // A name, "NICK" and "MENS" go unanswered; "4TRU" gets one "OKOK".
-    s.write("Raul4");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return s.bytesToWrite() == 0; }, 1000));
-    QTest::qWait(50);
-    s.write("NICKRaul4");
+    mandar("Raul4");
+    ASSERT_TRUE(QTest::qWaitFor(alDia, 5000));
+    mandar("NICKRaul4");
     ASSERT_TRUE(QTest::qWaitFor([&] { return dea4.Jug[0]->text() == QStringLiteral("Raul"); }, 3000));
     EXPECT_EQ(dea4.car[0]->property("tag").toString(), QStringLiteral("4"));
-    s.write("4TRU");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return llegado.size() >= 4; }, 3000));
-    QTest::qWait(100);
+    mandar("4TRU");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return llegado.size() >= 4 && alDia(); }, 5000));
     EXPECT_EQ(llegado, QByteArray("OKOK"));
 
     // A send the client never acknowledges ends in the "da4" box and closes it.

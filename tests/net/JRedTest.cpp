@@ -7,7 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTcpServer>
+#include <QSignalSpy>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -108,14 +109,16 @@ int preguntas(const ScriptedDialogs& d)
 // Two programs on this machine with the same two ports, like two copies of
 // the game started by one user.
 struct DosProgramas : ::testing::Test {
-    int p1 = puertoLibre();
-    int p2 = puertoLibre();
-    Programa a{QStringLiteral("Ana"), 12, p1, p2};
-    Programa b{QStringLiteral("Beto"), 3, p1, p2};
+    // Held for the whole test: both copies listen on them in turn.
+    PuertoReservado p1, p2;
+    Programa a{QStringLiteral("Ana"), 12, p1.numero(), p2.numero()};
+    Programa b{QStringLiteral("Beto"), 3, p1.numero(), p2.numero()};
 
     void SetUp() override
     {
-        ASSERT_NE(p1, p2);
+        ASSERT_GT(p1.numero(), 0);
+        ASSERT_GT(p2.numero(), 0);
+        ASSERT_NE(p1.numero(), p2.numero());
         ASSERT_TRUE(a.red->disponible()) << CargadorWs(executableFolder()).error().toStdString();
     }
 
@@ -227,15 +230,18 @@ TEST_F(DosProgramas, SameRoleInStepEndsAtTheQuestionAndYesRestartsWithTheAddress
 
 TEST(JRed, YesGivesAFreshTimeOutNoReturnsToTheClosedWindow)
 {
-    const int nadie = puertoLibre();
+    const PuertoReservado reservado;
+    const int nadie = reservado.numero();
+    ASSERT_GT(nadie, 0);
     Programa p(QStringLiteral("Ana"), 2, nadie, nadie);
     p.red->intervaloIntento = 100;
     p.red->intervaloRendirse = 300;
     p.f.dialogs.answers = {true, false};
     p.conectar(0, QStringLiteral("127.0.0.1:%1").arg(nadie));
     // Once, then once more after the fresh time-out of the retry.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return preguntas(p.f.dialogs) == 2; }, 3000));
-    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preguntas(p.f.dialogs) == 2; }, 5000));
+    // The "No" leads back to the closed window.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.red->windowTitle() == QStringLiteral("Juego en Red"); }, 5000));
     EXPECT_EQ(p.red->windowTitle(), QStringLiteral("Juego en Red"));
     EXPECT_EQ(p.red->IPContrincante->text(), QStringLiteral("127.0.0.1:%1").arg(nadie));
     EXPECT_FALSE(p.red->Timer1.isActive());
@@ -282,11 +288,23 @@ TEST_F(DosProgramas, TransmissionErrorUnloadsTheWindowAndReleasesTheTable)
     a.conectar(1);
     b.conectar(0);
     ASSERT_TRUE(ambosSaludados());
-    // Beto's table hangs on a message longer than Ana's patience.
+    // Beto's table hangs on a message until Ana's patience is over. Both run
+    // in this one thread, so Ana's wait sees its end only once Beto's handler
+    // returns; a timer set after hers and twice as long tells when hers has
+    // fired, since timers fire in the order they fall due.
     a.red->enlace().esperaAcuseMs = 150;
-    b.mesa.alRecibir = [](const QString&) { QTest::qWait(400); };
+    bool colgada = false;
+    b.mesa.alRecibir = [&](const QString&) {
+        colgada = true;
+        QTimer testigo;
+        testigo.setSingleShot(true);
+        QSignalSpy vencido(&testigo, &QTimer::timeout);
+        testigo.start(2 * a.red->enlace().esperaAcuseMs);
+        EXPECT_TRUE(vencido.wait(10000));
+    };
     a.red->show();
     EXPECT_FALSE(a.red->enlace().enviar(QStringLiteral("TRUC")));
+    EXPECT_TRUE(colgada);
     ASSERT_FALSE(a.f.dialogs.shown.empty());
     EXPECT_EQ(a.f.dialogs.shown.back().text, QStringLiteral("Error en la transmisión, por favor vuelva a conectarse"));
     EXPECT_EQ(a.mesa.terminadas, std::vector<bool>{false});

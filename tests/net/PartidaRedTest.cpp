@@ -135,7 +135,7 @@ TEST_P(PartidaRed, DosMesasJueganUnPartidoEntero)
             trazas::escribir(enteraA, ta.texto());
             trazas::escribir(enteraB, tb.texto());
         }
-        return;
+        GTEST_SKIP() << "recording the traces, not comparing them";
     }
     if (entera) {
         EXPECT_EQ(trazas::primeraDiferencia(trazas::leer(enteraA).join(QLatin1Char('\n')) + QLatin1Char('\n'), ta.texto()), QString());
@@ -190,14 +190,12 @@ struct PrimeraJugada : ::testing::TestWithParam<Primera> {};
 TEST_P(PrimeraJugada, LlegaAunqueElClienteTengaAbiertaLaConfiguracion)
 {
     Lado b(12, QStringLiteral("Beto"), 5);
-    const int p1 = puertoLibre(), p2 = puertoLibre();
     FakeServices fp(9);
     fp.clock.realEvents = true;
     CargadorWs cargador(fp.services.programFolder);
     ASSERT_TRUE(cargador.disponible());
     Enlace servidor(fp.services, cargador.crear());
-    servidor.puertoPrincipal = p1;
-    servidor.puertoAlternativo = p2;
+    servidor.puertoPrincipal = servidor.puertoAlternativo = 0;  // any free port
     QStringList recibidos;
     auto decir = [&](const std::string& m) { servidor.enviarDirecto(QString::fromStdString(m)); };
     // The deal, as a server sends it after the configuration.
@@ -223,6 +221,8 @@ TEST_P(PrimeraJugada, LlegaAunqueElClienteTengaAbiertaLaConfiguracion)
         servidor.enviarDirecto(QString::fromStdString(protocolo::saludo("Anabel", 1)));
     };
     ASSERT_TRUE(servidor.escuchar());
+    const int puerto = servidor.puertoEscucha();
+    ASSERT_GT(puerto, 0);
 
     bool movio = false, aplicadoConCajaAbierta = false;
     b.m.fake.clock.realPauses = true;
@@ -243,8 +243,7 @@ TEST_P(PrimeraJugada, LlegaAunqueElClienteTengaAbiertaLaConfiguracion)
             decir("REAL");
         }
     };
-    b.f().jred().enlace().puertoPrincipal = p1;
-    b.f().jred().enlace().puertoAlternativo = p2;
+    b.f().jred().enlace().puertoPrincipal = b.f().jred().enlace().puertoAlternativo = puerto;
     b.f().jred().abrir();
     ASSERT_TRUE(b.f().jred().enlace().conectar(QStringLiteral("127.0.0.1")));
     // Once the names are known, the server's player chooses.
@@ -327,7 +326,8 @@ TEST_P(Corte, ElOtroLadoSeEnteraYPuedeEmpezarOtroPartido)
         }
         return r;
     };
-    conectarLados(a, b);
+    // The cut may come inside the first deal: then nobody waits for it to end.
+    ASSERT_TRUE(conectarLados(a, b, [&] { return cortado; }));
     QElapsedTimer reloj;
     reloj.start();
     while (!cortado && reloj.elapsed() < 20000) {
@@ -376,11 +376,11 @@ TEST_P(SinSentido, SeInformaUnaVezYLaMesaNoCambia)
     if (GetParam())
         a.m.fake.dialogs.abiertaMs = 300;
     a.m.computadoraEmpieza = false;  // Ana leads: the raw peer never has the turn
-    const int p1 = puertoLibre(), p2 = puertoLibre();
-    a.f().jred().enlace().puertoPrincipal = p1;
-    a.f().jred().enlace().puertoAlternativo = p2;
+    a.f().jred().enlace().puertoPrincipal = a.f().jred().enlace().puertoAlternativo = 0;  // any free port
     a.f().jred().abrir();
     ASSERT_TRUE(a.f().jred().enlace().escuchar());
+    const int puerto = a.f().jred().enlace().puertoEscucha();
+    ASSERT_GT(puerto, 0);
 
     FakeServices fp(9);
     fp.clock.realEvents = true;
@@ -388,10 +388,15 @@ TEST_P(SinSentido, SeInformaUnaVezYLaMesaNoCambia)
     ASSERT_TRUE(cargador.disponible());
     Enlace peer(fp.services, cargador.crear());
     peer.alRecibir = [](const QString&, const QString&) { return true; };
+    // Like a real client it echoes its name once Ana's has come, so that no
+    // unknown code below passes for that echo.
+    peer.alSaludar = [&](const QString&, int) {
+        peer.enviarDirecto(QString::fromStdString(protocolo::saludo("Crudo", 4)));
+    };
     QObject::connect(&peer, &Enlace::conectadoComoCliente, [&] {
         peer.enviarDirecto(QString::fromStdString(protocolo::saludo("Crudo", 4)));
     });
-    peer.puertoPrincipal = p1;
+    peer.puertoPrincipal = peer.puertoAlternativo = puerto;
     ASSERT_TRUE(peer.conectar(QStringLiteral("127.0.0.1")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return a.manos > 0; }, 10000));
     ASSERT_TRUE(a.red().puedeJugar());
@@ -417,18 +422,43 @@ TEST_P(SinSentido, SeInformaUnaVezYLaMesaNoCambia)
     }
     ASSERT_TRUE(peer.enviar(QString(5000, QLatin1Char('x'))));
     EXPECT_FALSE(peer.esperandoAcuse());
+    // Everything the peer wrote has been read and handled.
+    Enlace& suyo = a.f().jred().enlace();
     ASSERT_TRUE(QTest::qWaitFor([&] {
-        return !a.m.fake.dialogs.flujo().ocupado() && a.f().jred().enlace().diferidos() == 0;
+        return !a.m.fake.dialogs.flujo().ocupado() && suyo.diferidos() == 0 && suyo.pendientes() == 0 &&
+               suyo.leidos() == peer.escritos() && a.f().enReposo();
     }, 10000));
-    for (int i = 0; i < 20; ++i)
-        QCoreApplication::processEvents();
     EXPECT_EQ(foto(), antes);
     // Reported, never piled up: one box at a time.
-    const int nuevas = a.m.fake.dialogs.shown.size() - cajas;
-    EXPECT_GE(nuevas, 1);
-    for (int i = cajas; i < static_cast<int>(a.m.fake.dialogs.shown.size()); ++i)
-        EXPECT_TRUE(a.m.fake.dialogs.shown[i].text.startsWith(QStringLiteral("Se produjo el siguiente error ")))
-            << a.m.fake.dialogs.shown[i].text.toStdString();
+    // Reported once each, as it came, never piled up.
+    const QStringList esperadas = {
+        "5 Mensaje fuera de lugar: IJM01", "5 Mensaje fuera de lugar: POSC3", "5 Mensaje fuera de lugar: JUG02",
+        "5 Mensaje fuera de lugar: QUIE", "5 Mensaje fuera de lugar: NOQU", "5 Mensaje fuera de lugar: RETR",
+        "5 Mensaje desconocido: XYZWhola", "13 No coinciden los tipos: DARHmucho",
+        "13 No coinciden los tipos: BTON12", "13 No coinciden los tipos: CAM0ZZ", "5 Mensaje fuera de lugar: VAL4",
+        "7 Mensaje demasiado largo (5000 bytes)"};
+    auto nuevasCajas = [&] {
+        QStringList t;
+        for (std::size_t i = cajas; i < a.m.fake.dialogs.shown.size(); ++i) {
+            const QString& x = a.m.fake.dialogs.shown[i].text;
+            const QString inicio = QStringLiteral("Se produjo el siguiente error ");
+            t << (x.startsWith(inicio) ? x.mid(inicio.size()).section(QLatin1Char('\n'), 0, 0) : x);
+        }
+        return t;
+    };
+    EXPECT_EQ(nuevasCajas(), esperadas);
+
+    // Three at once in one write: one box for them all.
+    const std::size_t antesDelGolpe = a.m.fake.dialogs.shown.size();
+    ASSERT_TRUE(peer.enviarDirecto(QStringLiteral("QUIENOQURETR")));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return a.m.fake.dialogs.shown.size() > antesDelGolpe && !a.m.fake.dialogs.flujo().ocupado() &&
+               suyo.diferidos() == 0 && suyo.pendientes() == 0 && suyo.leidos() == peer.escritos() &&
+               a.f().enReposo();
+    }, 10000));
+    EXPECT_EQ(a.m.fake.dialogs.shown.size(), antesDelGolpe + 1) << nuevasCajas().join(" / ").toStdString();
+    EXPECT_EQ(foto(), antes);
+
     // And the game goes on: Ana plays her card, the peer hears of it.
     QString visto;
     peer.alRecibir = [&](const QString& c, const QString& arg) {

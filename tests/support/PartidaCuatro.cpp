@@ -50,12 +50,12 @@ PartidaCuatro::~PartidaCuatro()
 
 bool PartidaCuatro::empezar(int companero, int opcionRepartidor)
 {
-    const int puerto = puertoLibre();
     Form1& h = t[0]->f();
-    h.dea4().Ws(0).puertoPrincipal = h.dea4().Ws(0).puertoAlternativo = puerto;
+    h.dea4().Ws(0).puertoPrincipal = h.dea4().Ws(0).puertoAlternativo = 0;  // any free port
     h.jred().abrir();
     QTest::mouseClick(h.jred().Command5, Qt::LeftButton);
-    if (h.dea4().Ws(0).puertoEscucha() != puerto)
+    const int puerto = h.dea4().Ws(0).puertoEscucha();
+    if (puerto <= 0)
         return false;
     for (int k = 1; k <= 3; ++k) {
         JRed& r = t[k]->f().jred();

@@ -20,17 +20,20 @@ Lado::Lado(unsigned seed, const QString& nombre, int cara) : m(seed), gen(seed)
 
 AsientoRed& Lado::red() { return m.form.asientoRed(); }
 
-bool conectarLados(Lado& a, Lado& b)
+bool conectarLados(Lado& a, Lado& b, const std::function<bool()>& basta)
 {
-    const int p1 = puertoLibre(), p2 = puertoLibre();
-    for (Lado* l : {&a, &b}) {
-        l->f().jred().enlace().puertoPrincipal = p1;
-        l->f().jred().enlace().puertoAlternativo = p2;
-        l->f().jred().abrir();
-    }
-    if (!a.f().jred().enlace().escuchar() || !b.f().jred().enlace().conectar(QStringLiteral("127.0.0.1")))
+    Enlace& servidor = a.f().jred().enlace();
+    servidor.puertoPrincipal = servidor.puertoAlternativo = 0;  // any free port
+    a.f().jred().abrir();
+    b.f().jred().abrir();
+    if (!servidor.escuchar())
         return false;
-    return QTest::qWaitFor([&] { return a.manos > 0 && b.manos > 0; }, 10000);
+    const int puerto = servidor.puertoEscucha();
+    for (Lado* l : {&a, &b})
+        l->f().jred().enlace().puertoPrincipal = l->f().jred().enlace().puertoAlternativo = puerto;
+    if (!b.f().jred().enlace().conectar(QStringLiteral("127.0.0.1")))
+        return false;
+    return QTest::qWaitFor([&] { return (a.manos > 0 && b.manos > 0) || (basta && basta()); }, 10000);
 }
 
 bool actuar(Lado& l, bool canta)

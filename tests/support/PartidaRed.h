@@ -21,7 +21,8 @@ struct Lado {
 
 // Connects a (server) and b (client) through their connection windows and
 // waits for the first deal on both. False if they did not meet in time.
-bool conectarLados(Lado& a, Lado& b);
+// basta ends the wait for both deals early (a test that cuts the deal).
+bool conectarLados(Lado& a, Lado& b, const std::function<bool()>& basta = {});
 // One action of a scripted player, when his table lets him act: a card, or
 // (when canta) now and then a call or the deck; any answer at random.
 bool actuar(Lado& l, bool canta);

@@ -1,7 +1,7 @@
 #include "support/TestTable.h"
 
 #include <QDir>
-#include <QTcpServer>
+#include <QTcpSocket>
 #include <QWidget>
 
 static QString fold(const QString& a, const QString& s, const QString& k)
@@ -82,9 +82,8 @@ void captura(QWidget* w, const QString& nombre)
 
 void silenciarAvisosDeDialogos() { previo = qInstallMessageHandler(filtro); }
 
-int puertoLibre()
+PuertoReservado::PuertoReservado() : socket_(std::make_unique<QTcpSocket>())
 {
-    QTcpServer s;
-    s.listen(QHostAddress::LocalHost, 0);
-    return s.serverPort();
+    if (socket_->bind(QHostAddress::Any, 0, QAbstractSocket::ReuseAddressHint))
+        numero_ = socket_->localPort();
 }

@@ -9,6 +9,8 @@
 #include "platform/Sound.h"
 
 #include <QHash>
+#include <QTcpSocket>
+#include <memory>
 #include <ostream>
 #include <QTemporaryDir>
 
@@ -63,8 +65,22 @@ struct FakeServices {
 // folder is given (for looking at the windows, not for asserting).
 void captura(QWidget* w, const QString& nombre);
 
-// A loopback port nothing listens on right now.
-int puertoLibre();
+// A port the system handed out for this test and keeps for it: bound on
+// every address but never listening, so no other bind to port 0 and no
+// outgoing connection of another test gets it, while a connection to it is
+// refused. The game may still listen on it, since both sides allow the
+// address to be reused and this one does not listen. Held until destroyed.
+class PuertoReservado {
+public:
+    PuertoReservado();
+    PuertoReservado(const PuertoReservado&) = delete;
+    PuertoReservado& operator=(const PuertoReservado&) = delete;
+    int numero() const { return numero_; }
+
+private:
+    std::unique_ptr<QTcpSocket> socket_;
+    int numero_ = 0;
+};
 
 // The offscreen platform warns about every dialog; nothing a test needs.
 void silenciarAvisosDeDialogos();
