@@ -1,8 +1,8 @@
 #pragma once
 // The game table. It shows the match its seat tells (the computer's
 // AsientoMaquina, the network's AsientoRed, the four-player host or client)
-// and hands the player's presses to that seat. The four-player games still
-// keep a few flags of the hand here until they move to the engine.
+// and hands the player's presses to that seat. A few flags of the hand stay
+// here, set by the seats, until each seat answers for its own.
 #include "motor/Reglas.h"
 #include "game/Asiento.h"
 #include "game/Controles.h"
@@ -119,7 +119,7 @@ public:
     QString carTag = QStringLiteral("0");  // face index of car(0)
     QPixmap P1;                           // the background picture tiled over the table
 
-    // ---- Flags of the hand (the four-player games and the start) --------------
+    // ---- Flags of the hand, set by the seats --------------------------------
     bool ManoTerminada = true;
     bool PartidoTerminado = false;
     bool PuedeCantar = false;
