@@ -9,8 +9,10 @@
 
 int Clock::uniformInt(int lo, int hi)
 {
-    int v = lo + static_cast<int>(uniform() * (hi - lo + 1));
-    return v > hi ? hi : v;
+    // The width in double: hi - lo + 1 overflows int for the widest ranges.
+    const double ancho = static_cast<double>(hi) - lo + 1.0;
+    const long long v = lo + static_cast<long long>(uniform() * ancho);
+    return v > hi ? hi : static_cast<int>(v);
 }
 
 SystemClock::SystemClock() { reseed(); }
