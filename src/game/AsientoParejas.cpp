@@ -11,6 +11,7 @@
 using cuatro::Canto;
 using cuatro::Jugada;
 using cuatro::Movida;
+using cuatro::movidaDeBoton;
 
 namespace {
 
@@ -19,21 +20,6 @@ constexpr int kJugador = 0;
 // so the player can follow the cards and the calls.
 constexpr double kPausaPc = 0.7;
 const QString kApagado = QStringLiteral("0000000000");
-
-// The call buttons bt(0)..bt(7) as moves of the engine.
-Movida movidaDelBoton(int i)
-{
-    switch (i) {
-    case 0: return Movida::deCanto(Canto::Truco);
-    case 1: return Movida::de(Jugada::Quiero);
-    case 2: return Movida::deCanto(Canto::Envido);
-    case 3: return Movida::de(Jugada::NoQuiero);
-    case 4: return Movida::deCanto(Canto::RealEnvido);
-    case 5: return Movida::deCanto(Canto::Retruco);
-    case 6: return Movida::deCanto(Canto::FaltaEnvido);
-    default: return Movida::deCanto(Canto::Vale4);
-    }
-}
 
 // The first names the computers are given; the faces of odd number are
 // drawn as women.
@@ -178,7 +164,7 @@ void AsientoParejas::cantar(int Index)
 {
     if (!jugando() || Index < 0 || Index > 7 || !f_.bt[Index]->isEnabled())
         return;
-    mover(kJugador, movidaDelBoton(Index));
+    mover(kJugador, movidaDeBoton(Index));
 }
 
 void AsientoParejas::alMazo()

@@ -12,8 +12,10 @@ constexpr double kPausaTantos = 1.5;      // before each player says his points
 constexpr double kPausaEntreManos = 1.0;  // the cards are shuffled
 constexpr int kSonidoFinDeMano = 1;
 
+}  // namespace
+
 // The panel's buttons, bt(0)..bt(7) and Al Mazo, as moves.
-Movida deBoton(int b)
+Movida movidaDeBoton(int b)
 {
     switch (b) {
     case 0: return Movida::deCanto(Canto::Truco);
@@ -27,8 +29,6 @@ Movida deBoton(int b)
     default: return Movida::de(Jugada::AlMazo);
     }
 }
-
-}  // namespace
 
 PartidaCuatro::PartidaCuatro(motor::Azar azar, motor::Agenda agenda)
     : azar_(std::move(azar)), agenda_(std::move(agenda))
@@ -122,7 +122,7 @@ std::vector<Movida> PartidaCuatro::legales(int s) const
     const std::string p = m.panel(s);
     for (int b : {0, 1, 2, 3, 4, 5, 6, 7, 9})
         if (p[b] == '1')
-            v.push_back(deBoton(b));
+            v.push_back(movidaDeBoton(b));
     return v;
 }
 

@@ -29,6 +29,9 @@ struct Movida {
     static Movida deCarta(std::string c) { return {Jugada::Carta, Canto::Truco, std::move(c)}; }
 };
 
+// The panel's buttons, bt(0)..bt(7) and Al Mazo (9), as moves.
+Movida movidaDeBoton(int boton);
+
 // The pair of a seat: 0 for seats 0 and 2, 1 for 1 and 3.
 inline int pareja(int asiento) { return asiento % 2; }
 
