@@ -20,6 +20,8 @@ public:
     virtual bool enReposo() const { return true; }
     // The seat waits for the local player: an answer (respuesta), or a card or call.
     virtual bool esperaAlJugador(bool /*respuesta*/) const { return false; }
+    // A hand is dealt and not yet settled.
+    virtual bool manoEnJuego() const { return false; }
     virtual void partidoTerminado() {}
     // The local player changed his face on the table.
     virtual void caraCambiada() {}

@@ -132,6 +132,7 @@ void AsientoCuatro::partidaEmpieza(Dea4& host, const JugadoresCuatro& jugadores,
     jugadores_ = jugadores;
     repartidor_ = repartidor;
     enJuego_ = true;
+    manoEnJuego_ = false;
     cortado_ = false;
     terminarPendiente_ = false;
     maximoEnCola_ = 0;
@@ -155,6 +156,7 @@ void AsientoCuatro::partidaTerminada()
     if (!enJuego_)
         f_.disposicionCuatro(false);
     enJuego_ = false;
+    manoEnJuego_ = false;
     // A pause under way ends with the match.
     ++partidaNumero_;
     enPausa_ = false;
@@ -376,20 +378,33 @@ void AsientoCuatro::repartida(const cuatro::EstadoCuatro& e)
     for (int s = 1; s <= 3; ++s)
         if (!enviarA(s, "PON0"))
             return;
-    f_.turnoCuatro(false, QString::fromStdString(kApagado));
+    turnoPropio(false, kApagado);
     for (int s = 1; s <= 3; ++s) {
         if (panelEnviado_[s] != kApagado && !enviarA(s, protocolo::bton(kApagado)))
             return;
         panelEnviado_[s] = kApagado;
     }
     const auto& manos = e.mano.manos();
-    f_.ManoTerminada = false;
+    manoEnJuego_ = true;
     f_.manoCuatro({QString::fromStdString(manos[0][0]), QString::fromStdString(manos[0][1]),
                    QString::fromStdString(manos[0][2])});
     for (int s = 1; s <= 3; ++s)
         for (int i = 0; i < 3; ++i)
             if (!enviarA(s, protocolo::ar4(i, manos[s][i])))
                 return;
+}
+
+void AsientoCuatro::turnoPropio(bool mio, const std::string& panel)
+{
+    panelEnviado_[0] = panel;
+    f_.turnoCuatro(mio, QString::fromStdString(panel));
+}
+
+bool AsientoCuatro::esperaAlJugador(bool respuesta) const
+{
+    // The host's player may press what his panel offers, once the hand is dealt.
+    return !respuesta && manoEnJuego_ && partida_ && !partida_->estado().terminado &&
+           panelEnviado_[0].find('1') != std::string::npos;
 }
 
 void AsientoCuatro::turno(const std::array<std::string, 4>&, int)
@@ -418,7 +433,7 @@ void AsientoCuatro::paneles()
             return;
         turnoAvisado_ = t;
     }
-    f_.turnoCuatro(m.puedeJugar(0), QString::fromStdString(m.panel(0)));
+    turnoPropio(m.puedeJugar(0), m.panel(0));
 }
 
 void AsientoCuatro::cartaJugada(int s, int t, const std::string& carta)
@@ -432,7 +447,7 @@ void AsientoCuatro::cartaJugada(int s, int t, const std::string& carta)
                 f_.ICH[i]->hide();
             }
         }
-        f_.turnoCuatro(false, QString::fromStdString(mano().panel(0)));
+        turnoPropio(false, mano().panel(0));
     }
     f_.enCola([this, s] { f_.decir(f_.habla(s), QString()); });
     f_.jugadaCuatro(s, t, c);
@@ -472,9 +487,9 @@ void AsientoCuatro::puntos(int pareja, int puntos, int total)
 
 void AsientoCuatro::finDeMano(int)
 {
-    f_.ManoTerminada = true;
+    manoEnJuego_ = false;
     f_.Sonar(1, 0, QString());
-    f_.turnoCuatro(false, QString::fromStdString(kApagado));
+    turnoPropio(false, kApagado);
     if (partida_->estado().terminado || !activo(partida_->estado().numeroMano))
         return;
     f_.setWindowTitle(QStringLiteral("Mezclando cartas..."));

@@ -38,6 +38,8 @@ public:
     bool chatear(const QString& texto) override;
     QString voz() const override { return QString::number(jugadores_.caras[2]); }
     bool enParejas() const override { return true; }
+    bool esperaAlJugador(bool respuesta) const override;
+    bool manoEnJuego() const override { return manoEnJuego_; }
 
     // ---- The host window (MesaCuatro) ----------------------------------------
     void jugadorAceptado(int conectados) override;
@@ -78,6 +80,8 @@ private:
     bool cambiaLaMano(int s, const std::string& codigo, const QString& argumento) const;
     void moverCliente(int s, const std::string& codigo, const QString& argumento);
     void devolverPanel(int s);
+    // The host's own panel and turn light on his table.
+    void turnoPropio(bool mio, const std::string& panel);
     void soltarCliente(int s);
     void terminarAlCalmar();
 
@@ -104,6 +108,7 @@ private:
     std::optional<cuatro::PartidaCuatro> partida_;
     int repartidor_ = 0;  // the first dealer
     bool enJuego_ = false;
+    bool manoEnJuego_ = false;  // dealt and not yet settled
     // A send failed: nothing more goes out in this action.
     bool cortado_ = false;
 
@@ -120,7 +125,8 @@ private:
     std::array<bool, 4> panelDebido_{};
     // The match is over: go back once nothing is left to relay.
     bool terminarPendiente_ = false;
-    // What each client's panel shows, and the seat told its card is due.
+    // What each seat's panel shows (the host's own at 0), and the seat told
+    // its card is due.
     std::array<std::string, 4> panelEnviado_;
     int turnoAvisado_ = -1;
 };

@@ -111,8 +111,6 @@ void AsientoMaquina::seguir()
     if (!partida_)
         return;
     const motor::Estado& e = partida_->estado();
-    f_.ManoTerminada = e.manoTerminada;
-    f_.PuedeCantar = !e.terminado;
     f_.Botones(QString::fromStdString(vista_->panel()));
     const bool sonBuenas = e.concesion.cede == kJugador;
     f_.bt[3]->setText(sonBuenas ? QStringLiteral("Son Buenas") : QStringLiteral("No Quiero"));

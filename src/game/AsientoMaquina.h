@@ -45,6 +45,10 @@ public:
     void alMazo() override { cantar(9); }
     // The match is left where it stands: no pause or move of it runs again.
     void abandonar() override;
+    bool jugando() const override { return enJuego(); }
+    bool enReposo() const override { return !enPausa(); }
+    bool esperaAlJugador(bool respuesta) const override { return respuesta ? esperaRespuesta() : esperaJugada(); }
+    bool manoEnJuego() const override { return partida_ && !partida_->estado().manoTerminada; }
 
     // ---- What the table shows ----------------------------------------------
     void etiqueta(const std::string& nombre, const std::string& texto) override;
@@ -57,7 +61,7 @@ public:
 
 private:
     bool mover(const motor::Movida& m);
-    // After every step: the panel, the flags the table keeps, the turn.
+    // After every step: the panel and the turn.
     void seguir();
     // The computer's move now: at once at "Normal", searched elsewhere at "Difícil".
     void jugarPc();

@@ -102,6 +102,7 @@ void AsientoParejas::soltarContexto()
     if (contexto_)
         contexto_.release()->deleteLater();
     pcEnCamino_ = false;
+    manoEnJuego_ = false;
 }
 
 bool AsientoParejas::jugando() const { return partida_ && contexto_ && !partida_->estado().terminado; }
@@ -211,7 +212,7 @@ void AsientoParejas::repartida(const cuatro::EstadoCuatro& e)
     f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, e.repartidor);
     f_.turnoCuatro(false, kApagado);
     const auto& manos = e.mano.manos();
-    f_.ManoTerminada = false;
+    manoEnJuego_ = true;
     f_.manoCuatro({QString::fromStdString(manos[kJugador][0]), QString::fromStdString(manos[kJugador][1]),
                    QString::fromStdString(manos[kJugador][2])});
 }
@@ -252,7 +253,7 @@ void AsientoParejas::puntos(int pareja, int, int total)
 
 void AsientoParejas::finDeMano(int)
 {
-    f_.ManoTerminada = true;
+    manoEnJuego_ = false;
     f_.Sonar(1, 0, QString());
     f_.turnoCuatro(false, kApagado);
     if (!partida_->estado().terminado)

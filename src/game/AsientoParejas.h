@@ -48,6 +48,7 @@ public:
     bool jugando() const override;
     bool enReposo() const override;
     bool esperaAlJugador(bool respuesta) const override;
+    bool manoEnJuego() const override { return manoEnJuego_; }
     void partidoTerminado() override;
     void caraCambiada() override;
     void abandonar() override;
@@ -76,4 +77,5 @@ private:
     std::optional<cuatro::PartidaCuatro> partida_;
     std::array<std::unique_ptr<cuatro::MaquinaCuatro>, 4> pc_;
     bool pcEnCamino_ = false;
+    bool manoEnJuego_ = false;  // dealt and not yet settled
 };

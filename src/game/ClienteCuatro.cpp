@@ -45,6 +45,17 @@ bool ClienteCuatro::enviar(const std::string& m)
     return enlace_ && enlace_->enviar(QString::fromStdString(m));
 }
 
+bool ClienteCuatro::terminado() const
+{
+    return puntos_[0] >= reglas::kPartido || puntos_[1] >= reglas::kPartido;
+}
+
+bool ClienteCuatro::esperaAlJugador(bool respuesta) const
+{
+    // The player may press what the host's last panel offers.
+    return !respuesta && enlace_ && manoEnJuego_ && !terminado() && panel_.contains(QLatin1Char('1'));
+}
+
 bool ClienteCuatro::puedeJugar() const
 {
     return enlace_ && miTurno_ && f_.AlMazo->isEnabled() && !f_.bt[1]->isEnabled();
@@ -63,6 +74,7 @@ void ClienteCuatro::jugar(int Index)
     if (Index < 0 || Index > 2 || !f_.CH[Index].Visible || !puedeJugar() || jugadas_ > 2)
         return;
     miTurno_ = false;
+    panel_ = kApagado;
     f_.turnoCuatro(false, kApagado);
     const QString carta = f_.CH[Index].Caption;
     const int t = jugadas_++;
@@ -119,13 +131,13 @@ void ClienteCuatro::partidoTerminado()
 
 void ClienteCuatro::redTerminada(bool porElPeer)
 {
-    const bool fin = puntos_[0] >= reglas::kPartido || puntos_[1] >= reglas::kPartido;
-    if (porElPeer && !fin && enlace_)
+    if (porElPeer && !terminado() && enlace_)
         s_.dialogs.message(&f_, Dialogs::Icon::Error, Form1::tituloPrograma(),
                            QStringLiteral("La máquina servidor se ha desconectado") + QLatin1Char('\n') +
                                QStringLiteral("El partido ha sido cancelado"));
     enlace_ = nullptr;
     miTurno_ = false;
+    manoEnJuego_ = false;
     f_.salirDeCuatro();
 }
 
@@ -158,6 +170,7 @@ void ClienteCuatro::tratar(const QString& codigo, const QString& argumento)
     } else if (codigo == QLatin1String("PON0")) {
         f_.Sonar(1, 0, QString());
         miTurno_ = false;
+        manoEnJuego_ = false;
         jugadas_ = 0;
         f_.setWindowTitle(Form1::tituloPrograma());
         mostrarJugadores();
@@ -168,10 +181,11 @@ void ClienteCuatro::tratar(const QString& codigo, const QString& argumento)
     } else if (codigo.startsWith(QLatin1String("4AR")) && i >= 0 && i <= 2) {
         f_.CH[i].Caption = argumento;
         if (i == 2) {
-            f_.ManoTerminada = false;
+            manoEnJuego_ = true;
             f_.manoCuatro({f_.CH[0].Caption, f_.CH[1].Caption, f_.CH[2].Caption});
         }
     } else if (codigo == QLatin1String("BTON")) {
+        panel_ = argumento;
         f_.turnoCuatro(miTurno_, argumento);
     } else if (codigo == QLatin1String("JUGT")) {
         miTurno_ = true;

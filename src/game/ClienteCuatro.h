@@ -7,7 +7,6 @@
 #include "game/Asiento.h"
 
 #include <QPointer>
-#include <array>
 #include <QString>
 #include <array>
 #include <functional>
@@ -32,6 +31,8 @@ public:
     bool chatear(const QString& texto) override;
     QString voz() const override { return QString::number(caras_[2]); }
     bool enParejas() const override { return true; }
+    bool esperaAlJugador(bool respuesta) const override;
+    bool manoEnJuego() const override { return manoEnJuego_; }
 
     // A message of the host. False when it is none of the four-player game's.
     bool recibir(const QString& codigo, const QString& argumento);
@@ -40,6 +41,8 @@ public:
 
     // A card may be put down now: the host said so, and no call waits.
     bool puedeJugar() const;
+    // One pair has reached the end of the match.
+    bool terminado() const;
     const std::array<QString, 4>& nombres() const { return nombres_; }
     int pie() const { return pie_; }
 
@@ -61,6 +64,8 @@ private:
     std::array<int, 4> caras_{};
     int pie_ = -1;
     bool miTurno_ = false;
+    bool manoEnJuego_ = false;  // the host dealt this table's cards
+    QString panel_;             // the host's last panel for this player
     int jugadas_ = 0;  // own cards down in this hand
     std::array<int, 2> puntos_{};  // the own pair's ("M") and the other's
 };

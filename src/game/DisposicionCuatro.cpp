@@ -272,9 +272,6 @@ void Form1::VolarCarta(int asiento, int baza, const QPixmap& carta, const QStrin
 void Form1::entrarEnCuatro(Asiento* seat)
 {
     salirDelPartido();
-    ManoTerminada = true;
-    PartidoTerminado = false;
-    RedCuatro = true;
     sentarEnRed(seat);
     disposicionCuatro(true);
     turnoCuatro(false, QStringLiteral("0000000000"));
@@ -284,10 +281,7 @@ void Form1::entrarEnCuatro(Asiento* seat)
 
 void Form1::salirDeCuatro()
 {
-    RedCuatro = false;
-    ManoTerminada = true;
     turnoCuatro(false, QStringLiteral("0000000000"));
-    PuedeCantar = false;
     sentarEnRed(nullptr);
     mostrarChat(false);
 }
@@ -368,6 +362,5 @@ void Form1::jugadaCuatro(int asiento, int baza, const QString& carta)
 void Form1::turnoCuatro(bool mio, const QString& panel)
 {
     Botones(panel);
-    PuedeCantar = panel.contains(QLatin1Char('1'));
     SemV->setVisible(mio);
 }

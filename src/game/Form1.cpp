@@ -74,6 +74,8 @@ Asiento& Form1::asiento()
     return *maquina_;
 }
 
+const Asiento& Form1::asiento() const { return const_cast<Form1*>(this)->asiento(); }
+
 AsientoParejas& Form1::parejas()
 {
     if (!parejas_)
@@ -369,11 +371,10 @@ void Form1::guardarTamano()
 
 void Form1::closeEvent(QCloseEvent* e)
 {
-    // Closing ends the program at once, also in the middle of a hand: leave
-    // every nested wait.
+    // Closing ends the program at once, also in the middle of a hand: no
+    // pause of the table runs after this.
     guardarTamano();
     cerrando_ = true;
-    ManoTerminada = true;
     e->accept();
     QApplication::closeAllWindows();
     // Only a running event loop is left; with none running (a test closing
@@ -482,7 +483,6 @@ void Form1::red_Click()
         asiento().abandonar();
     }
     salirDelPartido();
-    PuedeCantar = false;
     jred().abrir();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The game table. It shows the match its seat tells (the computer's
 // AsientoMaquina, the network's AsientoRed, the four-player host or client)
-// and hands the player's presses to that seat. A few flags of the hand stay
-// here, set by the seats, until each seat answers for its own.
+// and hands the player's presses to that seat; whether a hand or a match is
+// under way, and whether it waits for the player, the seat answers.
 #include "motor/Reglas.h"
 #include "game/Asiento.h"
 #include "game/Controles.h"
@@ -70,6 +70,8 @@ public:
     // The table waits for its player now: for an answer (respuesta), or for
     // a card or a call.
     bool esperaAlJugador(bool respuesta) const;
+    // A match is under way: leaving it asks first.
+    bool seJuega() const;
     // No step of the flow is under way, or the one under way waits for the
     // player's answer.
     bool enReposo() const;
@@ -119,12 +121,8 @@ public:
     QString carTag = QStringLiteral("0");  // face index of car(0)
     QPixmap P1;                           // the background picture tiled over the table
 
-    // ---- Flags of the hand, set by the seats --------------------------------
-    bool ManoTerminada = true;
-    bool PartidoTerminado = false;
-    bool PuedeCantar = false;
-    bool RedCuatro = false;  // the table is one of a four-player game
-    bool enPartido = false;  // a match against the machine has been started
+    // The match on the table has been won: its winner's box was shown.
+    bool ganadorMostrado() const { return ganadorMostrado_; }
     // The match against the machine is left where it stands.
     void salirDelPartido();
 
@@ -135,6 +133,7 @@ public:
     Services& services() { return s_; }
     // Whoever sits opposite now: the computer, or the network peer.
     Asiento& asiento();
+    const Asiento& asiento() const;
     // The computer's seat (the game against it, and tests of its play).
     AsientoMaquina& maquina() { return *maquina_; }
     // The seat of the game in pairs against the computer.
@@ -248,10 +247,9 @@ private:
     Asiento* enRed_ = nullptr;
     bool cerrando_ = false;
     bool cuatro_ = false;
+    bool ganadorMostrado_ = false;
     int pasos_ = 0;  // steps of the flow under way (the player's input)
     int pausas_ = 0;  // the table's own pauses under way
-    // A match is under way: leaving it asks first.
-    bool seJuega() const;
     struct Paso {
         explicit Paso(int& n) : n_(++n) {}
         ~Paso() { --n_; }

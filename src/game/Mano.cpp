@@ -20,6 +20,7 @@ void Form1::Dar_Valor(Portador& C) { C.Tag = txt(reglas::darValor(C.Caption.toSt
 
 void Form1::marcadorACero()
 {
+    ganadorMostrado_ = false;
     PuntosM->setCaption(QStringLiteral("0"));
     PuntosH->setCaption(QStringLiteral("0"));
     PH->ocultarTodas();
@@ -36,37 +37,18 @@ void Form1::mostrarPuntos(bool maquina, int total)
 
 bool Form1::enReposo() const
 {
-    if (pasos_ > 0 || pausas_ > 0)
-        return false;
-    if (enRed_)
-        return enRed_->enReposo();
-    return !enPartido || !maquina_->enPausa();
+    return pasos_ == 0 && pausas_ == 0 && asiento().enReposo();
 }
 
-void Form1::salirDelPartido()
-{
-    maquina_->abandonar();
-    enPartido = false;
-}
+void Form1::salirDelPartido() { maquina_->abandonar(); }
 
 bool Form1::seJuega() const
 {
-    // The network seat knows whether its match is under way; against the
-    // computer the table's flag follows the engine. Among four, always.
-    return enRed_ ? enRed_->jugando() || enRed_->enParejas() : PuedeCantar;
+    // Among four, always.
+    return asiento().jugando() || asiento().enParejas();
 }
 
-bool Form1::esperaAlJugador(bool respuesta) const
-{
-    if (!enRed_ && enPartido)
-        return enReposo() && (respuesta ? maquina_->esperaRespuesta() : maquina_->esperaJugada());
-    // The game in pairs against the computer knows its player's turn.
-    if (enRed_ && (!enRed_->enParejas() || enRed_ == parejas_.get()))
-        return enReposo() && enRed_->esperaAlJugador(respuesta);
-    if (ManoTerminada || PartidoTerminado || !enReposo())
-        return false;
-    return !respuesta && PuedeCantar;
-}
+bool Form1::esperaAlJugador(bool respuesta) const { return enReposo() && asiento().esperaAlJugador(respuesta); }
 
 // ---- The two-player network hand, as its seat tells it -----------------------
 
@@ -157,7 +139,7 @@ void Form1::despues(double segundos, std::function<void()> paso)
 
 void Form1::marcador(bool maquina, int total)
 {
-    if (PartidoTerminado) {
+    if (ganadorMostrado_) {
         setWindowTitle(tituloPrograma());
         return;
     }
@@ -168,8 +150,7 @@ void Form1::marcador(bool maquina, int total)
 
 void Form1::ganaPartido(bool maquina)
 {
-    PartidoTerminado = true;
-    PuedeCantar = false;
+    ganadorMostrado_ = true;
     const QString nombre = (maquina ? Label2 : NombreC)->caption().toUpper();
     // Among four the pair wins: both names, one under the other.
     const QString texto = asiento().enParejas() ? QStringLiteral("Ganadores del partido: ") + QLatin1Char('\n') + nombre
@@ -223,8 +204,6 @@ void Form1::nuevo_Click()
     car[2]->setToolTip(QString());
     mostrarChat(false);
 
-    enPartido = true;
-    PartidoTerminado = false;
     maquina_->empezar(motor::Opciones{e.variante, e.conFlor, e.computadoraEmpieza ? 1 : 0});
     marcadorACero();
     PintarFondo();
@@ -237,5 +216,4 @@ void Form1::aplicarOpciones()
     carTag = QString::number(e.cara);
     car[0]->setPicture(opciones().Cara[e.cara], QStringLiteral("Tu cara"));
     NombreC->setCaption(e.nombre);
-    PuedeCantar = true;
 }

@@ -92,9 +92,8 @@ public:
 
     // --- Sending -------------------------------------------------------
     // Sends and waits for "OKOK". False when nothing was sent (PuedeEnviar
-    // false: the caller clears PuedeCantar), when the peer closed during the
-    // wait, or after a transmission error (box shown, socket closed,
-    // errorTransmision emitted).
+    // false), when the peer closed during the wait, or after a transmission
+    // error (box shown, socket closed, errorTransmision emitted).
     bool enviar(const QString& dato);
     // One write, no wait.
     bool enviarDirecto(const QString& dato);

@@ -61,7 +61,7 @@ TEST(Arranque, ValoresDeUnaPrimeraVezYSinFondoGuardado)
     EXPECT_EQ(m.form.P1.size(), QSize(160, 160));  // the built-in background
     EXPECT_EQ(m.form.PuntosH->caption(), QStringLiteral("0"));
     EXPECT_EQ(m.form.PH->visibles(), 0);
-    EXPECT_TRUE(m.form.ManoTerminada);
+    EXPECT_FALSE(m.form.asiento().manoEnJuego());
     EXPECT_FALSE(m.form.LC->isVisible());
 }
 
@@ -87,7 +87,7 @@ TEST(Arranque, CadaOpcionDelMenuHaceLoSuyo)
         Mesa t;
         ASSERT_TRUE(t.m.form.nuevo->isEnabled());
         t.m.form.nuevo->trigger();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return t.m.form.enPartido && !t.m.form.ManoTerminada; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return t.m.form.maquina().manoEnJuego(); }, 5000));
         EXPECT_EQ(t.ventanas, QStringList{"f2"});
     }
     {
@@ -188,8 +188,8 @@ TEST(Arranque, OpcionesCerradasNoEmpiezanPartido)
     m.form.Form_Load();
     m.cerrarOpciones = true;
     m.empezar();
-    EXPECT_TRUE(m.form.ManoTerminada);
-    EXPECT_FALSE(m.form.enPartido);
+    EXPECT_FALSE(m.form.asiento().manoEnJuego());
+    EXPECT_EQ(m.form.maquina().partida(), nullptr);
     EXPECT_EQ(leer(m, "Config", "nombre"), QStringLiteral("?"));
     // "Comenzar a jugar" sets the table's options and saves them.
     m.cerrarOpciones = false;
@@ -198,7 +198,7 @@ TEST(Arranque, OpcionesCerradasNoEmpiezanPartido)
     m.computadoraEmpieza = true;
     m.nombre = QStringLiteral("Beto");
     m.empezar();
-    EXPECT_FALSE(m.form.ManoTerminada);
+    EXPECT_TRUE(m.form.asiento().manoEnJuego());
     ASSERT_NE(m.form.maquina().partida(), nullptr);
     EXPECT_EQ(m.form.maquina().partida()->estado().opciones, (motor::Opciones{2, false, 1}));
     // The machine starts: it has played or sung when the player's turn comes.

@@ -45,14 +45,14 @@ Final jugarContraDificil(unsigned seed)
     };
     mesa.empezar();
     EXPECT_TRUE(pc.dificil());
-    for (int vuelta = 0; vuelta < 2000 && !f.PartidoTerminado; ++vuelta) {
+    for (int vuelta = 0; vuelta < 2000 && !f.ganadorMostrado(); ++vuelta) {
         humano.jugarPartido(5000);
         if (mesa.fake.clock.stuck())
             break;
         // The table rests while the computer thinks; its move is the next event.
         EXPECT_TRUE(QTest::qWaitFor([&] { return !pc.pensando(); }, 30000));
     }
-    r.termino = f.PartidoTerminado;
+    r.termino = f.ganadorMostrado();
     r.h = f.PuntosH->caption().toInt();
     r.m = f.PuntosM->caption().toInt();
     r.acciones = humano.acciones;

@@ -85,7 +85,7 @@ TEST(Mesa, ReparteTresCartasConSuValorYEtiqueta)
     MesaDePrueba m(11);
     m.empezar();
     Form1& f = m.form;
-    EXPECT_FALSE(f.ManoTerminada);
+    EXPECT_TRUE(f.asiento().manoEnJuego());
     for (int i = 0; i < 3; ++i) {
         EXPECT_TRUE(!f.ICH[i]->isHidden());
         EXPECT_TRUE(f.ICH[i]->hasPicture());
@@ -187,7 +187,7 @@ TEST(Mesa, UnaCartaIlegibleNoDetieneElReparto)
     m.computadoraEmpieza = false;
     m.fake.services.programFolder = dir.path();
     m.empezar();
-    EXPECT_FALSE(m.form.ManoTerminada);
+    EXPECT_TRUE(m.form.asiento().manoEnJuego());
     for (int i = 0; i < 3; ++i) {
         EXPECT_TRUE(m.form.ICH[i]->hasPicture());
         EXPECT_TRUE(!m.form.ICH[i]->isHidden());

@@ -65,7 +65,7 @@ TEST_P(Parejas, PartidoEnteroContraLaPcHasta30)
 
     ASSERT_TRUE(humano.jugarPartido()) << "acciones " << humano.acciones;
     EXPECT_FALSE(m.fake.clock.stuck());
-    EXPECT_TRUE(f.PartidoTerminado);
+    EXPECT_TRUE(f.ganadorMostrado());
     const int nuestros = f.PuntosM->caption().toInt(), suyos = f.PuntosH->caption().toInt();
     ASSERT_TRUE((nuestros == 30) != (suyos == 30)) << nuestros << "-" << suyos;
     const auto* p = f.parejas().partida();
@@ -125,7 +125,7 @@ TEST(Parejas, AbandonarYVolverADosDejaLaMesaDeDos)
     EXPECT_FALSE(f.esDisposicionCuatro());
     EXPECT_FALSE(f.asiento().enParejas());
     EXPECT_EQ(f.Label2->caption(), QStringLiteral("Pc"));
-    EXPECT_TRUE(f.enPartido);
+    EXPECT_TRUE(f.asiento().jugando());
 }
 
 // The player leads: key 1 plays his first card, and a key pressed while the
@@ -146,7 +146,7 @@ TEST(Parejas, TeclasJueganComoEnLasOtrasMesas)
     QTimer::singleShot(0, &f, [&f] { QTest::keyClick(&f, Qt::Key_1); });
     QTimer::singleShot(0, &f, [&f] { QTest::keyClick(&f, Qt::Key_2); });
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return !f.JI[0]->caption().isEmpty() || f.ManoTerminada || f.esperaAlJugador(true); }, 5000));
+        [&] { return !f.JI[0]->caption().isEmpty() || !f.asiento().manoEnJuego() || f.esperaAlJugador(true); }, 5000));
     EXPECT_EQ(f.JH[0]->caption(), primera);
     EXPECT_TRUE(f.CH[1].Visible);
     EXPECT_FALSE(f.IJH[1]->hasPicture());

@@ -14,7 +14,7 @@ TEST(AnfitrionCuatro, SusPausasSonContinuacionesYNoEsperasDentroDelFlujo)
     TestClock& reloj = p.enAsiento(0).m.fake.clock;
     int esperasDentro = 0;
     reloj.onWait = [&](bool enPausa) {
-        if (enPausa && !p.mesa(0).PartidoTerminado)
+        if (enPausa && !p.mesa(0).ganadorMostrado())
             ++esperasDentro;
     };
     int manos = 1;

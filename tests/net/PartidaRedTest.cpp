@@ -92,7 +92,7 @@ TEST_P(PartidaRed, DosMesasJueganUnPartidoEntero)
             for (int t = 0; t < decididas; ++t)
                 ASSERT_EQ(x.bazas[t] + y.bazas[t], 2) << "trick " << t;
         }
-        if (a.f().PartidoTerminado || b.f().PartidoTerminado)
+        if (a.f().ganadorMostrado() || b.f().ganadorMostrado())
             break;
         const bool actuo = actuar(a, true) || actuar(b, true);
         acciones += actuo;
@@ -101,7 +101,7 @@ TEST_P(PartidaRed, DosMesasJueganUnPartidoEntero)
     }
     ta.cerrar();
     tb.cerrar();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return a.f().PartidoTerminado && b.f().PartidoTerminado; }, 5000))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.f().ganadorMostrado() && b.f().ganadorMostrado(); }, 5000))
         << puntos(a.f().PuntosM) << "-" << puntos(a.f().PuntosH);
 
     EXPECT_GE(a.manos + b.manos, 2);
@@ -350,7 +350,7 @@ TEST_P(Corte, ElOtroLadoSeEnteraYPuedeEmpezarOtroPartido)
     a.m.fake.dialogs.defaultAnswer = true;
     a.m.fake.clock.realEvents = false;
     a.m.empezar();
-    EXPECT_FALSE(a.f().ManoTerminada);
+    EXPECT_TRUE(a.f().asiento().manoEnJuego());
     EXPECT_EQ(a.f().Label2->caption(), QStringLiteral("Pc"));
     EXPECT_EQ(a.f().PuntosM->caption(), QStringLiteral("0"));
     EXPECT_TRUE(a.f().mensaje->isHidden());
@@ -485,6 +485,6 @@ TEST(MesaEnRed, SinElControlDeRedLoDiceYSeSigueJugandoContraLaPc)
     EXPECT_EQ(m.fake.dialogs.shown.back().text, CargadorWs::mensajeFalta());
     EXPECT_FALSE(m.form.asientoRed().RedEnJuego);
     m.empezar();
-    EXPECT_FALSE(m.form.ManoTerminada);
+    EXPECT_TRUE(m.form.asiento().manoEnJuego());
     EXPECT_EQ(m.form.Label2->caption(), QStringLiteral("Pc"));
 }

@@ -54,7 +54,7 @@ TEST_P(Cuatro, WholeMatchAgreesOnEveryTable)
     // someone left.
     ASSERT_TRUE(QTest::qWaitFor([&] {
         for (int s = 0; s < 4; ++s)
-            if (!p.mesa(s).jred().isVisible() || p.mesa(s).RedCuatro)
+            if (!p.mesa(s).jred().isVisible() || p.mesa(s).asiento().enParejas())
                 return false;
         return true;
     }, 5000));
@@ -208,7 +208,7 @@ TEST(CuatroCaida, TheHostLeavingFromTheMenuReleasesEveryTable)
     h.jred().hide();
     p.enAsiento(0).m.empezar();
     EXPECT_FALSE(h.esDisposicionCuatro());
-    EXPECT_FALSE(h.ManoTerminada);
+    EXPECT_TRUE(h.asiento().manoEnJuego());
 }
 
 }  // namespace

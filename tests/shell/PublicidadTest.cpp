@@ -135,6 +135,9 @@ TEST(Sponsor, ShownAtTheMatchEndRefusesToCloseAndHidesAtANewGame)
     p.Sponsors[0] = "http://s1.example/";
     p.Sponsors[1] = "http://s2.example/";
     p.Sponsors[2] = "http://s3.example/";
+    // Only the table is told of the end: the engine's match is still on, and
+    // each new game leaves it.
+    m.fake.dialogs.defaultAnswer = true;
 
     // Offline: nothing at the end of a match.
     m.empezar();

@@ -14,7 +14,7 @@ inline void todasLibres(PartidaCuatro& p)
 {
     EXPECT_TRUE(QTest::qWaitFor([&] {
         for (int s = 0; s < 4; ++s)
-            if (p.mesa(s).RedCuatro || p.mesa(s).PuedeCantar)
+            if (p.mesa(s).seJuega())
                 return false;
         return true;
     }, 5000));

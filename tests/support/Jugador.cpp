@@ -175,14 +175,14 @@ bool JugadorGuionado::jugarPartido(int maxAcciones)
         bool& b;
         ~Fin() { b = false; }
     } fin{enBucle_};
-    while (!f.PartidoTerminado) {
+    while (!f.ganadorMostrado()) {
         if (acciones >= maxAcciones || m_.fake.clock.stuck())
             return false;
         // Nothing offered and nothing left to run: the table waits for nobody.
         for (int vuelta = 0; !pendiente_ && vuelta < 100; ++vuelta)
             QCoreApplication::processEvents();
         if (!pendiente_)
-            return f.PartidoTerminado;
+            return f.ganadorMostrado();
         // Here the table is at rest, or a step of it is still queued.
         if (m_.form.enReposo())
             intentar();

@@ -77,7 +77,7 @@ bool PartidaCuatro::empezar(int companero, int opcionRepartidor)
     const bool ok = QTest::qWaitFor(
         [&] {
             for (int s = 0; s < 4; ++s)
-                if (mesa(s).ManoTerminada || !!mesa(s).ICH[2]->isHidden())
+                if (!mesa(s).asiento().manoEnJuego() || !!mesa(s).ICH[2]->isHidden())
                     return false;
             return calmar(0);
         },
@@ -233,7 +233,7 @@ bool PartidaCuatro::jugarPartido(int maxAcciones)
             return false;
         bool fin = true;
         for (int s = 0; s < 4; ++s)
-            fin = fin && mesa(s).PartidoTerminado;
+            fin = fin && mesa(s).ganadorMostrado();
         if (fin)
             return true;
         bool hecho = false;
@@ -247,7 +247,7 @@ bool PartidaCuatro::jugarPartido(int maxAcciones)
                 error_ += QStringLiteral("\n seat %1 panel %2 shown %3 puede %4 fin %5 pts %6-%7")
                               .arg(s).arg(QString::fromStdString(m.panel(s)), mascaraDelPanel(mesa(s)))
                               .arg(s == 0 ? m.puedeJugar(0) : cliente(s) && cliente(s)->puedeJugar())
-                              .arg(mesa(s).PartidoTerminado).arg(mesa(s).PuntosM->caption(), mesa(s).PuntosH->caption());
+                              .arg(mesa(s).ganadorMostrado()).arg(mesa(s).PuntosM->caption(), mesa(s).PuntosH->caption());
             return false;
         }
         ++acciones;

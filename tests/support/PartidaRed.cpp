@@ -117,7 +117,7 @@ bool jugarPartidoRed(Lado& a, Lado& b, int maxAcciones)
     QElapsedTimer reloj;
     reloj.start();
     for (int acciones = 0; acciones < maxAcciones && reloj.elapsed() < 60000;) {
-        if (a.f().PartidoTerminado && b.f().PartidoTerminado)
+        if (a.f().ganadorMostrado() && b.f().ganadorMostrado())
             return true;
         if (!calmar(a, b))
             return false;
