@@ -113,8 +113,7 @@ void AsientoMaquina::seguir()
     const motor::Estado& e = partida_->estado();
     f_.Botones(QString::fromStdString(vista_->panel()));
     const bool sonBuenas = e.concesion.cede == kJugador;
-    f_.bt[3]->setText(sonBuenas ? QStringLiteral("Son Buenas") : QStringLiteral("No Quiero"));
-    f_.bt[3]->setAccessibleName(f_.bt[3]->text());
+    f_.noQuieroOSonBuenas(sonBuenas);
     if (e.terminado)
         return;
     const int turno = partida_->aQuienLeToca();
@@ -207,7 +206,9 @@ void AsientoMaquina::etiqueta(const std::string& nombre, const std::string& text
         const int baza = nombre[3] - '0';
         l = (nombre[1] == 'H' ? f_.JH : f_.JM)[static_cast<std::size_t>(baza)];
         // The value stays in the label's tag, as on every table.
-        l->Tag = t.isEmpty() ? QStringLiteral("0") : t.section(QLatin1Char('('), 1).section(QLatin1Char(' '), 0, 0);
+        const qsizetype abre = t.indexOf(QLatin1Char('('));
+        const qsizetype fin = abre < 0 ? -1 : t.indexOf(QLatin1Char(' '), abre + 1);
+        l->Tag = t.isEmpty() ? QStringLiteral("0") : abre < 0 ? QString() : t.mid(abre + 1, fin < 0 ? -1 : fin - abre - 1);
     }
     if (l)
         f_.decir(l, t);

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -17,7 +18,9 @@ void Etiqueta::setCaption(const QString& text)
 {
     const bool cambia = text != this->text();
     setText(text);
-    setAccessibleName(text);
+    // Every accessible change is an event to build, also with no reader.
+    if (accessibleName() != text)
+        setAccessibleName(text);
     if (autoVisible)
         setVisible(!text.isEmpty());
     if (cambia)
@@ -33,12 +36,15 @@ Naipe::Naipe(const QString& nombre, QWidget* parent) : QLabel(parent)
 void Naipe::setPicture(const QPixmap& pm, const QString& spokenName)
 {
     pix_ = pm;
-    setAccessibleName(spokenName);
+    if (accessibleName() != spokenName)
+        setAccessibleName(spokenName);
     update();
 }
 
 void Naipe::clearPicture()
 {
+    if (pix_.isNull() && accessibleName().isEmpty())
+        return;
     pix_ = QPixmap();
     setAccessibleName(QString());
     update();
@@ -112,13 +118,17 @@ QString nombreDeCarta(const QString& code)
 {
     if (code.size() < 2)
         return code;
+    // Said for every card shown: forty names, made once.
+    static auto* nombres = new QHash<QString, QString>;
+    if (const auto it = nombres->constFind(code); it != nombres->cend())
+        return *it;
     const QChar s = code.back();
     const QString n = code.left(code.size() - 1);
     QString palo = s == QLatin1Char('O') ? QStringLiteral("oros")
                  : s == QLatin1Char('C') ? QStringLiteral("copas")
                  : s == QLatin1Char('E') ? QStringLiteral("espadas")
                                          : QStringLiteral("bastos");
-    return n + QStringLiteral(" de ") + palo;
+    return *nombres->insert(code, n + QStringLiteral(" de ") + palo);
 }
 
 namespace {

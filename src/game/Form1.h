@@ -81,6 +81,8 @@ public:
     void AlMazo_Click();
     void Flor_Click();
     void Botones(const QString& Valor);
+    // bt(3) answers an envido's points with "Son Buenas" instead of refusing.
+    void noQuieroOSonBuenas(bool sonBuenas);
 
     // ---- Speech and sound ------------------------------------------------------
     void Sonar(int codigo, int numero, const QString& jugador);

@@ -55,8 +55,7 @@ bool Form1::esperaAlJugador(bool respuesta) const { return enReposo() && asiento
 void Form1::limpiarManoDos()
 {
     setWindowTitle(tituloPrograma());
-    bt[3]->setText(QStringLiteral("No Quiero"));
-    bt[3]->setAccessibleName(bt[3]->text());
+    noQuieroOSonBuenas(false);
     for (Naipe* i : ICH)
         i->hide();
     Flor->setEnabled(false);

@@ -13,6 +13,15 @@ void Form1::Botones(const QString& Valor)
     }
 }
 
+void Form1::noQuieroOSonBuenas(bool sonBuenas)
+{
+    const QString texto = sonBuenas ? QStringLiteral("Son Buenas") : QStringLiteral("No Quiero");
+    if (bt[3]->text() == texto)
+        return;
+    bt[3]->setText(texto);
+    bt[3]->setAccessibleName(texto);
+}
+
 void Form1::bt_Click(int Index)
 {
     Paso paso(pasos_);

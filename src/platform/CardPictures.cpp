@@ -5,21 +5,24 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
-#include <QPixmapCache>
+#include <QHash>
 
 QSize cardShownSize() { return {60, 92}; }
 
 QPixmap loadCardPicture(const QString& programFolder, const QString& code)
 {
-    // Each picture is decoded once per run, and its file looked for once.
-    // The forty full-size pictures must all fit, or they would be decoded again.
-    constexpr int kCacheKb = 48 * 1024;
-    if (QPixmapCache::cacheLimit() < kCacheKb)
-        QPixmapCache::setCacheLimit(kCacheKb);
-    const QString clave = QStringLiteral("carta:") + programFolder + QLatin1Char('|') + code;
+    // Each picture is decoded once per run, and its file looked for once:
+    // a table shows thousands of cards in a session. Forty pictures.
+    // Never freed: pictures must not outlive the application object.
+    static auto* carpeta = new QString;
+    static auto* cache = new QHash<QString, QPixmap>;
+    if (programFolder != *carpeta) {
+        cache->clear();
+        *carpeta = programFolder;
+    }
+    if (const auto it = cache->constFind(code); it != cache->cend())
+        return *it;
     QPixmap pm;
-    if (QPixmapCache::find(clave, &pm))
-        return pm;
     // The installer writes "Cartas"; older copies have "cartas".
     const QString path = buscarCarpeta(programFolder, QStringLiteral("cartas")) + QLatin1Char('/') + code
                          + QStringLiteral(".jpg");
@@ -40,6 +43,6 @@ QPixmap loadCardPicture(const QString& programFolder, const QString& code)
         p.drawText(QRect(QPoint(0, 0), s), Qt::AlignCenter, code);
     }
     pm = QPixmap::fromImage(img);
-    QPixmapCache::insert(clave, pm);
+    cache->insert(code, pm);
     return pm;
 }
