@@ -122,8 +122,7 @@ void AsientoCuatro::jugadorAceptado(int) { f_.Sonar(1, 0, QString()); }
 void AsientoCuatro::mesaCompleta(const QString& miNombre, int miCara)
 {
     f_.entrarEnCuatro(this);
-    f_.carTag = QString::number(miCara);
-    f_.car[0]->setToolTip(miNombre);
+    f_.mostrarPropio(miNombre, miCara);
 }
 
 void AsientoCuatro::partidaEmpieza(Dea4& host, const JugadoresCuatro& jugadores, int repartidor)
@@ -140,7 +139,7 @@ void AsientoCuatro::partidaEmpieza(Dea4& host, const JugadoresCuatro& jugadores,
     panelEnviado_.fill(kApagado);
     f_.entrarEnCuatro(this);
     f_.jugadoresCuatro(jugadores_.nombres, jugadores_.caras, repartidor_);
-    f_.mensaje->setToolTip(QStringLiteral("Mensaje para ") + jugadores_.nombres[2]);
+    f_.chatPara(jugadores_.nombres[2]);
     ++partidaNumero_;
     enPausa_ = false;
     partida_.emplace([this] { return s_.clock.uniformInt(0, 39); },
@@ -441,12 +440,7 @@ void AsientoCuatro::cartaJugada(int s, int t, const std::string& carta)
     turnoAvisado_ = -1;
     const QString c = QString::fromStdString(carta);
     if (s == 0) {
-        for (int i = 0; i < 3; ++i) {
-            if (f_.CH[i].Caption == c && f_.CH[i].Visible) {
-                f_.CH[i].Visible = false;
-                f_.ICH[i]->hide();
-            }
-        }
+        f_.quitarDeLaMano(c);
         turnoPropio(false, mano().panel(0));
     }
     f_.enCola([this, s] { f_.decir(f_.habla(s), QString()); });

@@ -2,16 +2,12 @@
 
 #include "game/FFlor.h"
 #include "game/Form1.h"
-#include "game/MesaEscalable.h"
-#include "platform/CardPictures.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "shell/Nombres.h"
 #include "shell/Publicidad.h"
 #include "shell/f2.h"
 
 #include <QFutureWatcher>
-#include <QLabel>
 #include <QtConcurrent/QtConcurrentRun>
 #include <climits>
 
@@ -172,21 +168,7 @@ void AsientoMaquina::pensar()
 
 void AsientoMaquina::mostrarNivel(bool visible)
 {
-    if (!nivel_) {
-        if (!visible)
-            return;
-        // In the computer's column of the score, under its tally: the only
-        // free place there in both the table of two and the table of four.
-        nivel_ = new QLabel(f_.mesa_);
-        nivel_->setAlignment(Qt::AlignCenter);
-        nivel_->setStyleSheet(QStringLiteral("color: #101010; background: rgba(255,255,255,170); border-radius: 4px;"));
-        f_.mesa_->colocar(nivel_, QRect(546, 400, 104, 18));
-        f_.mesa_->letra(nivel_, 11);
-    }
-    const QString texto = dificil_ ? QStringLiteral("Difícil") : QStringLiteral("Normal");
-    nivel_->setText(QStringLiteral("Nivel: ") + texto);
-    nombrar(nivel_, QStringLiteral("NivelPc"), QStringLiteral("Nivel ") + texto);
-    nivel_->setVisible(visible);
+    f_.mostrarNivel(!visible ? QString() : dificil_ ? QStringLiteral("Difícil") : QStringLiteral("Normal"));
 }
 
 // ---- What the table shows ------------------------------------------------------
@@ -220,32 +202,11 @@ void AsientoMaquina::sonido(int codigo, int numero) { f_.reproducir(codigo, nume
 
 void AsientoMaquina::mano(const std::array<int, 3>& cartas)
 {
-    const QString carpeta = f_.services().programFolder;
-    for (int t = 0; t < 3; ++t) {
-        f_.IJM[t]->clearPicture();
-        f_.IJH[t]->clearPicture();
-        const QString c = codigo(cartas[static_cast<std::size_t>(t)]);
-        f_.CH[t] = Portador{c, QString::number(reglas::darValor(c.toStdString())), true};
-        f_.ICH[t]->setPicture(loadCardPicture(carpeta, c), nombreDeCarta(c));
-        f_.ICH[t]->show();
-    }
+    f_.manoPropia({codigo(cartas[0]), codigo(cartas[1]), codigo(cartas[2])});
     emit f_.manoRepartida();
 }
 
-void AsientoMaquina::jugada(int asiento, int baza, int carta)
-{
-    const QString c = codigo(carta);
-    if (asiento == kJugador) {
-        for (int i = 0; i < 3; ++i)
-            if (f_.CH[i].Visible && f_.CH[i].Caption == c) {
-                f_.CH[i].Visible = false;
-                f_.ICH[i]->hide();
-            }
-        f_.IJH[baza]->setPicture(loadCardPicture(f_.services().programFolder, c), nombreDeCarta(c));
-    } else {
-        f_.IJM[baza]->setPicture(loadCardPicture(f_.services().programFolder, c), nombreDeCarta(c));
-    }
-}
+void AsientoMaquina::jugada(int asiento, int baza, int carta) { f_.cartaEnBaza(asiento == kJugador, baza, codigo(carta)); }
 
 void AsientoMaquina::verso(int numero)
 {

@@ -16,7 +16,6 @@
 
 class Form1;
 class FFlor;
-class QLabel;
 
 class AsientoMaquina : public Asiento, public mesa::Pantalla {
 public:
@@ -75,7 +74,6 @@ private:
     std::unique_ptr<motor::JugadorNormal> pc_;
     std::unique_ptr<motor::JugadorDificil> dificil_;
     bool pensando_ = false;
-    QLabel* nivel_ = nullptr;  // the level, in the computer's column of the score
     QPointer<FFlor> verso_;
     bool pcEnCamino_ = false;
 };

@@ -199,7 +199,7 @@ void AsientoParejas::abandonar()
     partida_.reset();
     // What the match left to draw (a score behind a card in flight) would
     // land on the next one.
-    f_.cola_->vaciar();
+    f_.vaciarCola();
     f_.salirDeCuatro();
     f_.disposicionCuatro(false);
 }
@@ -226,12 +226,7 @@ void AsientoParejas::cartaJugada(int s, int t, const std::string& carta)
 {
     const QString c = QString::fromStdString(carta);
     if (s == kJugador) {
-        for (int i = 0; i < 3; ++i) {
-            if (f_.CH[i].Caption == c && f_.CH[i].Visible) {
-                f_.CH[i].Visible = false;
-                f_.ICH[i]->hide();
-            }
-        }
+        f_.quitarDeLaMano(c);
         f_.turnoCuatro(false, QString::fromStdString(partida_->mano().panel(kJugador)));
     }
     f_.enCola([this, s] { f_.decir(f_.habla(s), QString()); });

@@ -124,10 +124,8 @@ void AsientoRed::redConectada(Enlace& enlace, bool servidor, const QString& miNo
     f_.marcadorACero();
     f_.Botones(QStringLiteral("0000000000"));
     puedeCantar_ = false;
-    f_.Label2->setCaption(miNombre_);
-    f_.carTag = QString::number(miCara_);
-    f_.car[0]->setPicture(f_.opciones().Cara[miCara_], QStringLiteral("Tu cara"));
-    f_.car[0]->setToolTip(miNombre_);
+    f_.nombreEnMarcador(true, miNombre_);
+    f_.mostrarPropio(miNombre_, miCara_);
     f_.mostrarChat(true);
 }
 
@@ -137,11 +135,10 @@ void AsientoRed::saludoHecho(const QString& nombrePeer, int caraPeer)
         return;  // the host's dummy name: the seats come with "CARA"
     nombrePeer_ = nombrePeer;
     caraPeer_ = caraPeer;
-    f_.NombreC->setCaption(nombrePeer_);
-    f_.Label2->setCaption(miNombre_);
-    f_.car[2]->setPicture(f_.opciones().Cara[caraPeer_], nombrePeer_);
-    f_.car[2]->setToolTip(nombrePeer_);
-    f_.mensaje->setToolTip(QStringLiteral("Mensaje para ") + nombrePeer_);
+    f_.nombreEnMarcador(false, nombrePeer_);
+    f_.nombreEnMarcador(true, miNombre_);
+    f_.mostrarRival(nombrePeer_, caraPeer_);
+    f_.chatPara(nombrePeer_);
     if (!servidor_)
         return;
 
@@ -235,7 +232,7 @@ void AsientoRed::repartirRed()
     }
     for (int i = 0; i < 3; ++i)
         f_.ponerCartaDos(true, i, p_.manos[kLocal][i].codigo, p_.manos[kLocal][i].valor);
-    f_.bt[5]->setEnabled(false);
+    f_.Botones(QStringLiteral("-----0----"));
     p_.contarFlores();
     f_.mostrarManoPropia();
     emit f_.manoRepartida();
@@ -355,8 +352,7 @@ bool AsientoRed::recibir(const QString& codigo, const QString& argumento)
             return false;
         caraPeer_ = protocolo::caraDeDigito(argumento.back().toLatin1());
         const QString nombre = argumento.mid(1, argumento.size() - 2);
-        f_.car[2]->setPicture(f_.opciones().Cara[caraPeer_], nombre);
-        f_.car[2]->setToolTip(nombre);
+        f_.mostrarRival(nombre, caraPeer_);
         return true;
     }
     if (codigo == QLatin1String("NICK"))
@@ -428,7 +424,7 @@ bool AsientoRed::recibirCarta(const QString& codigo, const QString& argumento)
     if (raiz == QLatin1String("CVM") && i >= 0 && i <= 2) {
         // The peer's word for the value of its card: the table shows it.
         p_.manos[kPeer][i].valor = entero(argumento);
-        f_.CM[i].Tag = argumento;
+        f_.valorDeCarta(false, i, argumento);
         return true;
     }
     if (raiz == QLatin1String("CAR") && i >= 0 && i <= 2) {
@@ -436,14 +432,14 @@ bool AsientoRed::recibirCarta(const QString& codigo, const QString& argumento)
             p_.jugadasN = {0, 0};
         p_.ponerCarta(kLocal, i, txt(argumento));
         f_.ponerCartaDos(true, i, p_.manos[kLocal][i].codigo, 0);
-        f_.ICH[i]->show();
+        f_.mostrarCartaPropia(i);
         return true;
     }
     const int j = codigo.size() == 4 && codigo.startsWith(QLatin1String("CA")) && codigo.endsWith(QLatin1Char('V'))
         ? codigo[2].digitValue() : -1;
     if (j >= 0 && j <= 2) {
         p_.manos[kLocal][j].valor = entero(argumento);
-        f_.CH[j].Tag = argumento;
+        f_.valorDeCarta(true, j, argumento);
         if (j == 2) {
             p_.contarFlores();
             panel();

@@ -64,7 +64,7 @@ bool ClienteCuatro::puedeJugar() const
 void ClienteCuatro::mostrarJugadores()
 {
     f_.jugadoresCuatro(nombres_, caras_, pie_);
-    f_.mensaje->setToolTip(QStringLiteral("Mensaje para ") + nombres_[2]);
+    f_.chatPara(nombres_[2]);
 }
 
 // ---- The player's moves -----------------------------------------------------------
@@ -78,8 +78,7 @@ void ClienteCuatro::jugar(int Index)
     f_.turnoCuatro(false, kApagado);
     const QString carta = f_.CH[Index].Caption;
     const int t = jugadas_++;
-    f_.CH[Index].Visible = false;
-    f_.ICH[Index]->hide();
+    f_.quitarDeLaMano(carta);
     f_.decir(f_.LH, QString());
     f_.jugadaCuatro(0, t, carta);
     enviar(protocolo::jugc(t, txt(carta)));
@@ -179,17 +178,17 @@ void ClienteCuatro::tratar(const QString& codigo, const QString& argumento)
             s_.dialogs.message(&f_, Dialogs::Icon::Information, QStringLiteral("Configuración del juego"), argumento);
         });
     } else if (codigo.startsWith(QLatin1String("4AR")) && i >= 0 && i <= 2) {
-        f_.CH[i].Caption = argumento;
+        cartas_[i] = argumento;
         if (i == 2) {
             manoEnJuego_ = true;
-            f_.manoCuatro({f_.CH[0].Caption, f_.CH[1].Caption, f_.CH[2].Caption});
+            f_.manoCuatro(cartas_);
         }
     } else if (codigo == QLatin1String("BTON")) {
         panel_ = argumento;
         f_.turnoCuatro(miTurno_, argumento);
     } else if (codigo == QLatin1String("JUGT")) {
         miTurno_ = true;
-        f_.SemV->show();
+        f_.luzDeTurno(true);
     } else if (codigo.startsWith(QLatin1String("JUG"))) {
         const int lado = codigo == QLatin1String("JUGD") ? 1 : codigo == QLatin1String("JUGM") ? 2 : 3;
         const int t = argumento.isEmpty() ? -1 : argumento[0].digitValue();

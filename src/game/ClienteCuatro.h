@@ -66,6 +66,7 @@ private:
     bool miTurno_ = false;
     bool manoEnJuego_ = false;  // the host dealt this table's cards
     QString panel_;             // the host's last panel for this player
+    std::array<QString, 3> cartas_;  // the own hand as the host deals it
     int jugadas_ = 0;  // own cards down in this hand
     std::array<int, 2> puntos_{};  // the own pair's ("M") and the other's
 };

@@ -221,6 +221,8 @@ void Form1::disposicionCuatro(bool cuatro)
         l->setWordWrap(cuatro);
 }
 
+void Form1::vaciarCola() { cola_->vaciar(); }
+
 bool Form1::colaOcupada() const { return cola_->ocupada(); }
 
 void Form1::enCola(std::function<void()> paso) { cola_->agregar(std::move(paso)); }

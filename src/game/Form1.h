@@ -18,6 +18,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QMenu;
 class QDialog;
 class f2;
@@ -162,6 +163,32 @@ public:
     void jugarCartaDos(bool propia, int t, int i);
     // The hand is over: its sound, the own cards hidden, the panel off.
     void cerrarManoDos();
+    // A card's value as its holder said it (kept in the card's tag).
+    void valorDeCarta(bool propia, int i, const QString& valor);
+    void mostrarCartaPropia(int i);
+
+    // ---- What every seat shows -------------------------------------------------
+    // A hand against the computer: the own three cards face up, nothing down.
+    void manoPropia(const std::array<QString, 3>& cartas);
+    // A card down in trick t: the own one (propia) leaves the hand.
+    void cartaEnBaza(bool propia, int baza, const QString& carta);
+    // The own card with this code leaves the hand (it went down).
+    void quitarDeLaMano(const QString& carta);
+    // The own face and name, and the player opposite's.
+    void mostrarPropio(const QString& nombre, int cara);
+    void mostrarRival(const QString& nombre, int cara);
+    // Whom a chat line goes to.
+    void chatPara(const QString& nombre);
+    // The computer's level under its score; empty hides it.
+    void mostrarNivel(const QString& nivel);
+    // A name over one column of the score ("M" is the computer's side).
+    void nombreEnMarcador(bool maquina, const QString& nombre) { (maquina ? Label2 : NombreC)->setCaption(nombre); }
+    // The match is won: the winner's box, and the table waits for a new game.
+    void ganaPartido(bool maquina);
+    // The player may act now: an answer (respuesta), or a card or call.
+    void ofrecerTurno(bool respuesta) { emit turnoOfrecido(respuesta); }
+    // What the table still had to draw is dropped.
+    void vaciarCola();
 
     // ---- The four-player table (DisposicionCuatro.cpp) --------------------------
     // Seats are relative: 0 this player (bottom), 1 right, 2 partner (top), 3 left.
@@ -198,6 +225,7 @@ public:
     void jugadaCuatro(int asiento, int baza, const QString& carta);
     // The turn light, and the panel with it.
     void turnoCuatro(bool mio, const QString& panel);
+    void luzDeTurno(bool mio) { SemV->setVisible(mio); }
     std::array<Naipe*, 3> IJD{}, IJI{};
     std::array<Etiqueta*, 3> JD{}, JI{};
     std::array<Etiqueta*, 4> Nomb{};
@@ -220,22 +248,15 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    friend class AsientoMaquina;
-    friend class AsientoRed;
-    friend class AsientoCuatro;
-    friend class ClienteCuatro;
-    friend class AsientoParejas;
     void crearControles();
     void crearControlesCuatro();
     void crearMenu();
     void mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const QPixmap& pm);
     // The text under a played card: its code and its value.
     void rotularJugada(Etiqueta* texto, const Portador& c);
-    void ganaPartido(bool maquina);
     void aplicarOpciones();
     void guardarTamano();
 
-    void ofrecerTurno(bool respuesta) { emit turnoOfrecido(respuesta); }
 
     Services& s_;
     MesaEscalable* mesa_ = nullptr;
@@ -250,6 +271,7 @@ private:
     bool cerrando_ = false;
     bool cuatro_ = false;
     bool ganadorMostrado_ = false;
+    QLabel* nivel_ = nullptr;  // the computer's level, made when first shown
     int pasos_ = 0;  // steps of the flow under way (the player's input)
     int pausas_ = 0;  // the table's own pauses under way
     struct Paso {

@@ -7,9 +7,13 @@
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
+#include "game/MesaEscalable.h"
+#include "shell/Nombres.h"
 #include "shell/Publicidad.h"
 #include "shell/f2.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <utility>
 
 namespace {
@@ -105,6 +109,75 @@ void Form1::cerrarManoDos()
     for (Naipe* i : ICH)
         i->hide();
     Botones(QStringLiteral("0000000000"));
+}
+
+void Form1::valorDeCarta(bool propia, int i, const QString& valor) { (propia ? CH : CM)[i].Tag = valor; }
+
+void Form1::mostrarCartaPropia(int i) { ICH[i]->show(); }
+
+// ---- What every seat shows ---------------------------------------------------------
+
+void Form1::manoPropia(const std::array<QString, 3>& cartas)
+{
+    for (int t = 0; t < 3; ++t) {
+        IJM[t]->clearPicture();
+        IJH[t]->clearPicture();
+        const QString& c = cartas[t];
+        CH[t] = Portador{c, txt(reglas::darValor(c.toStdString())), true};
+        ICH[t]->setPicture(loadCardPicture(s_.programFolder, c), nombreDeCarta(c));
+        ICH[t]->show();
+    }
+}
+
+void Form1::quitarDeLaMano(const QString& carta)
+{
+    for (int i = 0; i < 3; ++i)
+        if (CH[i].Visible && CH[i].Caption == carta) {
+            CH[i].Visible = false;
+            ICH[i]->hide();
+        }
+}
+
+void Form1::cartaEnBaza(bool propia, int baza, const QString& carta)
+{
+    if (propia)
+        quitarDeLaMano(carta);
+    (propia ? IJH : IJM)[baza]->setPicture(loadCardPicture(s_.programFolder, carta), nombreDeCarta(carta));
+}
+
+void Form1::mostrarPropio(const QString& nombre, int cara)
+{
+    carTag = txt(cara);
+    car[0]->setPicture(opciones().Cara[cara], QStringLiteral("Tu cara"));
+    car[0]->setToolTip(nombre);
+}
+
+void Form1::mostrarRival(const QString& nombre, int cara)
+{
+    car[2]->setPicture(opciones().Cara[cara], nombre);
+    car[2]->setToolTip(nombre);
+}
+
+void Form1::chatPara(const QString& nombre) { mensaje->setToolTip(QStringLiteral("Mensaje para ") + nombre); }
+
+void Form1::mostrarNivel(const QString& nivel)
+{
+    if (!nivel_) {
+        if (nivel.isEmpty())
+            return;
+        // In the computer's column of the score, under its tally: the only
+        // free place there in both the table of two and the table of four.
+        nivel_ = new QLabel(mesa_);
+        nivel_->setAlignment(Qt::AlignCenter);
+        nivel_->setStyleSheet(QStringLiteral("color: #101010; background: rgba(255,255,255,170); border-radius: 4px;"));
+        mesa_->colocar(nivel_, QRect(546, 400, 104, 18));
+        mesa_->letra(nivel_, 11);
+    }
+    if (!nivel.isEmpty()) {
+        nivel_->setText(QStringLiteral("Nivel: ") + nivel);
+        nombrar(nivel_, QStringLiteral("NivelPc"), QStringLiteral("Nivel ") + nivel);
+    }
+    nivel_->setVisible(!nivel.isEmpty());
 }
 
 void Form1::mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const QPixmap& pm)
