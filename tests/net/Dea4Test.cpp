@@ -565,3 +565,33 @@ TEST_P(Dea4Relevo, ALeaverMidMatchIsHandedToTheComputerOnlyWithTheBoxTicked)
 }
 
 INSTANTIATE_TEST_SUITE_P(ConYSin, Dea4Relevo, ::testing::Bool());
+
+TEST_F(Dea4Red, OneWhoLeavesWhileTheGameStartsIsHandedOverOnceItHasStarted)
+{
+    dea4->abrir(QStringLiteral("Host"), 5);
+    dea4->ChkReemplazo->setChecked(true);
+    for (int k = 1; k <= 3; ++k) {
+        c[k - 1]->conectar();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[k - 1]->text() == c[k - 1]->nombre; }, 5000)) << k;
+    }
+    // Beto leaves during the host's first pause of the start.
+    bool fuera = false;
+    f.clock.onWait = [&](bool enPausa) {
+        if (enPausa && !fuera && mesa.empezadas == 0) {
+            fuera = true;
+            c[1]->red->enlace().cerrar();
+        }
+    };
+    dea4->Jug[0]->setChecked(true);
+    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
+    dea4->Jug[3]->setChecked(true);
+    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mesa.empezadas == 1; }, 5000));
+    f.clock.onWait = nullptr;
+    ASSERT_TRUE(fuera);
+    EXPECT_EQ(mesa.relevados, (std::vector<QString>{QStringLiteral("1Beto")}));
+    EXPECT_EQ(mesa.terminadas, 0);
+    for (int k : {0, 2})
+        EXPECT_EQ(c[k]->mesa.argumentos("CONF"), (std::vector<QString>{QStringLiteral("REPARTIO: Host")})) << k;
+    EXPECT_FALSE(huboError(f));
+}
