@@ -544,7 +544,19 @@ TEST_P(Dea4Relevo, ALeaverMidMatchIsHandedToTheComputerOnlyWithTheBoxTicked)
     }
     empezar(0, 3);  // Ana is the partner: Beto sits at seat 1
     ASSERT_EQ(dea4->asientos.SocketAsiento[2], 1);
-    c[1]->red->enlace().cerrar();
+    // Beto leaves while the host waits for his answer to a message.
+    bool fuera = false;
+    f.clock.onWait = [&](bool) {
+        if (!fuera && dea4->Ws(2).esperandoAcuse()) {
+            fuera = true;
+            c[1]->red->enlace().cerrar();
+        }
+    };
+    const bool dicho = dea4->enviar(QStringLiteral("DICE1Truco"), 2);
+    f.clock.onWait = nullptr;
+    ASSERT_TRUE(fuera);
+    // With the computer to take his seat, what he was sent counts as told.
+    EXPECT_EQ(dicho, reemplazo);
     if (reemplazo) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !mesa.relevados.empty(); }, 5000));
         EXPECT_EQ(mesa.relevados, (std::vector<QString>{QStringLiteral("1Beto")}));
