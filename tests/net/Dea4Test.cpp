@@ -607,3 +607,31 @@ TEST_F(Dea4Red, OneWhoLeavesWhileTheGameStartsIsHandedOverOnceItHasStarted)
         EXPECT_EQ(c[k]->mesa.argumentos("CONF"), (std::vector<QString>{QStringLiteral("REPARTIO: Host")})) << k;
     EXPECT_FALSE(huboError(f));
 }
+
+TEST_F(Dea4Red, ALeaverWhoseLastMessageWaitsIsHandedOverAfterIt)
+{
+    dea4->abrir(QStringLiteral("Host"), 5);
+    dea4->ChkReemplazo->setChecked(true);
+    for (int k = 1; k <= 3; ++k) {
+        c[k - 1]->conectar();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[k - 1]->text() == c[k - 1]->nombre; }, 5000)) << k;
+    }
+    empezar(0, 3);  // Beto sits at seat 1
+    {
+        // The host's flow is held (a box open): what Beto says now waits,
+        // and so does his leaving, which comes after it.
+        Flujo::Paso ocupado(f.dialogs.flujo());
+        c[1]->red->enlace().enviarDirecto(QStringLiteral("4TRU"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Ws(2).diferidos() == 1; }, 5000));
+        c[1]->red->enlace().cerrar();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dea4->Ws(2).conectado(); }, 5000));
+        EXPECT_TRUE(mesa.relevados.empty());
+        // Meanwhile the table still tells his seat what happens.
+        EXPECT_TRUE(dea4->enviar(QStringLiteral("DICE1Truco"), 2));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !mesa.relevados.empty(); }, 5000));
+    ASSERT_FALSE(mesa.recibidos.empty());
+    EXPECT_EQ(mesa.recibidos.back(), std::make_tuple(1, QStringLiteral("4TRU"), QString()));
+    EXPECT_EQ(mesa.relevados, (std::vector<QString>{QStringLiteral("1Beto")}));
+    EXPECT_EQ(mesa.terminadas, 0);
+}
