@@ -15,7 +15,6 @@
 #include <QTcpSocket>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <set>
 
 namespace {
 
@@ -421,55 +420,17 @@ bool huboError(const FakeServices& f)
 
 }  // namespace
 
-TEST_F(Dea4Red, AHostAloneFillsTheTableWithComputersAndStarts)
-{
-    dea4->abrir(QStringLiteral("Host"), 5);
-    EXPECT_TRUE(dea4->Completar->isEnabled());
-    EXPECT_EQ(dea4->Completar->accessibleDescription(), QStringLiteral("Completar"));
-    EXPECT_FALSE(dea4->Command1->isEnabled());
-    QTest::mouseClick(dea4->Completar, Qt::LeftButton);
-    EXPECT_EQ(dea4->windowTitle(), QStringLiteral("¿Quién es mi compañero?"));
-    EXPECT_EQ(mesa.completas, 1);
-    EXPECT_TRUE(dea4->Command1->isEnabled());
-    EXPECT_FALSE(dea4->Completar->isEnabled());
-    EXPECT_EQ(dea4->Conectados, 0);
-    // Three different names, none the host's; three different faces, none
-    // the host's.
-    std::set<QString> nombres{QStringLiteral("Host")};
-    std::set<QString> caras{QStringLiteral("5")};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(dea4->esPC(i + 1));
-        nombres.insert(dea4->Jug[i]->text());
-        caras.insert(dea4->car[i]->property("tag").toString());
-        EXPECT_FALSE(dea4->Jug[i]->text().startsWith(QLatin1Char('[')));
-    }
-    EXPECT_EQ(nombres.size(), 4u);
-    EXPECT_EQ(caras.size(), 4u);
-
-    const auto enVentana = nombresEnVentana(*dea4);
-    // Partner: the first computer; the host deals.
-    dea4->Jug[0]->setChecked(true);
-    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
-    dea4->Jug[3]->setChecked(true);
-    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return mesa.empezadas == 1; }, 5000));
-    EXPECT_EQ(mesa.repartidor, 0);
-    EXPECT_EQ(mesa.jugadores.nombres,
-              (std::array<QString, 4>{QStringLiteral("Host"), enVentana[1], enVentana[0], enVentana[2]}));
-    EXPECT_FALSE(huboError(f));
-    // Nothing goes on the wire to a computer, and their seats take nobody.
-    for (int k = 1; k <= 3; ++k)
-        EXPECT_EQ(dea4->Ws(k).escritos(), 0u) << k;
-    EXPECT_TRUE(dea4->enviar(QStringLiteral("JUGT"), 2));
-}
-
 TEST_F(Dea4Red, OnePersonAndTwoComputersAndTheTableTurnsNewCallersAway)
 {
     dea4->abrir(QStringLiteral("Host"), 5);
+    EXPECT_EQ(dea4->Completar->accessibleDescription(), QStringLiteral("Completar"));
     c[0]->conectar();  // Ana, face 3
     ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[0]->text() == c[0]->nombre; }, 5000));
+    EXPECT_TRUE(dea4->Completar->isEnabled());
     QTest::mouseClick(dea4->Completar, Qt::LeftButton);
     EXPECT_EQ(mesa.completas, 1);
+    EXPECT_EQ(dea4->windowTitle(), QStringLiteral("¿Quién es mi compañero?"));
+    EXPECT_FALSE(dea4->Completar->isEnabled());
     EXPECT_FALSE(dea4->esPC(1));
     for (int i = 1; i < 3; ++i) {
         EXPECT_NE(dea4->Jug[i]->text(), QStringLiteral("Ana"));
