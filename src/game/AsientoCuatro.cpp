@@ -1,6 +1,7 @@
 #include "game/AsientoCuatro.h"
 
 #include "game/Form1.h"
+#include "motor/JugadorCuatro.h"
 #include "net/Dea4.h"
 #include "net/Enlace.h"
 #include "net/rules/Protocolo.h"
@@ -17,6 +18,8 @@ using cuatro::Movida;
 namespace {
 
 const std::string kApagado = "0000000000";
+// A computer takes a moment over each move, as a person at the table would.
+constexpr double kPausaPc = 0.7;
 
 std::string txt(const QString& s) { return s.toStdString(); }
 
@@ -52,6 +55,8 @@ void AsientoCuatro::seguir()
     ocupado_ = false;
     if (terminarPendiente_)
         terminarAlCalmar();
+    else if (!enPausa_)
+        pcSigue();
 }
 
 // A pause of the flow: nothing waits inside it. The rest goes first in the
@@ -142,6 +147,10 @@ void AsientoCuatro::partidaEmpieza(Dea4& host, const JugadoresCuatro& jugadores,
     f_.chatPara(jugadores_.nombres[2]);
     ++partidaNumero_;
     enPausa_ = false;
+    pcEnCamino_ = false;
+    for (int s = 1; s < 4; ++s)
+        pc_[s] = std::make_unique<cuatro::MaquinaCuatro>(
+            motor::FuenteMaquina{[this] { return s_.clock.uniform(); }, [this] { return s_.clock.currentSecond(); }});
     partida_.emplace([this] { return s_.clock.uniformInt(0, 39); },
                      [this](double segundos, std::function<void()> f) { esperar(segundos, std::move(f)); });
     partida_->observar(this);
@@ -156,12 +165,63 @@ void AsientoCuatro::partidaTerminada()
         f_.disposicionCuatro(false);
     enJuego_ = false;
     manoEnJuego_ = false;
-    // A pause under way ends with the match.
+    // A pause under way ends with the match, and so does a computer's move.
     ++partidaNumero_;
     enPausa_ = false;
+    pcEnCamino_ = false;
     cola_.clear();
     panelDebido_.fill(false);
     f_.salirDeCuatro();
+}
+
+// The others hear it at the seat of the one who left, where the computer
+// now plays, in turn with what they are being sent.
+void AsientoCuatro::jugadorRelevado(int asiento, const QString& nombre)
+{
+    if (!enJuego_ || asiento < 1 || asiento > 3)
+        return;
+    const QString texto = QStringLiteral("El jugador ") + nombre + QStringLiteral(" se ha desconectado; la PC juega por él");
+    hacer([this, asiento, texto] {
+        const int cara = jugadores_.caras[asiento];
+        f_.enCola([this, asiento, texto, cara] { f_.decirCuatro(asiento, texto, cara); });
+        if (dea4_)
+            dea4_->CambioMensaje(asiento, texto);
+    });
+}
+
+bool AsientoCuatro::esPC(int asiento) const { return dea4_ && dea4_->pcEnAsiento(asiento); }
+
+void AsientoCuatro::pcSigue()
+{
+    if (pcEnCamino_ || !enJuego_ || !partida_)
+        return;
+    const int t = partida_->aQuienLeToca();
+    if (t < 1 || !esPC(t))
+        return;
+    pcEnCamino_ = true;
+    const int partida = partidaNumero_;
+    const int mano = partida_->estado().numeroMano;
+    s_.clock.despues(kPausaPc, &f_, [this, partida, mano, t] {
+        // Its move starts from the event loop itself rather than from inside
+        // the handling of another event: a wait for a client's answer begun
+        // there can miss the answer (tables in one process showed it, with
+        // that client's own send waiting under it).
+        QTimer::singleShot(0, &f_, [this, partida, mano, t] {
+            if (partida != partidaNumero_)
+                return;
+            // In turn with what the clients sent meanwhile.
+            hacer([this, mano, t] {
+                pcEnCamino_ = false;
+                if (!activo(mano) || partida_->aQuienLeToca() != t || !esPC(t))
+                    return;
+                mover(t, pc_[t]->elegir(cuatro::vista(*partida_, t)));
+                alFinal([this, mano] {
+                    if (activo(mano))
+                        paneles();
+                });
+            });
+        });
+    });
 }
 
 void AsientoCuatro::caraCambiada(int asiento, const QString& nombre, int cara)
@@ -410,6 +470,7 @@ void AsientoCuatro::turno(const std::array<std::string, 4>&, int)
 {
     if (activo(partida_->estado().numeroMano))
         paneles();
+    pcSigue();
 }
 
 // Each client's panel as the hand stands, and the card due told to its

@@ -6,8 +6,11 @@
 // one at a time in arrival order: one that comes while another is being
 // relayed (the sends wait for their answers), or while a pause holds the
 // flow, waits for it to finish. No pause waits inside the flow: it is a
-// continuation the clock calls back.
+// continuation the clock calls back. A seat without a person (filled by the
+// host window, or left by its client) is played by the computer, which sees
+// only what that seat may know and moves after a moment on the clock.
 #include "game/Asiento.h"
+#include "calls/MaquinaCuatro.h"
 #include "net/MesaCuatro.h"
 #include "motor/PartidaCuatro.h"
 
@@ -16,6 +19,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -48,14 +52,18 @@ public:
     void recibir(int asiento, const QString& codigo, const QString& argumento) override;
     void caraCambiada(int asiento, const QString& nombre, int cara) override;
     void partidaTerminada() override;
+    void jugadorRelevado(int asiento, const QString& nombre) override;
 
     const cuatro::ManoCuatro& mano() const;
     int repartidor() const { return partida_ ? partida_->estado().repartidor : repartidor_; }
     // Points of the host's pair (0) and of the other (1).
     std::array<int, 2> marcador() const { return partida_ ? partida_->estado().puntos : std::array<int, 2>{}; }
     bool enJuego() const { return enJuego_; }
-    // Nothing waits to be handled, and no pause holds the flow.
-    bool quieto() const { return !ocupado_ && !enPausa_ && cola_.empty(); }
+    // Nothing waits to be handled, no pause holds the flow, and no
+    // computer's move is on its way.
+    bool quieto() const { return !ocupado_ && !enPausa_ && cola_.empty() && !pcEnCamino_; }
+    // A computer plays this seat.
+    bool esPC(int asiento) const;
     // Entries a client may have waiting; one more and he is dropped.
     static constexpr int kColaPorCliente = 4;
     // Waiting entries that came from seat s, and the most seen at once.
@@ -83,6 +91,8 @@ private:
     // The host's own panel and turn light on his table.
     void turnoPropio(bool mio, const std::string& panel);
     void soltarCliente(int s);
+    // The computer whose move is due makes it after its pause.
+    void pcSigue();
     void terminarAlCalmar();
 
     void paneles();
@@ -129,4 +139,8 @@ private:
     // its card is due.
     std::array<std::string, 4> panelEnviado_;
     int turnoAvisado_ = -1;
+    // The computers, by seat (used only where a computer plays), and one
+    // move of theirs scheduled at a time.
+    std::array<std::unique_ptr<cuatro::MaquinaCuatro>, 4> pc_;
+    bool pcEnCamino_ = false;
 };

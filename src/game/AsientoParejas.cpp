@@ -4,7 +4,7 @@
 #include "game/Form1.h"
 #include "motor/JugadorCuatro.h"
 #include "platform/Clock.h"
-#include "shell/rules/Caras.h"
+#include "shell/rules/Invitados.h"
 
 #include <algorithm>
 
@@ -21,14 +21,6 @@ constexpr int kJugador = 0;
 constexpr double kPausaPc = 0.7;
 const QString kApagado = QStringLiteral("0000000000");
 
-// The first names the computers are given; the faces of odd number are
-// drawn as women.
-constexpr std::array<const char*, 12> kHombres{"Carlos", "Jorge", "Pablo", "Diego", "Andrés", "Miguel",
-                                               "Tomás", "Raúl", "Héctor", "Ramón", "Sergio", "Alberto"};
-constexpr std::array<const char*, 12> kMujeres{"Marta", "Lucía", "Elena", "Rosa", "Carmen", "Julia",
-                                               "Inés", "Sofía", "Pilar", "Beatriz", "Teresa", "Nora"};
-bool caraDeMujer(int cara) { return cara % 2 == 1; }
-
 }  // namespace
 
 AsientoParejas::AsientoParejas(Form1& f) : f_(f), s_(f.services()) {}
@@ -41,24 +33,16 @@ AsientoParejas::Jugadores AsientoParejas::sentar(const QString& nombre, int cara
     Jugadores j;
     j.nombres[kJugador] = nombre;
     j.caras[kJugador] = cara;
-    // Draws without repeating: each pick comes out of what is left.
-    std::vector<int> caras;
-    for (int c = 0; c < cantidadCaras; ++c)
-        if (c != cara)
-            caras.push_back(c);
-    std::array<std::vector<QString>, 2> nombres;  // men's, women's
-    for (int k = 0; k < 2; ++k)
-        for (const char* n : k == 0 ? kHombres : kMujeres)
-            if (QString::fromUtf8(n).compare(nombre.trimmed(), Qt::CaseInsensitive) != 0)
-                nombres[k].push_back(QString::fromUtf8(n));
+    const QString propio = nombre.trimmed();
+    const std::vector<Invitado> pcs = invitados(
+        3, {cara},
+        [&propio](const std::string& n) {
+            return QString::fromStdString(n).compare(propio, Qt::CaseInsensitive) == 0;
+        },
+        sorteo);
     for (int s = 1; s < 4; ++s) {
-        const auto c = caras.begin() + sorteo(static_cast<int>(caras.size()));
-        j.caras[s] = *c;
-        caras.erase(c);
-        std::vector<QString>& lista = nombres[caraDeMujer(j.caras[s]) ? 1 : 0];
-        const auto n = lista.begin() + sorteo(static_cast<int>(lista.size()));
-        j.nombres[s] = *n;
-        lista.erase(n);
+        j.nombres[s] = QString::fromStdString(pcs[s - 1].nombre);
+        j.caras[s] = pcs[s - 1].cara;
     }
     return j;
 }

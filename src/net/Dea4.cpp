@@ -6,9 +6,12 @@
 #include "net/rules/Protocolo.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Settings.h"
 #include "shell/Nombres.h"
 #include "shell/rules/Caras.h"
+#include "shell/rules/Invitados.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,6 +22,8 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -104,14 +109,29 @@ Dea4::Dea4(Services& s, MesaCuatro& mesa, QWidget* parent)
     Command1->setMinimumWidth(120);
     connect(Command1, &QPushButton::clicked, this, &Dea4::Command1_Click);
 
+    Completar = new QPushButton(QStringLiteral("Completar con la PC"), this);
+    nombrar(Completar, QStringLiteral("Completar"), QStringLiteral("Completar con la PC"));
+    Completar->setAutoDefault(false);
+    Completar->setEnabled(false);
+    connect(Completar, &QPushButton::clicked, this, &Dea4::Completar_Click);
+
+    ChkReemplazo = new QCheckBox(QStringLiteral("Si alguien se va, la PC juega por él"), this);
+    nombrar(ChkReemplazo, QStringLiteral("ChkReemplazo"), ChkReemplazo->text());
+    connect(ChkReemplazo, &QCheckBox::toggled, this, [this](bool si) {
+        s_.settings.save(QStringLiteral("Truco"), QStringLiteral("Red"), QStringLiteral("Reemplazo"),
+                         si ? QStringLiteral("-1") : QStringLiteral("0"));
+    });
+
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(16, 14, 16, 12);
     v->setSpacing(12);
     v->addLayout(g);
     v->addWidget(lblestado);
+    v->addWidget(ChkReemplazo);
     v->addStretch(1);
     auto* h = new QHBoxLayout;
     h->addStretch(1);
+    h->addWidget(Completar);
     h->addWidget(Command1);
     v->addLayout(h);
     resize(340, 300);
@@ -159,11 +179,17 @@ void Dea4::Form_Load()
     asientos = {};
     Repartidor = 0;
     RedCuatro = SoyServidor = RedEnJuego = false;
+    pc_.fill(false);
     for (int i = 1; i < 4; ++i) {
         nombres_[i].clear();
         caras_[i] = 0;
         nick_[i] = false;
         esperaNick_[i]->stop();
+    }
+    {
+        const QSignalBlocker callado(ChkReemplazo);
+        ChkReemplazo->setChecked(
+            s_.settings.getBool(QStringLiteral("Truco"), QStringLiteral("Red"), QStringLiteral("Reemplazo"), false));
     }
     ponerTitulo(kTitulo);
     for (int i = 0; i < 4; ++i) {
@@ -182,6 +208,7 @@ void Dea4::Form_Load()
     const int fijo = Enlace::puertoConfigurado(s_.settings, QCoreApplication::arguments());
     if (ws_[0]->escuchar(fijo))
         etapa_ = Etapa::Esperando;
+    Completar->setEnabled(etapa_ == Etapa::Esperando);
 }
 
 void Dea4::descargar()
@@ -207,7 +234,26 @@ bool Dea4::enviar(const QString& Dato, int AQuien)
 {
     if (AQuien < 1 || AQuien > 3 || etapa_ == Etapa::Cerrado)
         return false;
-    return ws_[AQuien]->enviar(Dato);
+    if (pc_[AQuien])
+        return true;
+    if (ws_[AQuien]->enviar(Dato))
+        return true;
+    // He has just left and the computer is to take his seat (his going is
+    // handled once what he said before it is): the others still get theirs.
+    return pc_[AQuien] ||
+           (etapa_ == Etapa::Jugando && reemplaza() && !partidoGanado_ && !ws_[AQuien]->conectado());
+}
+
+bool Dea4::reemplaza() const { return ChkReemplazo->isChecked(); }
+
+bool Dea4::ocupado(int socket) const { return pc_[socket] || ws_[socket]->conectado(); }
+
+int Dea4::ocupados() const
+{
+    int n = 0;
+    for (int k = 1; k <= 3; ++k)
+        n += ocupado(k) ? 1 : 0;
+    return n;
 }
 
 void Dea4::CambioMensaje(int QuienSoy, const QString& Mens)
@@ -222,7 +268,7 @@ void Dea4::Ws_ConnectionRequest(long requestId)
 {
     if (etapa_ == Etapa::Cerrado)
         return;
-    if (Conectados >= 3) {
+    if (ocupados() >= 3) {
         // The table is full: take the caller and hang up at once, so he does
         // not believe he is in.
         std::unique_ptr<ControlWs> c = cargador_->crear();
@@ -234,7 +280,7 @@ void Dea4::Ws_ConnectionRequest(long requestId)
     }
     // The first free seat: one who left before the game frees his.
     int i = 1;
-    while (i < 3 && ws_[i]->conectado())
+    while (i < 3 && ocupado(i))
         ++i;
     if (!ws_[i]->aceptar(requestId))
         return;
@@ -267,14 +313,58 @@ void Dea4::avisarConectados()
         if (!yo || etapa_ == Etapa::Cerrado || Conectados != conectados)
             return;
     }
-    if (Conectados == 3 && etapa_ == Etapa::Esperando) {
-        etapa_ = Etapa::Completo;
-        ponerTitulo(QStringLiteral("¿Quién es mi compañero?"));
-        lblestado->setText(QStringLiteral("Mesa completa"));
-        Command1->setEnabled(true);
-        mesaAvisada_ = true;
-        mesa_.mesaCompleta(nombres_[0], caras_[0]);
+    if (ocupados() == 3 && etapa_ == Etapa::Esperando)
+        mesaLlena();
+}
+
+// Every seat is taken: the host picks his partner.
+void Dea4::mesaLlena()
+{
+    etapa_ = Etapa::Completo;
+    ponerTitulo(QStringLiteral("¿Quién es mi compañero?"));
+    lblestado->setText(QStringLiteral("Mesa completa"));
+    Command1->setEnabled(true);
+    Completar->setEnabled(false);
+    mesaAvisada_ = true;
+    mesa_.mesaCompleta(nombres_[0], caras_[0]);
+}
+
+// Computers take the seats still empty, with names and faces nobody at the
+// table has, and the game goes on as with a full table.
+void Dea4::Completar_Click()
+{
+    if (etapa_ != Etapa::Esperando)
+        return;
+    std::vector<int> libres;
+    std::vector<int> caras{caras_[0]};
+    std::vector<QString> nombres{nombres_[0].trimmed()};
+    for (int k = 1; k <= 3; ++k) {
+        if (!ocupado(k)) {
+            libres.push_back(k);
+        } else if (nick_[k]) {
+            caras.push_back(caras_[k]);
+            nombres.push_back(nombres_[k].trimmed());
+        }
     }
+    const auto tomado = [&nombres](const std::string& n) {
+        const QString nombre = QString::fromStdString(n);
+        return std::any_of(nombres.begin(), nombres.end(),
+                           [&nombre](const QString& t) { return t.compare(nombre, Qt::CaseInsensitive) == 0; });
+    };
+    const std::vector<Invitado> pcs = invitados(static_cast<int>(libres.size()), caras, tomado,
+                                                [this](int n) { return s_.clock.uniformInt(0, n - 1); });
+    for (std::size_t i = 0; i < libres.size(); ++i) {
+        const int k = libres[i];
+        pc_[k] = true;
+        nick_[k] = true;
+        esperaNick_[k]->stop();
+        nombres_[k] = QString::fromStdString(pcs[i].nombre);
+        caras_[k] = pcs[i].cara;
+        Jug[k - 1]->setText(nombres_[k]);
+        Jug[k - 1]->setAccessibleName(nombres_[k]);
+        ponerCara(k - 1, caras_[k]);
+    }
+    mesaLlena();
 }
 
 void Dea4::nick(int indice, const QString& argumento)
@@ -326,11 +416,27 @@ void Dea4::Ws_Close(int indice)
         liberarAsiento(indice, true);
         return;
     }
+    if (reemplaza())
+        return relevar(indice);
     // Nobody plays on with three: every other client is released first, so
     // none of them is left waiting behind the box.
     terminar();
     s_.dialogs.message(this, Dialogs::Icon::Error, ws_[indice]->titulo,
                        QStringLiteral("El jugador ") + nombre + QStringLiteral(" se ha desconectado"));
+}
+
+// One who leaves during the match with the box ticked: a computer takes his
+// seat and nobody else is told to stop.
+void Dea4::relevar(int indice)
+{
+    ws_[indice]->cerrar();
+    esperaNick_[indice]->stop();
+    pc_[indice] = true;
+    if (!mesaJuega_) {
+        relevadosAntes_.push_back(indice);
+        return;
+    }
+    mesa_.jugadorRelevado(asientos.SocketAsiento[indice], nombres_[indice]);
 }
 
 // One who leaves, or never says his name, before the game: his seat is free
@@ -349,6 +455,7 @@ void Dea4::liberarAsiento(int indice, bool avisar)
     if (etapa_ == Etapa::Completo || etapa_ == Etapa::EligeRepartidor) {
         etapa_ = Etapa::Esperando;
         Command1->setEnabled(false);
+        Completar->setEnabled(true);
         Jug[3]->hide();
         car[3]->hide();
         if (mesaAvisada_) {
@@ -378,9 +485,12 @@ void Dea4::terminar()
     const bool avisar = mesaAvisada_;
     etapa_ = Etapa::Cerrado;
     mesaAvisada_ = false;
+    mesaJuega_ = false;
+    relevadosAntes_.clear();
     RedEnJuego = false;
     RedCuatro = false;
     Command1->setEnabled(false);
+    Completar->setEnabled(false);
     for (auto& w : ws_)
         w->cerrar();
     Conectados = 0;
@@ -429,6 +539,7 @@ void Dea4::empezar()
 {
     etapa_ = Etapa::Jugando;
     Command1->setEnabled(false);
+    Completar->setEnabled(false);
     hide();
     if (ventanaRed)
         ventanaRed->hide();
@@ -442,6 +553,8 @@ void Dea4::empezar()
 
     // Each client's name exchange, completed with a dummy host name.
     for (int k = 1; k <= 3; ++k) {
+        if (pc_[k])
+            continue;
         enviarDirecto(QStringLiteral("xxxx0"), k);
         s_.clock.pause(0.3);
         if (!sigue())
@@ -466,6 +579,8 @@ void Dea4::empezar()
         }
     }
     for (const cuatro::Envio& e : cuatro::pies(Repartidor)) {
+        if (pc_[asientos.AsientoSocket[e.asiento]])
+            continue;
         enviarDirecto(q(e.mensaje), asientos.AsientoSocket[e.asiento]);
         s_.clock.pause(0.5);
         if (!sigue())
@@ -481,5 +596,9 @@ void Dea4::empezar()
     for (int k = 1; k <= 3; ++k)
         if (!enviar(conf, k) || !sigue())
             return;
+    mesaJuega_ = true;
     mesa_.partidaEmpieza(*this, jugadores_, Repartidor);
+    for (const int k : std::exchange(relevadosAntes_, {}))
+        if (yo && mesaJuega_)
+            mesa_.jugadorRelevado(asientos.SocketAsiento[k], nombres_[k]);
 }

@@ -7,9 +7,11 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <vector>
 
 class CargadorWs;
 class Enlace;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -17,7 +19,9 @@ class QTimer;
 
 // The host of the four-player game: listens on Ws(0), takes three clients on
 // Ws(1)..Ws(3), lets the host pick his partner and the first dealer, and
-// tells every client its seats. Each client talks only to the host.
+// tells every client its seats. Each client talks only to the host. Seats
+// nobody took can be given to computers, which live in the host: their
+// sockets stay closed and nothing is sent to them.
 class Dea4 : public QDialog {
     Q_OBJECT
 public:
@@ -37,8 +41,14 @@ public:
 
     // Sends on socket AQuien (1..3) and waits for its "OKOK". False when
     // nothing was acknowledged; a failed send shows the "da4" box and ends
-    // the game.
+    // the game. A computer's seat needs nothing sent: true. So is a send to
+    // one who has just left when the computer is to take his seat.
     bool enviar(const QString& Dato, int AQuien);
+    // A computer plays socket i (1..3), or the seat.
+    bool esPC(int socket) const { return socket >= 1 && socket <= 3 && pc_[socket]; }
+    bool pcEnAsiento(int asiento) const { return asiento >= 1 && asiento <= 3 && esPC(asientos.AsientoSocket[asiento]); }
+    // "Si alguien se va, la PC juega por él" is ticked.
+    bool reemplaza() const;
     // The match is won: the clients leave on their own, and their going is
     // no longer news.
     void partidoGanado() { partidoGanado_ = true; }
@@ -56,6 +66,9 @@ public:
     std::array<QRadioButton*, 4> Jug{};
     std::array<QLabel*, 4> car{};
     QPushButton* Command1;
+    // "Completar con la PC": computers take the seats still empty.
+    QPushButton* Completar;
+    QCheckBox* ChkReemplazo;
     QLabel* lblestado;
 
     // State of the game, as the table reads it.
@@ -69,6 +82,7 @@ public:
 
 public slots:
     void Command1_Click();
+    void Completar_Click();
     void reject() override;
 
 private:
@@ -86,6 +100,10 @@ private:
     void ponerTitulo(const QString& t);
     void liberarAsiento(int indice, bool avisar);
     void avisarConectados();
+    bool ocupado(int socket) const;
+    int ocupados() const;
+    void mesaLlena();
+    void relevar(int indice);
 
     Services& s_;
     MesaCuatro& mesa_;
@@ -100,5 +118,11 @@ private:
     std::array<int, 4> caras_{};
     std::array<bool, 4> nick_{};
     std::array<QTimer*, 4> esperaNick_{};
+    // Sockets played by a computer: seats filled before the game, or whose
+    // client left during it.
+    std::array<bool, 4> pc_{};
+    // The table has the match; clients who left before it had it.
+    bool mesaJuega_ = false;
+    std::vector<int> relevadosAntes_;
     JugadoresCuatro jugadores_;
 };

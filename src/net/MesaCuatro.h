@@ -32,4 +32,8 @@ public:
     // The game over the network ended: a player left or a send failed. Every
     // connection is already closed.
     virtual void partidaTerminada() = 0;
+    // The client at this seat left during the match and a computer plays for
+    // him from now on, with his cards, his pair's points and his turn. The
+    // table tells everyone still there.
+    virtual void jugadorRelevado(int asiento, const QString& nombre) = 0;
 };

@@ -5,6 +5,7 @@
 #include "net/MesaRed.h"
 #include "support/TestTable.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -80,6 +81,11 @@ struct MesaHost : MesaCuatro {
     }
     std::vector<QString> cambios;
     void partidaTerminada() override { ++terminadas; }
+    void jugadorRelevado(int asiento, const QString& nombre) override
+    {
+        relevados.push_back(QString::number(asiento) + nombre);
+    }
+    std::vector<QString> relevados;
 };
 
 // One client program: an ordinary "Juego en Red" window that connects first.
@@ -392,4 +398,201 @@ TEST_F(Dea4Red, ACallerWhoFloodsAndNeverReadsIsDroppedAndTheOthersStay)
     EXPECT_EQ(dea4->Jug[1]->text(), QStringLiteral("[Jugador 2]"));
     EXPECT_TRUE(dea4->Ws(1).conectado());
     EXPECT_TRUE(c[0]->mesa.terminadas.empty());
+}
+
+// ---- Computers in the empty seats, and in the seat of one who leaves ------------------
+
+namespace {
+
+// Names and faces at the host's window, by option.
+std::vector<QString> nombresEnVentana(Dea4& d)
+{
+    return {d.Jug[0]->text(), d.Jug[1]->text(), d.Jug[2]->text()};
+}
+
+bool huboError(const FakeServices& f)
+{
+    for (const auto& d : f.dialogs.shown)
+        if (d.icon == Dialogs::Icon::Error)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+TEST_F(Dea4Red, OnePersonAndTwoComputersAndTheTableTurnsNewCallersAway)
+{
+    dea4->abrir(QStringLiteral("Host"), 5);
+    EXPECT_EQ(dea4->Completar->accessibleDescription(), QStringLiteral("Completar"));
+    c[0]->conectar();  // Ana, face 3
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[0]->text() == c[0]->nombre; }, 5000));
+    EXPECT_TRUE(dea4->Completar->isEnabled());
+    QTest::mouseClick(dea4->Completar, Qt::LeftButton);
+    EXPECT_EQ(mesa.completas, 1);
+    EXPECT_EQ(dea4->windowTitle(), QStringLiteral("¿Quién es mi compañero?"));
+    EXPECT_FALSE(dea4->Completar->isEnabled());
+    EXPECT_FALSE(dea4->esPC(1));
+    for (int i = 1; i < 3; ++i) {
+        EXPECT_NE(dea4->Jug[i]->text(), QStringLiteral("Ana"));
+        EXPECT_NE(dea4->car[i]->property("tag").toString(), QStringLiteral("3"));
+        EXPECT_NE(dea4->car[i]->property("tag").toString(), QStringLiteral("5"));
+    }
+    // The table is full now: a caller is let in and hung up at once.
+    QTcpSocket otro;
+    otro.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(puerto));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return otro.state() == QAbstractSocket::UnconnectedState; }, 5000));
+    EXPECT_EQ(dea4->Conectados, 1);
+
+    const auto enVentana = nombresEnVentana(*dea4);
+    const QString cara2 = dea4->car[1]->property("tag").toString();
+    const QString cara3 = dea4->car[2]->property("tag").toString();
+    dea4->Jug[0]->setChecked(true);  // Ana is the partner
+    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
+    dea4->Jug[0]->setChecked(true);  // and deals
+    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !c[0]->mesa.argumentos("CONF").empty() && mesa.empezadas == 1; }, 5000));
+    // Ana (seat 2) sees the computers as players: the one on socket 2 sits
+    // at seat 1, on her left; socket 3 at seat 3, on her right.
+    MesaCliente& ana = c[0]->mesa;
+    EXPECT_EQ(ana.saludos, (std::vector<QString>{QStringLiteral("xxxx0")}));
+    EXPECT_EQ(ana.argumentos("CARA"), (std::vector<QString>{QStringLiteral("2Host5"), QStringLiteral("3") + enVentana[1] + cara2,
+                                                            QStringLiteral("1") + enVentana[2] + cara3}));
+    EXPECT_EQ(ana.argumentos("YORE").size(), 1u);
+    EXPECT_EQ(ana.argumentos("PIES"), (std::vector<QString>{QStringLiteral("0")}));
+    EXPECT_EQ(ana.argumentos("CONF"), (std::vector<QString>{QStringLiteral("REPARTIO: Ana")}));
+    EXPECT_FALSE(huboError(f));
+    EXPECT_TRUE(ana.terminadas.empty());
+}
+
+TEST_F(Dea4Red, BeforeTheGameOneWhoLeavesFreesHisSeatAndTheComputersStay)
+{
+    dea4->abrir(QStringLiteral("Host"), 5);
+    c[0]->conectar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[0]->text() == c[0]->nombre; }, 5000));
+    QTest::mouseClick(dea4->Completar, Qt::LeftButton);
+    const auto enVentana = nombresEnVentana(*dea4);
+    c[0]->red->enlace().cerrar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[0]->text() == QStringLiteral("[Jugador 1]"); }, 5000));
+    EXPECT_EQ(mesa.terminadas, 1);
+    EXPECT_FALSE(dea4->Command1->isEnabled());
+    EXPECT_TRUE(dea4->Completar->isEnabled());
+    EXPECT_EQ(nombresEnVentana(*dea4)[1], enVentana[1]);
+    EXPECT_EQ(nombresEnVentana(*dea4)[2], enVentana[2]);
+    // The next caller takes the free seat and the table is full again.
+    c[1]->conectar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[0]->text() == c[1]->nombre; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return mesa.completas == 2; }, 5000));
+    EXPECT_EQ(dea4->windowTitle(), QStringLiteral("¿Quién es mi compañero?"));
+    EXPECT_FALSE(dea4->Completar->isEnabled());
+}
+
+struct Dea4Relevo : Dea4Red, ::testing::WithParamInterface<bool> {};
+
+TEST_P(Dea4Relevo, ALeaverMidMatchIsHandedToTheComputerOnlyWithTheBoxTicked)
+{
+    const bool reemplazo = GetParam();
+    dea4->abrir(QStringLiteral("Host"), 5);
+    EXPECT_FALSE(dea4->ChkReemplazo->isChecked()) << "off by default";
+    EXPECT_EQ(dea4->ChkReemplazo->accessibleDescription(), QStringLiteral("ChkReemplazo"));
+    dea4->ChkReemplazo->setChecked(reemplazo);
+    // Remembered for the next time the window opens.
+    dea4->descargar();
+    dea4->abrir(QStringLiteral("Host"), 5);
+    EXPECT_EQ(dea4->ChkReemplazo->isChecked(), reemplazo);
+    for (int k = 1; k <= 3; ++k) {
+        c[k - 1]->conectar();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[k - 1]->text() == c[k - 1]->nombre; }, 5000)) << k;
+    }
+    empezar(0, 3);  // Ana is the partner: Beto sits at seat 1
+    ASSERT_EQ(dea4->asientos.SocketAsiento[2], 1);
+    // Beto leaves while the host waits for his answer to a message.
+    bool fuera = false;
+    f.clock.onWait = [&](bool) {
+        if (!fuera && dea4->Ws(2).esperandoAcuse()) {
+            fuera = true;
+            c[1]->red->enlace().cerrar();
+        }
+    };
+    const bool dicho = dea4->enviar(QStringLiteral("DICE1Truco"), 2);
+    f.clock.onWait = nullptr;
+    ASSERT_TRUE(fuera);
+    // With the computer to take his seat, what he was sent counts as told.
+    EXPECT_EQ(dicho, reemplazo);
+    if (reemplazo) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !mesa.relevados.empty(); }, 5000));
+        EXPECT_EQ(mesa.relevados, (std::vector<QString>{QStringLiteral("1Beto")}));
+        EXPECT_TRUE(dea4->esPC(2));
+        EXPECT_TRUE(dea4->pcEnAsiento(1));
+        EXPECT_EQ(mesa.terminadas, 0);
+        EXPECT_FALSE(huboError(f));
+        // The others stay, and what goes to his seat is taken as said.
+        EXPECT_TRUE(dea4->Ws(1).conectado() && dea4->Ws(3).conectado());
+        EXPECT_TRUE(dea4->enviar(QStringLiteral("JUGT"), 2));
+        EXPECT_TRUE(c[0]->mesa.terminadas.empty());
+    } else {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return mesa.terminadas == 1; }, 5000));
+        EXPECT_TRUE(mesa.relevados.empty());
+        EXPECT_TRUE(f.dialogs.texts().contains(QStringLiteral("El jugador Beto se ha desconectado")));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !c[0]->mesa.terminadas.empty(); }, 5000));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ConYSin, Dea4Relevo, ::testing::Bool());
+
+TEST_F(Dea4Red, OneWhoLeavesWhileTheGameStartsIsHandedOverOnceItHasStarted)
+{
+    dea4->abrir(QStringLiteral("Host"), 5);
+    dea4->ChkReemplazo->setChecked(true);
+    for (int k = 1; k <= 3; ++k) {
+        c[k - 1]->conectar();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[k - 1]->text() == c[k - 1]->nombre; }, 5000)) << k;
+    }
+    // Beto leaves during the host's first pause of the start.
+    bool fuera = false;
+    f.clock.onWait = [&](bool enPausa) {
+        if (enPausa && !fuera && mesa.empezadas == 0) {
+            fuera = true;
+            c[1]->red->enlace().cerrar();
+        }
+    };
+    dea4->Jug[0]->setChecked(true);
+    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
+    dea4->Jug[3]->setChecked(true);
+    QTest::mouseClick(dea4->Command1, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return mesa.empezadas == 1; }, 5000));
+    f.clock.onWait = nullptr;
+    ASSERT_TRUE(fuera);
+    EXPECT_EQ(mesa.relevados, (std::vector<QString>{QStringLiteral("1Beto")}));
+    EXPECT_EQ(mesa.terminadas, 0);
+    for (int k : {0, 2})
+        EXPECT_EQ(c[k]->mesa.argumentos("CONF"), (std::vector<QString>{QStringLiteral("REPARTIO: Host")})) << k;
+    EXPECT_FALSE(huboError(f));
+}
+
+TEST_F(Dea4Red, ALeaverWhoseLastMessageWaitsIsHandedOverAfterIt)
+{
+    dea4->abrir(QStringLiteral("Host"), 5);
+    dea4->ChkReemplazo->setChecked(true);
+    for (int k = 1; k <= 3; ++k) {
+        c[k - 1]->conectar();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[k - 1]->text() == c[k - 1]->nombre; }, 5000)) << k;
+    }
+    empezar(0, 3);  // Beto sits at seat 1
+    {
+        // The host's flow is held (a box open): what Beto says now waits,
+        // and so does his leaving, which comes after it.
+        Flujo::Paso ocupado(f.dialogs.flujo());
+        c[1]->red->enlace().enviarDirecto(QStringLiteral("4TRU"));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Ws(2).diferidos() == 1; }, 5000));
+        c[1]->red->enlace().cerrar();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !dea4->Ws(2).conectado(); }, 5000));
+        EXPECT_TRUE(mesa.relevados.empty());
+        // Meanwhile the table still tells his seat what happens.
+        EXPECT_TRUE(dea4->enviar(QStringLiteral("DICE1Truco"), 2));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !mesa.relevados.empty(); }, 5000));
+    ASSERT_FALSE(mesa.recibidos.empty());
+    EXPECT_EQ(mesa.recibidos.back(), std::make_tuple(1, QStringLiteral("4TRU"), QString()));
+    EXPECT_EQ(mesa.relevados, (std::vector<QString>{QStringLiteral("1Beto")}));
+    EXPECT_EQ(mesa.terminadas, 0);
 }

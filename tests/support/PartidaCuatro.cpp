@@ -22,30 +22,34 @@ MesaCuatroDePrueba::MesaCuatroDePrueba(unsigned seed, const QString& n, int cara
     m.fake.settings.save("Truco", "cara", "Numero", QString::number(cara));
 }
 
-PartidaCuatro::PartidaCuatro(unsigned seed)
+PartidaCuatro::PartidaCuatro(unsigned seed, int personas)
 {
     const char* nombres[4] = {"Host", "Ana", "Beto", "Ceci"};
     const int caras[4] = {5, 3, 4, 11};  // Beto's face speaks with a woman's voice
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k <= personas && k < 4; ++k)
         t[k] = std::make_unique<MesaCuatroDePrueba>(seed * 7 + k, QString::fromLatin1(nombres[k]), caras[k]);
 }
 
 void PartidaCuatro::trazar()
 {
     for (int k = 0; k < 4; ++k) {
+        if (!t[k])
+            continue;
         trazas[k] = std::make_unique<Traza>(t[k]->m);
         if (k > 0)
             trazas[k]->seguirCable(t[k]->f().jred().enlace());
     }
     for (int k = 1; k <= 3; ++k)
-        trazas[0]->seguirCable(dea4().Ws(k), QStringLiteral("W%1").arg(k));
+        if (t[k])
+            trazas[0]->seguirCable(dea4().Ws(k), QStringLiteral("W%1").arg(k));
 }
 
 PartidaCuatro::~PartidaCuatro()
 {
     // The host first: its clients are then told, not left waiting.
     for (auto& m : t)
-        m->f().jred().hide();
+        if (m)
+            m->f().jred().hide();
 }
 
 bool PartidaCuatro::empezar(int companero, int opcionRepartidor)
@@ -57,7 +61,7 @@ bool PartidaCuatro::empezar(int companero, int opcionRepartidor)
     const int puerto = h.dea4().Ws(0).puertoEscucha();
     if (puerto <= 0)
         return false;
-    for (int k = 1; k <= 3; ++k) {
+    for (int k = 1; k <= 3 && t[k]; ++k) {
         JRed& r = t[k]->f().jred();
         r.enlace().puertoPrincipal = r.enlace().puertoAlternativo = puerto;
         r.intervaloIntento = 300;
@@ -70,6 +74,8 @@ bool PartidaCuatro::empezar(int companero, int opcionRepartidor)
                              5000))
             return false;
     }
+    if (!t[3])
+        QTest::mouseClick(h.dea4().Completar, Qt::LeftButton);
     h.dea4().Jug[companero - 1]->setChecked(true);
     QTest::mouseClick(h.dea4().Command1, Qt::LeftButton);
     h.dea4().Jug[opcionRepartidor]->setChecked(true);
@@ -77,13 +83,17 @@ bool PartidaCuatro::empezar(int companero, int opcionRepartidor)
     const bool ok = QTest::qWaitFor(
         [&] {
             for (int s = 0; s < 4; ++s)
-                if (!mesa(s).asiento().manoEnJuego() || !!mesa(s).ICH[2]->isHidden())
+                if (persona(s) && (!mesa(s).asiento().manoEnJuego() || !!mesa(s).ICH[2]->isHidden()))
                     return false;
             return calmar(0);
         },
         10000);
     return ok;
 }
+
+bool PartidaCuatro::enJuego(int k) { return k == 0 || (t[k] && !dea4().esPC(k)); }
+
+bool PartidaCuatro::persona(int asiento) { return enJuego(dea4().asientos.AsientoSocket[asiento]); }
 
 MesaCuatroDePrueba& PartidaCuatro::enAsiento(int asiento)
 {
@@ -100,6 +110,8 @@ bool PartidaCuatro::calmar(int limiteMs)
         if (!host().quieto())
             return false;
         for (int k = 1; k <= 3; ++k) {
+            if (!enJuego(k))
+                continue;
             const Enlace& x = dea4().Ws(k);
             const Enlace& y = t[k]->f().jred().enlace();
             for (const Enlace* e : {&x, &y})
@@ -113,8 +125,8 @@ bool PartidaCuatro::calmar(int limiteMs)
             if (abierta && (y.leidos() < x.escritos() || x.leidos() < y.escritos()))
                 return false;
         }
-        for (auto& m : t)
-            if (m->f().colaOcupada() || !m->f().enReposo() || m->m.fake.dialogs.flujo().ocupado())
+        for (int k = 0; k < 4; ++k)
+            if (enJuego(k) && (t[k]->f().colaOcupada() || !t[k]->f().enReposo() || t[k]->m.fake.dialogs.flujo().ocupado()))
                 return false;
         return true;
     };
@@ -131,17 +143,22 @@ bool PartidaCuatro::calmar(int limiteMs)
 void PartidaCuatro::comoPersonas(int ms)
 {
     for (int s = 0; s < 4; ++s) {
+        if (!persona(s))
+            continue;
         ScriptedDialogs& d = enAsiento(s).m.fake.dialogs;
         d.abiertaMs = ms;
         d.mientrasAbierta = [this, s] {
             for (int otro = 1; otro < 4; ++otro)
-                actuar((s + otro) % 4);
+                if (persona((s + otro) % 4))
+                    actuar((s + otro) % 4);
         };
     }
 }
 
 bool PartidaCuatro::actuar(int asiento)
 {
+    if (!persona(asiento))
+        return false;
     MesaCuatroDePrueba& l = enAsiento(asiento);
     Form1& f = l.f();
     const bool puede = asiento == 0 ? host().mano().puedeJugar(0) : cliente(asiento) && cliente(asiento)->puedeJugar();
@@ -201,6 +218,8 @@ QString PartidaCuatro::desacuerdo()
     };
     const int pieHost = pie(h);
     for (int r = 1; r < 4; ++r) {
+        if (!persona(r))
+            continue;
         Form1& f = mesa(r);
         const bool pareja = r == 2;
         const QString propios = (pareja ? h.PuntosM : h.PuntosH)->caption();
@@ -233,7 +252,7 @@ bool PartidaCuatro::jugarPartido(int maxAcciones)
             return false;
         bool fin = true;
         for (int s = 0; s < 4; ++s)
-            fin = fin && mesa(s).ganadorMostrado();
+            fin = fin && (!persona(s) || mesa(s).ganadorMostrado());
         if (fin)
             return true;
         bool hecho = false;
@@ -244,7 +263,8 @@ bool PartidaCuatro::jugarPartido(int maxAcciones)
             error_ = QStringLiteral("nobody could act: turn %1, call %2 answered by %3, trick %4, cards %5, over %6")
                          .arg(m.turno()).arg(int(m.pedido())).arg(m.responde()).arg(m.baza()).arg(m.cartasEnBaza()).arg(m.terminada());
             for (int s = 0; s < 4; ++s)
-                error_ += QStringLiteral("\n seat %1 panel %2 shown %3 puede %4 fin %5 pts %6-%7")
+                if (persona(s))
+                    error_ += QStringLiteral("\n seat %1 panel %2 shown %3 puede %4 fin %5 pts %6-%7")
                               .arg(s).arg(QString::fromStdString(m.panel(s)), mascaraDelPanel(mesa(s)))
                               .arg(s == 0 ? m.puedeJugar(0) : cliente(s) && cliente(s)->puedeJugar())
                               .arg(mesa(s).ganadorMostrado()).arg(mesa(s).PuntosM->caption(), mesa(s).PuntosH->caption());

@@ -1,6 +1,7 @@
 #pragma once
 // Four tables of one test process playing in pairs over loopback TCP: one
-// hosts from "Truco en parejas", three connect through "Juego en Red".
+// hosts from "Truco en parejas", three connect through "Juego en Red". With
+// fewer people the host fills the other seats with "Completar con la PC".
 #include "support/Jugador.h"
 
 #include <array>
@@ -22,7 +23,8 @@ struct MesaCuatroDePrueba {
 
 class PartidaCuatro {
 public:
-    explicit PartidaCuatro(unsigned seed);
+    // The host and `personas` clients (0..3).
+    explicit PartidaCuatro(unsigned seed, int personas = 3);
     ~PartidaCuatro();
 
     // The host opens "Truco en parejas", the three others connect in turn,
@@ -31,6 +33,9 @@ public:
     // False when the first hand did not reach every table in time.
     bool empezar(int companero = 2, int opcionRepartidor = 3);
 
+    // A person plays this seat (the host numbers them, 0 the host): not a
+    // computer the host seated, nor one that took a leaver's seat.
+    bool persona(int asiento);
     // The table of a seat as the host numbers them (0 the host).
     MesaCuatroDePrueba& enAsiento(int asiento);
     Form1& mesa(int asiento) { return enAsiento(asiento).f(); }
@@ -60,7 +65,10 @@ public:
     void trazar();
     std::array<std::unique_ptr<Traza>, 4> trazas;  // by t[]
 
-    std::array<std::unique_ptr<MesaCuatroDePrueba>, 4> t;  // t[0] hosts, t[k] on socket k
+    // t[0] hosts, t[k] on socket k; none where a computer was seated.
+    std::array<std::unique_ptr<MesaCuatroDePrueba>, 4> t;
 private:
+    // The table on socket k still plays (the host's always does).
+    bool enJuego(int k);
     QString error_;
 };
