@@ -9,6 +9,8 @@ and reads JH(0). Exits non-zero when something cannot be found.
 With PROBE_PARTIDO=1 it then plays the whole match as a person with a
 screen reader would: a card when the table offers one, "Quiero" or
 "Son Buenas" when asked, the olor against a flor, until the winner's box.
+PROBE_JUGADORES=4 chooses "4 (en parejas)" first: the player and a computer
+partner against two computers.
 """
 import os
 import sys
@@ -82,6 +84,11 @@ def main():
     human = wait_for(by_name("Humano", "radio button"), app)
     if human is not None:
         press(human)
+    if os.environ.get("PROBE_JUGADORES") == "4":
+        cuatro = wait_for(by_desc("OptJugadores(1)"), app)
+        if cuatro is None:
+            sys.exit("OptJugadores(1) not found")
+        press(cuatro)
     press(start)
     card = wait_for(lambda o: o.description == "ICH(0)" and o.name, app)
     if card is None:
@@ -113,7 +120,7 @@ def partido(limite=600):
     jugadas = 0
     while time.time() < end:
         a = app()
-        box = find(a, lambda o: o.getRoleName() in ("label", "text") and (o.name or "").startswith("Ganador del partido"))
+        box = find(a, lambda o: o.getRoleName() in ("label", "text") and (o.name or "").startswith(("Ganador del partido", "Ganadores del partido")))
         if box is not None:
             print(box.name.replace("\n", " "), "after", jugadas, "moves")
             return
