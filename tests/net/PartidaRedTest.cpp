@@ -23,8 +23,6 @@
 
 namespace {
 
-int puntos(Etiqueta* l) { return l->caption().toInt(); }
-
 struct PartidaRed : ::testing::TestWithParam<unsigned> {
     void conectar(Lado& a, Lado& b) { ASSERT_TRUE(conectarLados(a, b)); }
 };

@@ -255,3 +255,11 @@ bool PartidaCuatro::jugarPartido(int maxAcciones)
     error_ = QStringLiteral("the match did not end");
     return false;
 }
+
+bool mostro(const MesaCuatroDePrueba& m, const QString& texto)
+{
+    for (const auto& d : m.m.fake.dialogs.shown)
+        if (d.text.contains(texto))
+            return true;
+    return false;
+}

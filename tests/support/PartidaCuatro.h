@@ -20,6 +20,9 @@ struct MesaCuatroDePrueba {
     QString nombre;
 };
 
+// Whether a box at that table said something containing texto.
+bool mostro(const MesaCuatroDePrueba& m, const QString& texto);
+
 class PartidaCuatro {
 public:
     explicit PartidaCuatro(unsigned seed);

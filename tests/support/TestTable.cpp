@@ -1,4 +1,5 @@
 #include "support/TestTable.h"
+#include "game/Controles.h"
 
 #include <QDir>
 #include <QTcpSocket>
@@ -87,3 +88,5 @@ PuertoReservado::PuertoReservado() : socket_(std::make_unique<QTcpSocket>())
     if (socket_->bind(QHostAddress::Any, 0, QAbstractSocket::ReuseAddressHint))
         numero_ = socket_->localPort();
 }
+
+int puntos(const Etiqueta* l) { return l->caption().toInt(); }
