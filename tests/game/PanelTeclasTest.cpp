@@ -74,8 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Llamadas, TeclaDelPanel,
                                            Tecla{"Flor", Qt::Key_L, Qt::NoModifier},
                                            Tecla{"AlMazo", Qt::Key_M, Qt::NoModifier}));
 
-// "Sin Sonido" is kept in the settings and silences the table at once, and a
-// table that starts with it saved starts silent.
+// "Sin Sonido" is kept in the settings and silences the table at once (the
+// start-up tests read it back).
 TEST(SinSonido, SeGuardaYCallaLaMesa)
 {
     MesaDePrueba m;
@@ -92,17 +92,6 @@ TEST(SinSonido, SeGuardaYCallaLaMesa)
     EXPECT_EQ(m.fake.settings.get("Truco", "Sonido", "habilitado"), "0");
     m.form.Sonar(0, 0, QStringLiteral("1"));
     EXPECT_EQ(m.fake.sound.played.size(), 2);
-}
-
-TEST(SinSonido, LaProximaVezEmpiezaComoQuedo)
-{
-    MesaDePrueba m;
-    m.form.nosonido->trigger();
-    Form1 otra(m.fake.services);
-    otra.Form_Load();
-    EXPECT_TRUE(otra.nosonido->isChecked());
-    otra.Sonar(0, 0, QStringLiteral("1"));
-    EXPECT_TRUE(m.fake.sound.played.isEmpty());
 }
 
 // The arrows under the player's face go round the fifteen faces: before the

@@ -551,3 +551,29 @@ TEST_F(Rafaga, MoreReceivedThanAnyHonestPeerSendsIsDropped)
     EXPECT_FALSE(e.conectado());
     EXPECT_EQ(e.pendientes(), 0u);
 }
+
+// The port a connection goes to: the one written with the address first,
+// then the command line's --puerto, then [Red] Puerto in the settings, then
+// the two usual ones.
+TEST(EnlacePuertos, ElDeLaDireccionGanaAlDeLaLineaDeOrdenesYEsteALosAjustes)
+{
+    MemorySettings ajustes;
+    ajustes.save("Truco", "Red", "Puerto", "2100");
+    EXPECT_EQ(Enlace::puertoConfigurado(ajustes, {"Truco", "--puerto", "2200"}), 2200);
+    EXPECT_EQ(Enlace::puertoConfigurado(ajustes, {"Truco"}), 2100);
+    EXPECT_EQ(Enlace::puertoConfigurado(MemorySettings(), {"Truco"}), 0);
+
+    Red r;
+    QTcpServer escrito, fijo;
+    ASSERT_TRUE(escrito.listen(QHostAddress::LocalHost, 0));
+    ASSERT_TRUE(fijo.listen(QHostAddress::LocalHost, 0));
+    auto e = nuevoEnlace(r);
+    ASSERT_TRUE(e->conectar(QStringLiteral("127.0.0.1:%1").arg(escrito.serverPort()), fijo.serverPort()));
+    ASSERT_TRUE(esperar([&] { return escrito.hasPendingConnections(); }));
+    e->cerrar();
+    // Without a port in the address the fixed one is used.
+    ASSERT_TRUE(e->conectar(QStringLiteral("127.0.0.1"), fijo.serverPort()));
+    ASSERT_TRUE(esperar([&] { return fijo.hasPendingConnections(); }));
+    delete escrito.nextPendingConnection();
+    EXPECT_FALSE(escrito.hasPendingConnections());
+}
