@@ -1,4 +1,3 @@
-#include "net/CargadorWs.h"
 #include "net/ControlAusente.h"
 #include "net/Enlace.h"
 #include "platform/Sitios.h"
@@ -23,24 +22,14 @@ int okoks(const QByteArray& leido)
 
 // Services whose waits let real socket events through, pauses still zero.
 struct Red : FakeServices {
-    Red()
-    {
-        clock.realEvents = true;
-        clock.realWaitLimitMs = 8000;
-    }
+    Red() { clock.eventosReales(8000); }
 };
-
-CargadorWs& cargador()
-{
-    static CargadorWs c(executableFolder());
-    return c;
-}
 
 std::unique_ptr<Enlace> nuevoEnlace(Red& r)
 {
-    auto ws = cargador().crear();
-    EXPECT_TRUE(ws) << cargador().error().toStdString();
-    return std::make_unique<Enlace>(r.services, std::move(ws));
+    auto e = enlaceDePrueba(r.services);
+    EXPECT_TRUE(e) << "the socket plug-in did not load";
+    return e;
 }
 
 // Keeps handling events until cond holds; the bound only decides failure.
@@ -310,7 +299,8 @@ TEST(Enlace, AtMostOneErrorBoxOpenAtATime)
     DialogosAbiertos dialogos;
     Red r;
     Services s{r.clock, dialogos, r.sound, r.settings, r.services.programFolder, r.services.desktopFolder};
-    auto e = std::make_unique<Enlace>(s, cargador().crear());
+    auto e = enlaceDePrueba(s);
+    ASSERT_TRUE(e);
     e->SaludoHecho = 1;
     e->puertoPrincipal = 0;
     ASSERT_TRUE(e->escuchar());

@@ -16,8 +16,7 @@
 
 MesaCuatroDePrueba::MesaCuatroDePrueba(unsigned seed, const QString& n, int cara) : m(seed), gen(seed), nombre(n)
 {
-    m.fake.clock.realEvents = true;
-    m.fake.clock.realWaitLimitMs = 10000;
+    m.fake.clock.eventosReales(10000);
     m.fake.settings.save("Truco", "Config", "nombre", nombre);
     m.fake.settings.save("Truco", "cara", "Numero", QString::number(cara));
 }

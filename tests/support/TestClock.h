@@ -33,6 +33,12 @@ public:
     bool realEvents = false;
     // Pauses last their real time, events handled meanwhile, as at a table.
     bool realPauses = false;
+    // Real events, and a wait that gives up after limiteMs of real time.
+    void eventosReales(int limiteMs = 10000)
+    {
+        realEvents = true;
+        realWaitLimitMs = limiteMs;
+    }
     int realWakeMs = 20;
     int realWaitLimitMs = 10000;
     bool stuck() const { return stuck_; }

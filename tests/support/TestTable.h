@@ -11,6 +11,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestClock.h"
 
+class Enlace;
 class Etiqueta;
 
 #include <QHash>
@@ -69,6 +70,10 @@ struct FakeServices {
 // Saves what a person would see as <TRUCO_CAPTURAS>/<nombre>.png, when that
 // folder is given (for looking at the windows, not for asserting).
 void captura(QWidget* w, const QString& nombre);
+
+// A wire over the real socket plug-in beside the program, on these services;
+// none when the plug-in cannot be loaded.
+std::unique_ptr<Enlace> enlaceDePrueba(Services& s);
 
 // The score a label of the table shows.
 int puntos(const Etiqueta* l);
