@@ -60,10 +60,35 @@ for k in (1, 2, 3):
     wait(0, name(names[k], "radio button"), f"{names[k]} at the host", timeout=60)
     print("connected", names[k], flush=True)
 
-press(wait(0, name("Ana", "radio button"), "Ana as partner"))
-press(wait(0, name("Continuar", "push button"), "Continuar"))
-press(wait(0, name("Beto", "radio button"), "Beto as dealer"))
-press(wait(0, name("Continuar", "push button"), "Continuar"))
+def marcado(o):
+    try:
+        return o.getState().contains(pyatspi.STATE_CHECKED)
+    except Exception:
+        return False
+
+
+def hasta_que(cond, que, timeout=30):
+    end = time.time() + timeout
+    while not cond():
+        if time.time() > end:
+            fallar(f"{que} did not happen")
+        time.sleep(0.3)
+
+
+def elegir(nombre, que):
+    """The host picks a player and goes on, as a person does: the mark first,
+    then Continuar, then the next page (where nobody is marked yet)."""
+    radio = name(nombre, "radio button")
+    press(wait(0, radio, que))
+    wait(0, lambda o: radio(o) and marcado(o), f"{que} marked")
+    press(wait(0, name("Continuar", "push button"), "Continuar"))
+    hasta_que(lambda: find(app(0), lambda o: radio(o) and marcado(o) and visible(o)) is None, f"the page after {que}")
+
+
+elegir("Ana", "Ana as partner")
+elegir("Beto", "Beto as dealer")
+hasta_que(lambda: find(app(0), lambda o: name("Continuar", "push button")(o) and visible(o)) is None,
+          "the host's window closing")
 print("started", flush=True)
 # The clients' boxes (the dealer's name) are closed in the loop below.
 for k in range(4):
