@@ -23,15 +23,3 @@ public:
 private:
     std::unique_ptr<QSoundEffect> effect_;
 };
-
-class RecordingSoundPlayer : public SoundPlayer {
-public:
-    void play(const QString& path) override
-    {
-        played << path;
-        if (alSonar)
-            alSonar(path);
-    }
-    QStringList played;
-    std::function<void(const QString&)> alSonar;
-};

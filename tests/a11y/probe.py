@@ -1,14 +1,14 @@
 #!/usr/bin/env python3
-"""Drives the real game from outside through AT-SPI, as a screen reader would.
-
-Run under Xvfb with a session bus, e.g.:
-  xvfb-run -a dbus-run-session -- sh -c \
-    'QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 build/bin/Truco & python3 tests/a11y/probe.py'
+"""Drives the real game against the computer from outside through AT-SPI, as
+a screen reader would. Needs python3-pyatspi. Run from the source tree
+(tests/a11y/correr does it, bounded):
+  xvfb-run -a dbus-run-session -- /usr/bin/python3 tests/a11y/probe.py
 Starts a match from the menu, answers the options window, presses ICH(0)
-and reads JH(0). Exits non-zero when something cannot be found.
-With PROBE_PARTIDO=1 it then plays the whole match as a person with a
-screen reader would: a card when the table offers one, "Quiero" or
-"Son Buenas" when asked, the olor against a flor, until the winner's box.
+and reads JH(0). Then it plays as a person with a screen reader would: a
+card when the table offers one, "Quiero" or "Son Buenas" when asked, the
+olor against a flor, for PROBE_MANOS hands or, without it, until the
+winner's box. Exits non-zero when something cannot be found or the game
+stops moving; a screenshot goes to $PROBE_DIR (see copias.py).
 PROBE_JUGADORES=4 chooses "4 (en parejas)" first: the player and a computer
 partner against two computers.
 """
@@ -16,135 +16,73 @@ import os
 import sys
 import time
 
-import pyatspi
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from copias import (MANOS, Manos, activo, corta, de_proceso, esperar, fallar, find,  # noqa: E402
+                    foto, lanzar, name, press)
 
-
-def find(root, pred, depth=0):
-    if root is None or depth > 40:
-        return None
-    try:
-        if pred(root):
-            return root
-        for i in range(root.childCount):
-            r = find(root.getChildAtIndex(i), pred, depth + 1)
-            if r is not None:
-                return r
-    except Exception:
-        return None
-    return None
-
-
-def wait_for(pred, root_fn, timeout=20):
-    end = time.time() + timeout
-    while time.time() < end:
-        r = find(root_fn(), pred)
-        if r is not None:
-            return r
-        time.sleep(0.3)
-    return None
+proc = lanzar("pc", ["Ana"], [3])[0]
 
 
 def app():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        a = desktop.getChildAtIndex(i)
-        if a is not None and a.name and a.name.lower().startswith("truco"):
-            return a
-    return None
-
-
-def by_desc(d):
-    return lambda o: o.description == d
-
-
-def by_name(n, role=None):
-    return lambda o: o.name == n and (role is None or o.getRoleName() == role)
-
-
-def press(o):
-    act = o.queryAction()
-    for i in range(act.nActions):
-        if act.getName(i) in ("Press", "press", "click"):
-            act.doAction(i)
-            return True
-    act.doAction(0)
-    return True
+    return de_proceso(proc.pid)
 
 
 def main():
-    if wait_for(lambda o: True, app) is None:
-        sys.exit("the game did not appear on the accessibility bus")
-    item = wait_for(by_name("Usuario Vs PC", "menu item"), app)
-    if item is None:
-        sys.exit("menu item 'Usuario Vs PC' not found")
-    press(item)
-    start = wait_for(by_name("Comenzar a jugar", "push button"), app)
-    if start is None:
-        sys.exit("options window not found")
-    human = wait_for(by_name("Humano", "radio button"), app)
+    press(esperar(app, name("Usuario Vs PC", "menu item"), "menu item 'Usuario Vs PC'"))
+    start = esperar(app, name("Comenzar a jugar", "push button"), "the options window")
+    human = find(app(), name("Humano", "radio button"))
     if human is not None:
         press(human)
     if os.environ.get("PROBE_JUGADORES") == "4":
-        cuatro = wait_for(by_desc("OptJugadores(1)"), app)
-        if cuatro is None:
-            sys.exit("OptJugadores(1) not found")
-        press(cuatro)
+        press(esperar(app, lambda o: o.description == "OptJugadores(1)", "OptJugadores(1)"))
     press(start)
-    card = wait_for(lambda o: o.description == "ICH(0)" and o.name, app)
-    if card is None:
-        sys.exit("ICH(0) not found")
-    print("ICH(0):", card.name, "/", card.getRoleName())
+    card = esperar(app, lambda o: o.description == "ICH(0)" and o.name and activo(o), "ICH(0)")
+    print("ICH(0):", card.name, flush=True)
+    nombre = card.name
     press(card)
-    time.sleep(1.0)
-    played = wait_for(lambda o: o.description == "JH(0)" and o.name, app, timeout=10)
-    if played is None:
-        sys.exit("JH(0) stayed empty")
-    print("JH(0):", played.name)
-    if os.environ.get("PROBE_PARTIDO"):
-        partido()
-    if os.environ.get("PROBE_SCREENSHOT"):
-        os.system("import -window root " + os.environ["PROBE_SCREENSHOT"])
+    played = esperar(app, lambda o: o.description == "JH(0)" and o.name, "the card played in JH(0)", timeout=10)
+    if not played.name.startswith(corta(nombre)):
+        fallar(f"pressed {nombre} but JH(0) shows {played.name}")
+    print("JH(0):", played.name, flush=True)
+    partido()
     print("ok")
 
 
-def sensitive(o):
-    try:
-        return o.getState().contains(pyatspi.STATE_SENSITIVE) and o.getState().contains(pyatspi.STATE_SHOWING)
-    except Exception:
-        return False
-
-
-def partido(limite=600):
-    """Plays until the winner's box shows; exits non-zero if it never does."""
-    end = time.time() + limite
-    jugadas = 0
-    while time.time() < end:
+def partido():
+    """Plays until PROBE_MANOS hands were dealt after the first, or the
+    winner's box; fails if nothing can be done for a minute."""
+    manos = Manos()
+    jugadas, quieto = 0, time.time()
+    while True:
         a = app()
         box = find(a, lambda o: o.getRoleName() in ("label", "text") and (o.name or "").startswith(("Ganador del partido", "Ganadores del partido")))
         if box is not None:
-            print(box.name.replace("\n", " "), "after", jugadas, "moves")
+            print(box.name.replace("\n", " "), "after", jugadas, "moves", flush=True)
             return
-        olor = find(a, lambda o: o.description == "olor" and sensitive(o))
-        if olor is not None:
-            press(olor)
-            jugadas += 1
-            time.sleep(0.3)
-            continue
+        if MANOS and manos.ver(a) >= MANOS:
+            print(manos.jugadas, "more hands dealt after", jugadas, "moves", flush=True)
+            foto("pc-mesa")
+            return
+        boton = find(a, lambda o: o.description == "olor" and activo(o))
         # An answer first: Quiero (or Son Buenas on No Quiero's button).
-        boton = find(a, lambda o: o.description == "bt(1)" and sensitive(o))
         if boton is None:
-            boton = find(a, lambda o: o.description == "bt(3)" and o.name == "Son Buenas" and sensitive(o))
+            boton = find(a, lambda o: o.description == "bt(1)" and activo(o))
+        if boton is None:
+            boton = find(a, lambda o: o.description == "bt(3)" and o.name == "Son Buenas" and activo(o))
         if boton is None:
             for i in range(3):
-                carta = find(a, lambda o, i=i: o.description == "ICH(%d)" % i and o.name and sensitive(o))
-                if carta is not None:
-                    boton = carta
+                boton = find(a, lambda o, i=i: o.description == "ICH(%d)" % i and o.name and activo(o))
+                if boton is not None:
                     break
+        if boton is None:
+            boton = find(a, lambda o: o.getRoleName() == "push button" and o.name in ("OK", "&OK", "Aceptar") and activo(o))
         if boton is not None:
             press(boton)
             jugadas += 1
+            quieto = time.time()
+        elif time.time() - quieto > 60:
+            fallar(f"nothing to do for a minute after {jugadas} moves")
         time.sleep(0.3)
-    sys.exit("the match did not end")
 
 
 if __name__ == "__main__":

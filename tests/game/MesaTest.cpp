@@ -12,8 +12,6 @@
 
 namespace {
 
-int puntos(Etiqueta* l) { return l->caption().toInt(); }
-
 // Card-only player that answers every call by accepting (or conceding).
 struct PartidoSoloCartas : ::testing::TestWithParam<unsigned> {};
 

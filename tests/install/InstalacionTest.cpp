@@ -2,6 +2,7 @@
 // desktop expect, and the program started from there shows its table while
 // writing only to the player's own folders.
 #include <QCoreApplication>
+#include "support/Archivos.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -22,11 +23,6 @@ bool instalado = false;
 
 QString en(const QString& ruta) { return prefijo->filePath(ruta); }
 
-QByteArray leer(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Every file and link under a folder, with its size and time, to see that
 // nothing was written there.

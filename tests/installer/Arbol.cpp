@@ -18,18 +18,6 @@ Arbol leerArbol(const QString& raiz)
     return a;
 }
 
-QByteArray leer(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool escribir(const QString& ruta, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(ruta).absolutePath());
-    QFile f(ruta);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 QByteArray patron(qsizetype n, int semilla)
 {

@@ -1,4 +1,6 @@
 #pragma once
+#include "support/Archivos.h"
+
 #include <QByteArray>
 #include <QString>
 #include <map>
@@ -9,8 +11,6 @@
 using Arbol = std::map<QString, QByteArray>;
 Arbol leerArbol(const QString& raiz);
 
-QByteArray leer(const QString& ruta);
-bool escribir(const QString& ruta, const QByteArray& bytes);
 // Bytes 0, 1, 2, ... as a repeatable pattern that differs per seed.
 QByteArray patron(qsizetype n, int semilla);
 

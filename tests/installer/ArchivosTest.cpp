@@ -217,3 +217,22 @@ TEST(Temporal, TheSystemsFoldersComeFromTheEnvironment)
         EXPECT_EQ(e.bloqueo, QStringLiteral("/home/pepe/.config/instalox.lock"));
     }
 }
+
+// Run by root for every user, the program, its libraries and its menu go to
+// the system's folders; for one user, under his home.
+TEST(Temporal, RootInstallsForEveryoneAUserForHimself)
+{
+    Variable home("HOME", "/home/pepe");
+    Variable datos("XDG_DATA_HOME", nullptr);
+    Variable config("XDG_CONFIG_HOME", nullptr);
+    const Entorno todos = Entorno::delSistema(true);
+    EXPECT_EQ(todos.carpetaPorDefecto(), QStringLiteral("/opt/Orvalia/Naipex/"));
+    EXPECT_EQ(todos.sistema, QStringLiteral("/usr/local/lib"));
+    EXPECT_EQ(todos.aplicaciones, QStringLiteral("/usr/local/share/applications"));
+    EXPECT_EQ(todos.menus, QStringLiteral("/etc/xdg/menus/applications-merged"));
+    const Entorno uno = Entorno::delSistema(false);
+    EXPECT_EQ(uno.carpetaPorDefecto(), QStringLiteral("/home/pepe/.local/opt/Orvalia/Naipex/"));
+    EXPECT_EQ(uno.sistema, QStringLiteral("/home/pepe/.local/lib"));
+    EXPECT_EQ(uno.aplicaciones, QStringLiteral("/home/pepe/.local/share/applications"));
+    EXPECT_EQ(uno.menus, QStringLiteral("/home/pepe/.config/menus/applications-merged"));
+}

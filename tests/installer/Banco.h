@@ -1,7 +1,7 @@
 #pragma once
 #include "Arbol.h"
 #include "installer/Entorno.h"
-#include "platform/Dialogs.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QTemporaryDir>
 #include <memory>

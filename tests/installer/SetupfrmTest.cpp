@@ -122,3 +122,32 @@ TEST(ModSetup, ReplaceFileNeverLosesTheSource)
     EXPECT_TRUE(ModSetup::ReplaceFile(a, t.path() + QStringLiteral("/./a")));
     EXPECT_EQ(leer(a), QByteArray("nuevo"));
 }
+
+// "No" to writing over a folder with files leaves everything as it was and
+// the window ready for another folder.
+TEST(Setupfrm, NoToOverwritingTouchesNothing)
+{
+    Banco b;
+    const QString carpeta = b.home + QStringLiteral("/Naipex/");
+    escribir(carpeta + QStringLiteral("mio.txt"), "del jugador");
+    const Arbol antes = leerArbol(b.home);
+    b.dialogs.answers = {false};
+    auto w = b.ventana();
+    instalarEn(b, *w, carpeta);
+    EXPECT_EQ(b.dialogs.texts(), QStringList{kPregunta});
+    EXPECT_FALSE(w->terminado());
+    EXPECT_FALSE(w->porcVisible());
+    EXPECT_TRUE(w->Cmdinstalar->isEnabled());
+    EXPECT_TRUE(leerArbol(b.home) == antes);
+}
+
+// One installer at a time per user: a second one finds the lock held.
+TEST(ModSetup, OnlyTheFirstInstanceHoldsTheLock)
+{
+    QTemporaryDir t;
+    const QString bloqueo = t.filePath(QStringLiteral("run/instalox.lock"));
+    EXPECT_TRUE(ModSetup::PrimeraInstancia(bloqueo));
+    EXPECT_FALSE(ModSetup::PrimeraInstancia(bloqueo));
+    // Another user's (another file's) lock is no obstacle.
+    EXPECT_TRUE(ModSetup::PrimeraInstancia(t.filePath(QStringLiteral("otro.lock"))));
+}

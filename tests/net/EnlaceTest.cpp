@@ -1,4 +1,3 @@
-#include "net/CargadorWs.h"
 #include "net/ControlAusente.h"
 #include "net/Enlace.h"
 #include "platform/Sitios.h"
@@ -23,24 +22,14 @@ int okoks(const QByteArray& leido)
 
 // Services whose waits let real socket events through, pauses still zero.
 struct Red : FakeServices {
-    Red()
-    {
-        clock.realEvents = true;
-        clock.realWaitLimitMs = 8000;
-    }
+    Red() { clock.eventosReales(8000); }
 };
-
-CargadorWs& cargador()
-{
-    static CargadorWs c(executableFolder());
-    return c;
-}
 
 std::unique_ptr<Enlace> nuevoEnlace(Red& r)
 {
-    auto ws = cargador().crear();
-    EXPECT_TRUE(ws) << cargador().error().toStdString();
-    return std::make_unique<Enlace>(r.services, std::move(ws));
+    auto e = enlaceDePrueba(r.services);
+    EXPECT_TRUE(e) << "the socket plug-in did not load";
+    return e;
 }
 
 // Keeps handling events until cond holds; the bound only decides failure.
@@ -310,7 +299,8 @@ TEST(Enlace, AtMostOneErrorBoxOpenAtATime)
     DialogosAbiertos dialogos;
     Red r;
     Services s{r.clock, dialogos, r.sound, r.settings, r.services.programFolder, r.services.desktopFolder};
-    auto e = std::make_unique<Enlace>(s, cargador().crear());
+    auto e = enlaceDePrueba(s);
+    ASSERT_TRUE(e);
     e->SaludoHecho = 1;
     e->puertoPrincipal = 0;
     ASSERT_TRUE(e->escuchar());
@@ -550,4 +540,30 @@ TEST_F(Rafaga, MoreReceivedThanAnyHonestPeerSendsIsDropped)
     EXPECT_LT(recibidos, total);
     EXPECT_FALSE(e.conectado());
     EXPECT_EQ(e.pendientes(), 0u);
+}
+
+// The port a connection goes to: the one written with the address first,
+// then the command line's --puerto, then [Red] Puerto in the settings, then
+// the two usual ones.
+TEST(EnlacePuertos, ElDeLaDireccionGanaAlDeLaLineaDeOrdenesYEsteALosAjustes)
+{
+    MemorySettings ajustes;
+    ajustes.save("Truco", "Red", "Puerto", "2100");
+    EXPECT_EQ(Enlace::puertoConfigurado(ajustes, {"Truco", "--puerto", "2200"}), 2200);
+    EXPECT_EQ(Enlace::puertoConfigurado(ajustes, {"Truco"}), 2100);
+    EXPECT_EQ(Enlace::puertoConfigurado(MemorySettings(), {"Truco"}), 0);
+
+    Red r;
+    QTcpServer escrito, fijo;
+    ASSERT_TRUE(escrito.listen(QHostAddress::LocalHost, 0));
+    ASSERT_TRUE(fijo.listen(QHostAddress::LocalHost, 0));
+    auto e = nuevoEnlace(r);
+    ASSERT_TRUE(e->conectar(QStringLiteral("127.0.0.1:%1").arg(escrito.serverPort()), fijo.serverPort()));
+    ASSERT_TRUE(esperar([&] { return escrito.hasPendingConnections(); }));
+    e->cerrar();
+    // Without a port in the address the fixed one is used.
+    ASSERT_TRUE(e->conectar(QStringLiteral("127.0.0.1"), fijo.serverPort()));
+    ASSERT_TRUE(esperar([&] { return fijo.hasPendingConnections(); }));
+    delete escrito.nextPendingConnection();
+    EXPECT_FALSE(escrito.hasPendingConnections());
 }

@@ -17,14 +17,6 @@
 
 namespace {
 
-bool mostro(MesaCuatroDePrueba& m, const QString& texto)
-{
-    for (const auto& d : m.m.fake.dialogs.shown)
-        if (d.text.contains(texto))
-            return true;
-    return false;
-}
-
 // Raw bytes on the wire of the client at seat s, as a hostile program
 // would write them.
 void crudo(PartidaCuatro& p, int s, const QByteArray& bytes)

@@ -68,8 +68,7 @@ struct Programa {
 
     Programa(const QString& nombre, int cara, int puerto1, int puerto2)
     {
-        f.clock.realEvents = true;
-        f.clock.realWaitLimitMs = 5000;
+        f.clock.eventosReales(5000);
         f.settings.save(QStringLiteral("Truco"), QStringLiteral("Config"), QStringLiteral("nombre"), nombre);
         f.settings.save(QStringLiteral("Truco"), QStringLiteral("cara"), QStringLiteral("Numero"),
                         QString::number(cara));

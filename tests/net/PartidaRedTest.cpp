@@ -23,8 +23,6 @@
 
 namespace {
 
-int puntos(Etiqueta* l) { return l->caption().toInt(); }
-
 struct PartidaRed : ::testing::TestWithParam<unsigned> {
     void conectar(Lado& a, Lado& b) { ASSERT_TRUE(conectarLados(a, b)); }
 };
@@ -191,10 +189,10 @@ TEST_P(PrimeraJugada, LlegaAunqueElClienteTengaAbiertaLaConfiguracion)
 {
     Lado b(12, QStringLiteral("Beto"), 5);
     FakeServices fp(9);
-    fp.clock.realEvents = true;
-    CargadorWs cargador(fp.services.programFolder);
-    ASSERT_TRUE(cargador.disponible());
-    Enlace servidor(fp.services, cargador.crear());
+    fp.clock.eventosReales();
+    auto enlace = enlaceDePrueba(fp.services);
+    ASSERT_TRUE(enlace);
+    Enlace& servidor = *enlace;
     servidor.puertoPrincipal = servidor.puertoAlternativo = 0;  // any free port
     QStringList recibidos;
     auto decir = [&](const std::string& m) { servidor.enviarDirecto(QString::fromStdString(m)); };
@@ -383,10 +381,10 @@ TEST_P(SinSentido, SeInformaUnaVezYLaMesaNoCambia)
     ASSERT_GT(puerto, 0);
 
     FakeServices fp(9);
-    fp.clock.realEvents = true;
-    CargadorWs cargador(fp.services.programFolder);
-    ASSERT_TRUE(cargador.disponible());
-    Enlace peer(fp.services, cargador.crear());
+    fp.clock.eventosReales();
+    auto enlace = enlaceDePrueba(fp.services);
+    ASSERT_TRUE(enlace);
+    Enlace& peer = *enlace;
     peer.alRecibir = [](const QString&, const QString&) { return true; };
     // Like a real client it echoes its name once Ana's has come, so that no
     // unknown code below passes for that echo.

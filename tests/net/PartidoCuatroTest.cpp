@@ -152,14 +152,6 @@ TEST(CuatroCharla, LinesGoBetweenPartnersOnly)
         captura(&p.mesa(s), QStringLiteral("cuatro-asiento%1").arg(s));
 }
 
-bool mostro(MesaCuatroDePrueba& m, const QString& texto)
-{
-    for (const auto& d : m.m.fake.dialogs.shown)
-        if (d.text == texto && d.icon == Dialogs::Icon::Error)
-            return true;
-    return false;
-}
-
 struct CuatroCaida : ::testing::TestWithParam<int> {};
 
 TEST_P(CuatroCaida, AClientLeavingReleasesEveryTable)

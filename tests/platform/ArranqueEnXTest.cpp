@@ -3,6 +3,7 @@
 // OpenGL context for it: that loads a 3D driver and triples the memory of
 // every start. The offscreen platform has no OpenGL and would hide it.
 #include "platform/PantallaVirtual.h"
+#include "support/Archivos.h"
 #include "platform/Program.h"
 #include "platform/Web.h"
 
@@ -23,11 +24,6 @@ namespace {
 
 const char kVarPagina[] = "TRUCO_PRUEBA_PAGINA";
 
-QByteArray leer(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 }  // namespace
 

@@ -1,5 +1,5 @@
 // The draws every chance of the game goes through.
-#include "platform/Clock.h"
+#include "support/TestClock.h"
 
 #include <climits>
 #include <gtest/gtest.h>

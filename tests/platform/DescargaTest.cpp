@@ -1,4 +1,5 @@
 #include "platform/Red.h"
+#include "support/Archivos.h"
 #include "support/ServidorHttp.h"
 
 #include <QElapsedTimer>
@@ -8,11 +9,6 @@
 
 namespace {
 
-QByteArray contenido(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
-}
 
 constexpr qint64 kLimite = DescargadorHttp::kTamanoMaximo;
 
@@ -28,13 +24,13 @@ TEST(DescargadorHttp, StoresTheFileAndAFailureKeepsThePreviousOneWhole)
 
     srv.poner("/pnaipex.dat", "cabecera***http://a.example/;");
     ASSERT_TRUE(d.DownloadFile(srv.direccion() + "/pnaipex.dat", destino, kLimite));
-    EXPECT_EQ(contenido(destino), "cabecera***http://a.example/;");
+    EXPECT_EQ(leer(destino), "cabecera***http://a.example/;");
 
     // Not found, a server error, an empty 404 body: the old file stays.
     srv.poner("/pnaipex.dat", "pagina de error", 500);
     EXPECT_FALSE(d.DownloadFile(srv.direccion() + "/pnaipex.dat", destino, kLimite));
     EXPECT_FALSE(d.DownloadFile(srv.direccion() + "/otro.dat", destino, kLimite));
-    EXPECT_EQ(contenido(destino), "cabecera***http://a.example/;");
+    EXPECT_EQ(leer(destino), "cabecera***http://a.example/;");
 
     // Nobody listening on the port any more.
     QString muerto;
@@ -43,7 +39,7 @@ TEST(DescargadorHttp, StoresTheFileAndAFailureKeepsThePreviousOneWhole)
         muerto = cerrado.direccion();
     }
     EXPECT_FALSE(d.DownloadFile(muerto + "/pnaipex.dat", destino, kLimite));
-    EXPECT_EQ(contenido(destino), "cabecera***http://a.example/;");
+    EXPECT_EQ(leer(destino), "cabecera***http://a.example/;");
 
     // Only web addresses are fetched.
     EXPECT_FALSE(d.DownloadFile("file://" + destino, dir.filePath("copia"), kLimite));
@@ -85,9 +81,9 @@ TEST(DescargadorHttp, AnAnswerOverTheCallersBoundIsRefusedAndThePreviousFileKept
     const QByteArray justo(64 * 1024, 'a');
     srv.poner("/pnaipex.dat", justo);
     ASSERT_TRUE(d.DownloadFile(srv.direccion() + "/pnaipex.dat", destino, justo.size()));
-    EXPECT_EQ(contenido(destino), justo);
+    EXPECT_EQ(leer(destino), justo);
 
     srv.poner("/pnaipex.dat", QByteArray(justo.size() + 1, 'b'));
     EXPECT_FALSE(d.DownloadFile(srv.direccion() + "/pnaipex.dat", destino, justo.size()));
-    EXPECT_EQ(contenido(destino), justo);
+    EXPECT_EQ(leer(destino), justo);
 }

@@ -1,4 +1,5 @@
 #include "platform/IniSettings.h"
+#include "support/Archivos.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -6,18 +7,6 @@
 
 namespace {
 
-QByteArray leer(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void escribir(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 }  // namespace
 
@@ -67,7 +56,7 @@ TEST(IniSettings, BadLinesAreSkippedWhenReadAndKeptWhenSaving)
     const QByteArray antes = QByteArray("junk before any section\n[Config]\r\nnombre = Eva \r\n")
                              + QByteArray("\x00\xff\xfe=\x01\n", 6) + "=sin clave\n[]\nsin igual\n"
                              + "[Version]\nPais=2\nclave=con\x01" "control\n";
-    escribir(dir.filePath("truco.ini"), antes);
+    ASSERT_TRUE(escribir(dir.filePath("truco.ini"), antes));
     EXPECT_EQ(s.get("truco", "config", "nombre"), "Eva");
     EXPECT_EQ(s.get("truco", "version", "pais"), "2");
     EXPECT_EQ(s.get("truco", "version", "clave", "def"), "def");
@@ -102,7 +91,7 @@ TEST(IniSettings, ALineThatIsNotUtf8IsReadAsWindows1252)
 {
     QTemporaryDir dir;
     IniSettings s(dir.path());
-    escribir(dir.filePath("truco.ini"), kAjeno);
+    ASSERT_TRUE(escribir(dir.filePath("truco.ini"), kAjeno));
     EXPECT_EQ(s.get("Truco", "Config", "nombre"), QStringLiteral("Muñoz"));
     EXPECT_EQ(s.get("Truco", "Config", "apodo"), QStringLiteral("“Peña” €"));
     EXPECT_EQ(s.get("Truco", "Config", "ciudad"), QStringLiteral("Bogotá"));
@@ -115,7 +104,7 @@ TEST(IniSettings, SavingKeepsForeignLinesAndCommentsByteForByte)
 {
     QTemporaryDir dir;
     IniSettings s(dir.path());
-    escribir(dir.filePath("truco.ini"), kAjeno);
+    ASSERT_TRUE(escribir(dir.filePath("truco.ini"), kAjeno));
 
     // A key of a section that is there: only its own line changes.
     s.save("Truco", "Version", "Pais", "1");
@@ -141,7 +130,7 @@ TEST(IniSettings, WritingAForeignKeyReplacesItsLinesWithOneInUtf8)
     QTemporaryDir dir;
     IniSettings s(dir.path());
     // A later copy of the key, unreadable, would come back if it were kept.
-    escribir(dir.filePath("truco.ini"), kAjeno + "[CONFIG]\r\nNOMBRE=Ana\x01\r\n");
+    ASSERT_TRUE(escribir(dir.filePath("truco.ini"), kAjeno + "[CONFIG]\r\nNOMBRE=Ana\x01\r\n"));
 
     s.save("truco", "config", "NOMBRE", QStringLiteral("Muñoz Peña"));
     const QByteArray despues = leer(dir.filePath("truco.ini"));
@@ -160,7 +149,7 @@ TEST(IniSettings, AFolderThatCannotBeWrittenDropsTheSave)
 {
     QTemporaryDir dir;
     // A regular file standing where a folder should be stops writes even as root.
-    escribir(dir.filePath("archivo"), "x");
+    ASSERT_TRUE(escribir(dir.filePath("archivo"), "x"));
     IniSettings bajoArchivo(dir.filePath("archivo/config"));
     EXPECT_NO_THROW(bajoArchivo.save("Truco", "Config", "nombre", "Ana"));
     EXPECT_EQ(bajoArchivo.get("Truco", "Config", "nombre", "def"), "def");
@@ -224,7 +213,7 @@ TEST(IniSettings, AReplacementCharacterWrittenInUtf8IsRead)
     s.save("Truco", "Config", "nombre", nombre);
     EXPECT_EQ(s.get("Truco", "Config", "nombre", "perdido"), nombre);
 
-    escribir(dir.filePath("truco.ini"), "[Config]\nnombre=Mu\x81oz\nnivel=2\n");
+    ASSERT_TRUE(escribir(dir.filePath("truco.ini"), "[Config]\nnombre=Mu\x81oz\nnivel=2\n"));
     EXPECT_EQ(s.get("Truco", "Config", "nombre", "perdido"), "perdido");
     EXPECT_EQ(s.get("Truco", "Config", "nivel"), "2");
 }

@@ -119,3 +119,22 @@ TEST(f2, StartingSavesTheChoicesAndReportsThem)
     EXPECT_EQ(fs.settings.get("Truco", "Config", "nombre"), "Eva");
     EXPECT_TRUE(w.eleccion().computadoraEmpieza);
 }
+
+// The options window's arrows go round the fifteen faces both ways.
+TEST(f2, LasFlechasDeLaCaraDanLaVuelta)
+{
+    FakeServices fs;
+    f2 w(fs.services);
+    QStringList vistas;
+    alMostrarse([&] {
+        w.Command3->click();  // before the first
+        vistas << tag(w);
+        w.Command2->click();  // after the last
+        vistas << tag(w);
+        w.Command3->click();
+        w.Command1->click();
+    });
+    EXPECT_EQ(w.mostrar(0), "0");
+    EXPECT_EQ(vistas, (QStringList{"14", "0"}));
+    EXPECT_EQ(fs.settings.get("Truco", "cara", "Numero"), "14");
+}

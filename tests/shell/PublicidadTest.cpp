@@ -1,4 +1,5 @@
 #include "shell/FrmSponsor.h"
+#include "support/Archivos.h"
 #include "shell/Navegador.h"
 #include "shell/Publicidad.h"
 #include "shell/Vinculo.h"
@@ -15,11 +16,6 @@ namespace {
 const QByteArray kBanners = "Banners de Naipex\r\n***http://a.example/1;http://b.example/2;http://c.example/3";
 const QByteArray kSponsors = "Sponsors***http://s1.example/;http://s2.example/;";
 
-QByteArray contenido(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A table area with the banner controls, online against a local server.
 struct Banners {
@@ -56,8 +52,8 @@ TEST(Timer1, FirstTickFetchesBothListsThenTheBannersRotate)
     EXPECT_EQ(b.srv.pedidos, (QStringList{"/pnaipex.dat", "/pnaipexS.txt"}));
     EXPECT_EQ(b.p.Timer1.interval(), 20000);
     EXPECT_EQ(b.p.Descargado, 1);
-    EXPECT_EQ(contenido(b.fs.services.windowsFolder + "/pnaipex.dat"), kBanners);
-    EXPECT_EQ(contenido(b.fs.services.windowsFolder + "/pnaipexS.dat"), kSponsors);
+    EXPECT_EQ(leer(b.fs.services.windowsFolder + "/pnaipex.dat"), kBanners);
+    EXPECT_EQ(leer(b.fs.services.windowsFolder + "/pnaipexS.dat"), kSponsors);
     EXPECT_EQ(b.p.Sponsors[1], "http://s2.example/");
     EXPECT_TRUE(b.p.ImgLink->isHidden());
 
@@ -92,8 +88,8 @@ TEST(Timer1, AListTooLargeToReadIsRefusedAndThePreviousOneStaysInUse)
     b.p.Timer1_Timer();
     const QString banners = b.p.archivoBanners();
     const QString sponsors = b.p.archivoSponsors();
-    ASSERT_EQ(contenido(banners), kBanners);
-    ASSERT_EQ(contenido(sponsors), kSponsors);
+    ASSERT_EQ(leer(banners), kBanners);
+    ASSERT_EQ(leer(sponsors), kSponsors);
     auto reconectar = [&b] {
         b.fs.conexion.online = false;
         b.p.Timer1_Timer();
@@ -108,7 +104,7 @@ TEST(Timer1, AListTooLargeToReadIsRefusedAndThePreviousOneStaysInUse)
     b.srv.poner("/pnaipex.dat", grande);
     reconectar();
     EXPECT_EQ(b.srv.pedidos.last(), "/pnaipex.dat");
-    EXPECT_EQ(contenido(banners), kBanners);
+    EXPECT_EQ(leer(banners), kBanners);
     std::vector<std::string> leida;
     ASSERT_TRUE(listas::leerArchivoLista(banners.toStdString(), listas::kBanners, leida));
     EXPECT_EQ(leida, b.p.Banners);
@@ -119,7 +115,7 @@ TEST(Timer1, AListTooLargeToReadIsRefusedAndThePreviousOneStaysInUse)
     b.srv.poner("/pnaipexS.txt", grande);
     reconectar();
     EXPECT_EQ(b.srv.pedidos.last(), "/pnaipexS.txt");
-    EXPECT_EQ(contenido(sponsors), kSponsors);
+    EXPECT_EQ(leer(sponsors), kSponsors);
     ASSERT_TRUE(listas::leerArchivoLista(sponsors.toStdString(), listas::kSponsors, leida));
     EXPECT_EQ(leida, b.p.Sponsors);
     EXPECT_EQ(b.p.Sponsors[1], "http://s2.example/");

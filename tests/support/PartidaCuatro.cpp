@@ -16,8 +16,7 @@
 
 MesaCuatroDePrueba::MesaCuatroDePrueba(unsigned seed, const QString& n, int cara) : m(seed), gen(seed), nombre(n)
 {
-    m.fake.clock.realEvents = true;
-    m.fake.clock.realWaitLimitMs = 10000;
+    m.fake.clock.eventosReales(10000);
     m.fake.settings.save("Truco", "Config", "nombre", nombre);
     m.fake.settings.save("Truco", "cara", "Numero", QString::number(cara));
 }
@@ -273,5 +272,13 @@ bool PartidaCuatro::jugarPartido(int maxAcciones)
         ++acciones;
     }
     error_ = QStringLiteral("the match did not end");
+    return false;
+}
+
+bool mostro(const MesaCuatroDePrueba& m, const QString& texto)
+{
+    for (const auto& d : m.m.fake.dialogs.shown)
+        if (d.text.contains(texto))
+            return true;
     return false;
 }

@@ -21,6 +21,9 @@ struct MesaCuatroDePrueba {
     QString nombre;
 };
 
+// Whether a box at that table said something containing texto.
+bool mostro(const MesaCuatroDePrueba& m, const QString& texto);
+
 class PartidaCuatro {
 public:
     // The host and `personas` clients (0..3).

@@ -11,8 +11,7 @@
 
 Lado::Lado(unsigned seed, const QString& nombre, int cara) : m(seed), gen(seed)
 {
-    m.fake.clock.realEvents = true;
-    m.fake.clock.realWaitLimitMs = 10000;
+    m.fake.clock.eventosReales(10000);
     m.fake.settings.save("Truco", "Config", "nombre", nombre);
     m.fake.settings.save("Truco", "cara", "Numero", QString::number(cara));
     QObject::connect(&m.form, &Form1::manoRepartida, [this] { ++manos; });

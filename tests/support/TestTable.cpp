@@ -1,4 +1,7 @@
 #include "support/TestTable.h"
+#include "game/Controles.h"
+#include "net/CargadorWs.h"
+#include "net/Enlace.h"
 
 #include <QDir>
 #include <QTcpSocket>
@@ -86,4 +89,14 @@ PuertoReservado::PuertoReservado() : socket_(std::make_unique<QTcpSocket>())
 {
     if (socket_->bind(QHostAddress::Any, 0, QAbstractSocket::ReuseAddressHint))
         numero_ = socket_->localPort();
+}
+
+int puntos(const Etiqueta* l) { return l->caption().toInt(); }
+
+std::unique_ptr<Enlace> enlaceDePrueba(Services& s)
+{
+    // Loaded once: the plug-in stays mapped for the whole test program.
+    static CargadorWs cargador(executableFolder());
+    auto ws = cargador.crear();
+    return ws ? std::make_unique<Enlace>(s, std::move(ws)) : nullptr;
 }

@@ -7,6 +7,12 @@
 #include "platform/Program.h"
 #include "platform/Settings.h"
 #include "platform/Sound.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestClock.h"
+
+class Enlace;
+class Etiqueta;
 
 #include <QHash>
 #include <QTcpSocket>
@@ -64,6 +70,13 @@ struct FakeServices {
 // Saves what a person would see as <TRUCO_CAPTURAS>/<nombre>.png, when that
 // folder is given (for looking at the windows, not for asserting).
 void captura(QWidget* w, const QString& nombre);
+
+// A wire over the real socket plug-in beside the program, on these services;
+// none when the plug-in cannot be loaded.
+std::unique_ptr<Enlace> enlaceDePrueba(Services& s);
+
+// The score a label of the table shows.
+int puntos(const Etiqueta* l);
 
 // A port the system handed out for this test and keeps for it: bound on
 // every address but never listening, so no other bind to port 0 and no
