@@ -16,6 +16,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/Shortcut.h"
+#include "platform/Ventanas.h"
 #include "shell/Fondo.h"
 #include "shell/FrmFOndo.h"
 #include "shell/Publicidad.h"
@@ -54,6 +55,8 @@ Form1::Form1(Services& services, QWidget* parent)
     instalarAccesibilidad();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tituloPrograma());
+    // Every window and message box of the program takes it from here.
+    QApplication::setWindowIcon(iconoDelJuego());
     crearMenu();
     crearControles();
 }

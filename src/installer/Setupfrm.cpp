@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/IniSettings.h"
 #include "platform/Sitios.h"
+#include "platform/Ventanas.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -74,6 +75,8 @@ Setupfrm::Setupfrm(const Entorno& entorno, Dialogs& dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("Instalación de Naipex 2.0"));
     setAccessibleDescription(QStringLiteral("Setupfrm"));
     setFixedSize(540, 330);
+    // Its boxes and the progress window take the icon from the application.
+    QApplication::setWindowIcon(iconoDelJuego());
     setMouseTracking(true);
     QFont comic(fuenteComic());
     comic.setPointSize(11);
