@@ -346,6 +346,16 @@ void Form1::Form_Load()
 
 void Form1::PintarFondo() { mesa_->update(); }
 
+QRect Form1::zonaDeBazas() const
+{
+    QRect zona;
+    for (const auto& fila : {IJM, IJH, IJD, IJI})
+        for (const Naipe* n : fila)
+            if (n && !n->isHidden())
+                zona |= QRect(n->mapToGlobal(QPoint(0, 0)), n->size());
+    return zona;
+}
+
 // Pointing at a face shows the players' names.
 void Form1::car_MouseMove(int)
 {
@@ -443,7 +453,10 @@ JRed& Form1::jred()
             jred_->Tmrtimeout.stop();
             jred_->enlace().cerrar();
             dea4().ventanaRed = jred_.get();
+            // The host's window takes the connection window's place on screen.
+            centrarSobre(dea4(), *jred_);
             dea4().abrir(jred_->MiNombre->text(), jred_->cara());
+            jred_->hide();
         };
     }
     return *jred_;
@@ -468,8 +481,14 @@ AsientoCuatro& Form1::anfitrion()
 
 Dea4& Form1::dea4()
 {
-    if (!dea4_)
+    if (!dea4_) {
         dea4_ = std::make_unique<Dea4>(s_, anfitrion(), this);
+        // Giving the table up before it starts brings the connection window back.
+        connect(dea4_.get(), &QDialog::rejected, this, [this] {
+            if (jred_)
+                jred_->show();
+        });
+    }
     return *dea4_;
 }
 

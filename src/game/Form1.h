@@ -176,6 +176,9 @@ public:
     bool esDisposicionCuatro() const { return cuatro_; }
     // The played-card place of a seat in a trick (IJH, IJD, IJM, IJI).
     Naipe* lugarJugada(int asiento, int baza) const;
+    // Where the played cards lie on the screen (global coordinates): a window
+    // the flow opens keeps clear of it.
+    QRect zonaDeBazas() const;
     // A card played by another seat flies from its side to its place in that
     // trick, then alLlegar runs. It waits behind the flights and steps queued
     // before it, so the table shows events in the order they came.

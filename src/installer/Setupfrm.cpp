@@ -77,6 +77,7 @@ Setupfrm::Setupfrm(const Entorno& entorno, Dialogs& dialogs, QWidget* parent)
     setFixedSize(540, 330);
     // Its boxes and the progress window take the icon from the application.
     QApplication::setWindowIcon(iconoDelJuego());
+    centrarEnPantalla(*this);
     setMouseTracking(true);
     QFont comic(fuenteComic());
     comic.setPointSize(11);
@@ -450,6 +451,8 @@ bool Setupfrm::instalar()
     ini.ruta.clear();
     ClearUrlCache(e_.cacheNavegador, List1);
     Porcentaje(98);
+    // The copying is over: its progress is not left standing beside the news.
+    porc().hide();
 
     // 20, 21.
     dialogs_.message(this, Dialogs::Icon::Information, QStringLiteral("Instalación"),

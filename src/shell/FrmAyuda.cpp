@@ -2,11 +2,13 @@
 
 #include "shell/Nombres.h"
 #include "shell/rules/Contenido.h"
+#include "platform/Ventanas.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -34,7 +36,9 @@ FrmAyuda::FrmAyuda(QWidget* owner) : QWidget(owner, Qt::Window)
 {
     nombrar(this, QStringLiteral("FrmAyuda"), QStringLiteral("Ayuda de Naipex"));
     setWindowTitle(QStringLiteral("Ayuda de Naipex"));
-    resize(880, 600);
+    // Never larger than the screen, where it could not be centred.
+    resize(QSize(880, 600).boundedTo(screen()->availableGeometry().size() * 9 / 10));
+    centrarAlMostrar(*this);
 
     auto* division = new QSplitter(this);
     Contenido = new QTreeWidget(division);

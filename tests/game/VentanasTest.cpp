@@ -32,6 +32,8 @@ void tieneElIcono(const QWidget& w)
     EXPECT_FALSE(w.windowIcon().pixmap(32, 32).toImage().allGray());
 }
 
+QPoint centro(const QWidget& w) { return w.frameGeometry().center(); }
+
 // The table somewhere away from the screen's corner and middle, so a window
 // centred on the screen or left in its corner is told apart.
 void apartar(Form1& f)
@@ -39,6 +41,11 @@ void apartar(Form1& f)
     f.resize(700, 560);
     f.move(40, 30);
     f.show();
+}
+
+void cercaDe(QPoint a, QPoint b)
+{
+    EXPECT_LE((a - b).manhattanLength(), 4) << a.x() << "," << a.y() << " vs " << b.x() << "," << b.y();
 }
 
 }  // namespace
@@ -63,4 +70,66 @@ TEST(Ventanas, EveryWindowShowsTheGamesIcon)
     tieneElIcono(flor);
     QMessageBox caja(QMessageBox::Information, QStringLiteral("t"), QStringLiteral("x"), QMessageBox::Ok, &m.form);
     tieneElIcono(caja);
+}
+
+TEST(Ventanas, HelpOpensCentredOverTheTable)
+{
+    MesaDePrueba m;
+    apartar(m.form);
+    m.form.como->trigger();
+    FrmAyuda* ayuda = m.form.publicidad->ayuda();
+    ASSERT_NE(ayuda, nullptr);
+    ASSERT_TRUE(ayuda->isVisible());
+    cercaDe(centro(*ayuda), centro(m.form));
+
+    // Opened again after the table moved, it follows the table.
+    ayuda->close();
+    ASSERT_FALSE(ayuda->isVisible());
+    m.form.move(90, 50);
+    ASSERT_EQ(m.form.pos(), QPoint(90, 50));
+    m.form.como->trigger();
+    cercaDe(centro(*ayuda), centro(m.form));
+}
+
+TEST(Ventanas, TheFlorVerseKeepsClearOfThePlayedCards)
+{
+    MesaDePrueba m;
+    apartar(m.form);
+    // The computer's card of the first trick is on the table.
+    m.form.IJM[0]->setPicture(QPixmap(60, 92), QStringLiteral("4 de oros"));
+    m.form.IJM[0]->show();
+    const QRect cartas = m.form.zonaDeBazas();
+    ASSERT_FALSE(cartas.isEmpty());
+    EXPECT_TRUE(cartas.contains(QRect(m.form.IJM[0]->mapToGlobal(QPoint(0, 0)), m.form.IJM[0]->size())));
+
+    FFlor flor(m.form, QStringLiteral("\"Verso de la flor\""), true, [](bool) {});
+    flor.show();
+    ASSERT_TRUE(flor.isVisible());
+    EXPECT_FALSE(flor.frameGeometry().intersects(cartas));
+    // Still over the table, centred across it.
+    EXPECT_TRUE(m.form.frameGeometry().intersects(flor.frameGeometry()));
+    EXPECT_LE(std::abs(centro(flor).x() - centro(m.form).x()), 4);
+    flor.olor->click();
+}
+
+TEST(Ventanas, TheHostWindowTakesTheConnectionWindowsPlace)
+{
+    MesaDePrueba m;
+    apartar(m.form);
+    JRed& jred = m.form.jred();
+    jred.show();
+    jred.move(200, 120);
+    const QPoint donde = centro(jred);
+    jred.MiNombre->setText(QStringLiteral("Ana"));
+    jred.Command5_Click();
+    Dea4& dea4 = m.form.dea4();
+    ASSERT_TRUE(dea4.isVisible());
+    EXPECT_FALSE(jred.isVisible());
+    cercaDe(centro(dea4), donde);
+
+    // Closing the host window before anyone plays brings the connection window back.
+    dea4.reject();
+    EXPECT_FALSE(dea4.isVisible());
+    EXPECT_TRUE(jred.isVisible());
+    m.form.dea4().descargar();
 }
