@@ -55,8 +55,8 @@ Form1::Form1(Services& services, QWidget* parent)
     instalarAccesibilidad();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tituloPrograma());
-    // Every window and message box of the program takes it from here.
-    QApplication::setWindowIcon(iconoDelJuego());
+    // Every window and message box of the program takes its look from here.
+    aplicarAspecto();
     crearMenu();
     crearControles();
 }

@@ -75,8 +75,8 @@ Setupfrm::Setupfrm(const Entorno& entorno, Dialogs& dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("Instalación de Naipex 2.0"));
     setAccessibleDescription(QStringLiteral("Setupfrm"));
     setFixedSize(540, 330);
-    // Its boxes and the progress window take the icon from the application.
-    QApplication::setWindowIcon(iconoDelJuego());
+    // Its boxes and the progress window take the look from the application.
+    aplicarAspecto();
     centrarEnPantalla(*this);
     setMouseTracking(true);
     QFont comic(fuenteComic());

@@ -7,6 +7,11 @@ class QWidget;
 // entry installs).
 QIcon iconoDelJuego();
 
+// The program's look, set once on the application: the icon on every window
+// and box, keyboard focus drawn plainly on every control, and greyed-out text
+// still readable (about 4.5:1 on a button's face).
+void aplicarAspecto();
+
 // Puts `ventana` over the middle of `sobre`'s window, kept inside the screen.
 void centrarSobre(QWidget& ventana, const QWidget& sobre);
 
