@@ -15,13 +15,66 @@ Etiqueta::Etiqueta(const QString& nombre, QWidget* parent) : QLabel(parent)
 
 void Etiqueta::setCaption(const QString& text)
 {
-    const bool cambia = text != this->text();
-    setText(text);
-    setAccessibleName(text);
+    const bool cambia = text != caption();
+    if (nombre_) {
+        completo_ = text;
+        mostrarNombre();
+    } else {
+        setText(text);
+        setAccessibleName(text);
+    }
     if (autoVisible)
         setVisible(!text.isEmpty());
     if (cambia)
         emit captionCambiado(text);
+}
+
+void Etiqueta::comoNombre(const QString& porDefecto)
+{
+    completo_ = text();
+    nombre_ = true;
+    porDefecto_ = porDefecto;
+    setWordWrap(false);
+    mostrarNombre();
+}
+
+void Etiqueta::mostrarNombre()
+{
+    QStringList lineas = completo_.split(QLatin1Char('\n'));
+    const QFontMetrics fm(font());
+    const int ancho = contentsRect().width() - 2 * margin() - 4;
+    QStringList vistas;
+    for (QString& l : lineas) {
+        if (l.isEmpty())
+            l = porDefecto_;
+        QString sufijo;
+        if (l.endsWith(QLatin1String(" [PIE]"))) {
+            sufijo = QStringLiteral(" [PIE]");
+            l.chop(sufijo.size());
+        }
+        if (l.isEmpty())
+            l = porDefecto_;
+        vistas << fm.elidedText(l, Qt::ElideRight, ancho - fm.horizontalAdvance(sufijo)) + sufijo;
+        l += sufijo;
+    }
+    const QString entero = lineas.join(QLatin1Char('\n'));
+    setText(vistas.join(QLatin1Char('\n')));
+    setAccessibleName(entero);
+    setToolTip(entero);
+}
+
+void Etiqueta::resizeEvent(QResizeEvent* e)
+{
+    QLabel::resizeEvent(e);
+    if (nombre_)
+        mostrarNombre();
+}
+
+void Etiqueta::changeEvent(QEvent* e)
+{
+    QLabel::changeEvent(e);
+    if (nombre_ && e->type() == QEvent::FontChange)
+        mostrarNombre();
 }
 
 Naipe::Naipe(const QString& nombre, QWidget* parent) : QLabel(parent)

@@ -25,13 +25,27 @@ public:
     QString Tag;
     // Sets the text and keeps the accessible name in step with it.
     void setCaption(const QString& text);
-    QString caption() const { return text(); }
+    QString caption() const { return nombre_ ? completo_ : text(); }
     // Speech and name labels show themselves only while they hold text.
     bool autoVisible = false;
+    // A label of players' names (one a line): a name too long for the label
+    // is shortened with "…" (a trailing " [PIE]" kept), the whole one in the
+    // tooltip and for the screen reader; an empty one shows porDefecto.
+    void comoNombre(const QString& porDefecto);
 
 signals:
     // The text shown changed (what was said, a score, a played card).
     void captionCambiado(const QString& text);
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    void mostrarNombre();
+    bool nombre_ = false;
+    QString porDefecto_;
+    QString completo_;
 };
 
 // A picture of a card (or face) that can be clicked and pressed by

@@ -223,6 +223,8 @@ void Form1::crearControles()
     }
     for (Etiqueta* l : {NombreC, Label2, PuntosH, PuntosM})
         l->setStyleSheet(QStringLiteral("color: #101010; background: rgba(255,255,255,170); border-radius: 4px;"));
+    for (Etiqueta* l : {NombreC, Label2})
+        l->comoNombre(QStringLiteral("[Anónimo]"));
 
     // The call panel: two rows under the human's hand.
     const char* captions[8] = {"Truco", "Quiero", "Envido", "NO Quiero", "Real Envido", "Quiero retruco", "Falta Envido", "Quiero Vale 4"};
