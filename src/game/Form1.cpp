@@ -6,6 +6,7 @@
 #include "game/MesaEscalable.h"
 #include "game/AsientoCuatro.h"
 #include "game/AsientoRed.h"
+#include "game/Avisos.h"
 #include "net/CargadorWs.h"
 #include "net/Dea4.h"
 #include "net/Enlace.h"
@@ -226,6 +227,10 @@ void Form1::crearControles()
     for (Etiqueta* l : {NombreC, Label2})
         l->comoNombre(QStringLiteral("[Anónimo]"));
 
+    avisos = new Avisos(*mesa_);
+    for (int t = 0; t < 3; ++t)
+        avisos->vigilarBaza(IJM[t], JM[t], IJH[t], JH[t]);
+
     // The call panel: two rows under the human's hand.
     const char* captions[8] = {"Truco", "Quiero", "Envido", "NO Quiero", "Real Envido", "Quiero retruco", "Falta Envido", "Quiero Vale 4"};
     const char* teclas[8] = {"T", "Q", "E", "N", "R", "Shift+R", "F", "V"};
@@ -233,7 +238,7 @@ void Form1::crearControles()
     fb.setPixelSize(13);
     fb.setBold(true);
     auto boton = [&](const QString& nombre, const QString& caption, const QString& tecla, int x, int y) {
-        auto* b = new QPushButton(caption, mesa_);
+        auto* b = new BotonCanto(caption, tecla.back(), mesa_);
         b->setObjectName(nombre);
         b->setAccessibleDescription(nombre);
         b->setAccessibleName(caption);
@@ -259,6 +264,16 @@ void Form1::crearControles()
             connect(AlMazo, &QPushButton::clicked, this, &Form1::AlMazo_Click);
         }
     }
+
+    // Offered under the tallies (where the network chat goes) once a match
+    // against the computer is over.
+    otraVez = new QPushButton(QStringLiteral("Jugar otra vez"), mesa_);
+    otraVez->setObjectName(QStringLiteral("otraVez"));
+    otraVez->setAccessibleName(otraVez->text());
+    otraVez->setFont(fb);
+    mesa_->colocar(otraVez, QRect(440, 404, 200, 30));
+    otraVez->hide();
+    connect(otraVez, &QPushButton::clicked, this, [this] { nuevo->trigger(); });
 
     // The chat line of the network games, under the tallies.
     mensaje = new QLineEdit(mesa_);
@@ -507,6 +522,7 @@ void Form1::red_Click()
     }
     salirDelPartido();
     PuedeCantar = false;
+    otraVez->hide();
     jred().abrir();
 }
 

@@ -31,6 +31,7 @@ class Dea4;
 class JRed;
 class QLineEdit;
 class Publicidad;
+class Avisos;
 class ColaMesa;
 class QVariantAnimation;
 
@@ -115,7 +116,9 @@ public:
     QAction* como = nullptr;
     QAction* Descargargratis = nullptr;
     QAction* acerca = nullptr;
-    Publicidad* publicidad = nullptr;  // banners, sponsor, links, about and help
+    Publicidad* publicidad = nullptr;
+    Avisos* avisos = nullptr;
+    QPushButton* otraVez = nullptr;  // after a match against the computer: play again  // "+N" by a score, the trick's winning card framed  // banners, sponsor, links, about and help
     QString carTag = QStringLiteral("0");  // face index of car(0)
     QPixmap P1;                           // the background picture tiled over the table
 
@@ -234,6 +237,9 @@ private:
     // The text under a played card: its code and its value.
     void rotularJugada(Etiqueta* texto, const Portador& c);
     void ganaPartido(bool maquina);
+    // The match against the computer is over: what was played stays, veiled,
+    // and a button under the tallies offers the next one.
+    void ofrecerOtraVez();
     void aplicarOpciones();
     void guardarTamano();
 
