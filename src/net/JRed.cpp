@@ -202,7 +202,8 @@ JRed::JRed(Services& s, MesaRed& mesa, QWidget* parent)
     };
 
     ponerCara(0);
-    resize(500, 320);
+    // As tall as what it holds: the status lines grow it when they speak.
+    resize(500, sizeHint().height());
 }
 
 JRed::~JRed()

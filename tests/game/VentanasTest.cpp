@@ -112,6 +112,19 @@ TEST(Ventanas, TheFlorVerseKeepsClearOfThePlayedCards)
     flor.olor->click();
 }
 
+TEST(Ventanas, TheConnectionWindowHasNoEmptyBottom)
+{
+    MesaDePrueba m;
+    apartar(m.form);
+    JRed& jred = m.form.jred();
+    jred.show();
+    captura(&jred, QStringLiteral("jred"));
+    // Below the last button only the two status lines and the margin.
+    const int debajo = jred.height() - jred.Command5->geometry().bottom();
+    const QFontMetrics fm(jred.font());
+    EXPECT_LE(debajo, 2 * fm.lineSpacing() + 30) << jred.height();
+}
+
 TEST(Ventanas, TheHostWindowTakesTheConnectionWindowsPlace)
 {
     MesaDePrueba m;
