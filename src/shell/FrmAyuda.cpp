@@ -44,6 +44,12 @@ FrmAyuda::FrmAyuda(QWidget* owner) : QWidget(owner, Qt::Window)
     Contenido = new QTreeWidget(division);
     nombrar(Contenido, QStringLiteral("Contenido"), QStringLiteral("Contenido"));
     Contenido->setHeaderHidden(true);
+    // The contents read at the text's size (its body is 14 px), with air
+    // round the list and between its lines.
+    QFont letra = Contenido->font();
+    letra.setPixelSize(14);
+    Contenido->setFont(letra);
+    Contenido->setStyleSheet(QStringLiteral("QTreeWidget { padding: 6px 4px; } QTreeWidget::item { padding: 3px 2px; }"));
     Contenido->setRootIsDecorated(true);
     Texto = new QTextBrowser(division);
     nombrar(Texto, QStringLiteral("Texto"), QStringLiteral("Texto de la ayuda"));
@@ -89,6 +95,7 @@ bool FrmAyuda::cargar(const QString& carpeta, QString* error)
     for (const ayuda::Entrada& e : contenido.entradas) {
         auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(e.titulo)));
         item->setData(0, Qt::UserRole, e.contexto);
+        item->setToolTip(0, item->text(0));  // a narrow list cuts a long title
         if (e.nivel <= 1 || !libro) {
             Contenido->addTopLevelItem(item);
             libro = item;
