@@ -57,6 +57,10 @@ public:
     std::array<QLabel*, 4> car{};
     QPushButton* Command1;
     QLabel* lblestado;
+    // Where the others connect, and what they do.
+    QLabel* lbldireccion = nullptr;
+    // The picture of a seat nobody has taken yet.
+    static QPixmap asientoLibre();
 
     // State of the game, as the table reads it.
     int Conectados = 0;
