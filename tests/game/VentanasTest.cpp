@@ -2,6 +2,7 @@
 // the game's icon, secondary windows over the window that opened them.
 #include "game/FFlor.h"
 #include "net/Dea4.h"
+#include "net/Enlace.h"
 #include "net/JRed.h"
 #include "shell/Facerca.h"
 #include "shell/FrmAyuda.h"
@@ -123,6 +124,41 @@ TEST(Ventanas, TheConnectionWindowHasNoEmptyBottom)
     const int debajo = jred.height() - jred.Command5->geometry().bottom();
     const QFontMetrics fm(jred.font());
     EXPECT_LE(debajo, 2 * fm.lineSpacing() + 30) << jred.height();
+}
+
+TEST(Ventanas, WhileConnectingTheFaceStaysAndTheAttemptCanBeGivenUp)
+{
+    MesaDePrueba m;
+    apartar(m.form);
+    PuertoReservado nadie;  // refuses every call: the attempt goes on
+    ASSERT_GT(nadie.numero(), 0);
+    JRed& jred = m.form.jred();
+    jred.abrir();
+    jred.enlace().puertoPrincipal = nadie.numero();
+    jred.enlace().puertoAlternativo = nadie.numero();
+    EXPECT_FALSE(jred.Cancelar->isVisible());
+    jred.MiNombre->setText(QStringLiteral("Ana"));
+    jred.IPContrincante->setText(QStringLiteral("127.0.0.1"));
+    m.fake.clock.setSecond(0);  // connects first, never listens
+    jred.Command1->click();
+    ASSERT_TRUE(jred.Tmrtimeout.isActive());
+    EXPECT_TRUE(jred.Cancelar->isVisible());
+    EXPECT_TRUE(jred.Cancelar->isEnabled());
+    EXPECT_FALSE(jred.Command3->isEnabled());
+    EXPECT_FALSE(jred.Command4->isEnabled());
+    EXPECT_EQ(jred.Cancelar->accessibleDescription(), QStringLiteral("Cancelar"));
+    captura(&jred, QStringLiteral("jred-conectando"));
+
+    jred.Cancelar->click();
+    EXPECT_FALSE(jred.Tmrtimeout.isActive());
+    EXPECT_FALSE(jred.Timer1.isActive());
+    EXPECT_EQ(jred.enlace().puertoEscucha(), 0);
+    EXPECT_FALSE(jred.Cancelar->isVisible());
+    EXPECT_TRUE(jred.Command1->isEnabled());
+    EXPECT_TRUE(jred.Command3->isEnabled());
+    EXPECT_EQ(jred.windowTitle(), QStringLiteral("Juego en Red"));
+    EXPECT_TRUE(m.fake.dialogs.shown.empty());
+    jred.descargar();
 }
 
 TEST(Ventanas, TheHostWindowTakesTheConnectionWindowsPlace)
