@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
 
 Etiqueta::Etiqueta(const QString& nombre, QWidget* parent) : QLabel(parent)
 {
@@ -16,15 +17,68 @@ Etiqueta::Etiqueta(const QString& nombre, QWidget* parent) : QLabel(parent)
 
 void Etiqueta::setCaption(const QString& text)
 {
-    const bool cambia = text != this->text();
-    setText(text);
-    // Every accessible change is an event to build, also with no reader.
-    if (accessibleName() != text)
-        setAccessibleName(text);
+    const bool cambia = text != caption();
+    if (nombre_) {
+        completo_ = text;
+        mostrarNombre();
+    } else {
+        setText(text);
+        // Every accessible change is an event to build, also with no reader.
+        if (accessibleName() != text)
+            setAccessibleName(text);
+    }
     if (autoVisible)
         setVisible(!text.isEmpty());
     if (cambia)
         emit captionCambiado(text);
+}
+
+void Etiqueta::comoNombre(const QString& porDefecto)
+{
+    completo_ = text();
+    nombre_ = true;
+    porDefecto_ = porDefecto;
+    setWordWrap(false);
+    mostrarNombre();
+}
+
+void Etiqueta::mostrarNombre()
+{
+    QStringList lineas = completo_.split(QLatin1Char('\n'));
+    const QFontMetrics fm(font());
+    const int ancho = contentsRect().width() - 2 * margin() - 4;
+    QStringList vistas;
+    for (QString& l : lineas) {
+        if (l.isEmpty())
+            l = porDefecto_;
+        QString sufijo;
+        if (l.endsWith(QLatin1String(" [PIE]"))) {
+            sufijo = QStringLiteral(" [PIE]");
+            l.chop(sufijo.size());
+        }
+        if (l.isEmpty())
+            l = porDefecto_;
+        vistas << fm.elidedText(l, Qt::ElideRight, ancho - fm.horizontalAdvance(sufijo)) + sufijo;
+        l += sufijo;
+    }
+    const QString entero = lineas.join(QLatin1Char('\n'));
+    setText(vistas.join(QLatin1Char('\n')));
+    setAccessibleName(entero);
+    setToolTip(entero);
+}
+
+void Etiqueta::resizeEvent(QResizeEvent* e)
+{
+    QLabel::resizeEvent(e);
+    if (nombre_)
+        mostrarNombre();
+}
+
+void Etiqueta::changeEvent(QEvent* e)
+{
+    QLabel::changeEvent(e);
+    if (nombre_ && e->type() == QEvent::FontChange)
+        mostrarNombre();
 }
 
 Naipe::Naipe(const QString& nombre, QWidget* parent) : QLabel(parent)
@@ -36,6 +90,7 @@ Naipe::Naipe(const QString& nombre, QWidget* parent) : QLabel(parent)
 void Naipe::setPicture(const QPixmap& pm, const QString& spokenName)
 {
     pix_ = pm;
+    atenuada_ = false;
     if (accessibleName() != spokenName)
         setAccessibleName(spokenName);
     update();
@@ -43,9 +98,10 @@ void Naipe::setPicture(const QPixmap& pm, const QString& spokenName)
 
 void Naipe::clearPicture()
 {
-    if (pix_.isNull() && accessibleName().isEmpty())
+    if (pix_.isNull() && !atenuada_ && accessibleName().isEmpty())
         return;
     pix_ = QPixmap();
+    atenuada_ = false;
     setAccessibleName(QString());
     update();
 }
@@ -65,6 +121,74 @@ void Naipe::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(rect(), pix_);
+    if (atenuada_)
+        p.fillRect(rect(), QColor(40, 40, 40, 120));
+    if (resaltada_) {
+        // Gold inside a dark line: seen on the card and on any cloth.
+        const int g = qMax(3, width() / 20);
+        p.setPen(QPen(QColor(0x30, 0x20, 0x00), 1));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.setPen(QPen(QColor(0xff, 0xc4, 0x00), g));
+        p.drawRect(QRectF(rect()).adjusted(g / 2.0 + 1, g / 2.0 + 1, -g / 2.0 - 1, -g / 2.0 - 1));
+    }
+}
+
+void Naipe::atenuar(bool si)
+{
+    if (atenuada_ == si)
+        return;
+    atenuada_ = si;
+    update();
+}
+
+void Naipe::resaltar(bool si)
+{
+    if (resaltada_ == si)
+        return;
+    resaltada_ = si;
+    update();
+}
+
+BotonCanto::BotonCanto(const QString& caption, QChar tecla, QWidget* parent)
+    : QPushButton(caption, parent), tecla_(tecla)
+{
+}
+
+void BotonCanto::setTecla(QChar tecla)
+{
+    tecla_ = tecla;
+    update();
+}
+
+int BotonCanto::letraDeTecla(const QString& caption, QChar tecla)
+{
+    if (tecla.isNull())
+        return -1;
+    for (int i = 0; i < caption.size(); ++i)
+        if ((i == 0 || caption[i - 1] == QLatin1Char(' ')) && caption[i].toLower() == tecla.toLower())
+            return i;
+    return caption.indexOf(tecla, 0, Qt::CaseInsensitive);
+}
+
+void BotonCanto::paintEvent(QPaintEvent* e)
+{
+    QPushButton::paintEvent(e);
+    const QString t = text();
+    const int i = letraDeTecla(t, tecla_);
+    if (i < 0)
+        return;
+    // The style centres the caption in the button's contents.
+    QStyleOptionButton o;
+    initStyleOption(&o);
+    const QRect r = style()->subElementRect(QStyle::SE_PushButtonContents, &o, this);
+    const QFontMetrics fm(font());
+    const int x = r.center().x() + 1 - fm.horizontalAdvance(t) / 2 + fm.horizontalAdvance(t.left(i));
+    const int base = r.top() + (r.height() - fm.height() + 1) / 2 + fm.ascent();
+    const int y = base + qMax(1, fm.underlinePos());
+    QPainter p(this);
+    const int grueso = qMax(1, fm.lineWidth());
+    p.fillRect(QRect(x, y, fm.horizontalAdvance(t.mid(i, 1)), grueso),
+               palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
 }
 
 Rayas::Rayas(const QString& nombre, bool maquina, QWidget* parent) : QWidget(parent), maquina_(maquina)

@@ -89,8 +89,8 @@ void Form1::crearControlesCuatro()
     const QRect nombres[4] = {QRect(414, 372, 86, 30), QRect(414, 148, 86, 30), QRect(4, 72, 118, 16), QRect(4, 148, 118, 16)};
     for (int k = 0; k < 4; ++k) {
         Nomb[k] = etiqueta(QStringLiteral("Nomb(%1)").arg(k), 11, true, kEstiloNombre);
-        Nomb[k]->setWordWrap(true);
         mesa_->colocar(Nomb[k], nombres[k]);
+        Nomb[k]->comoNombre(QStringLiteral("[Anónimo]"));
     }
     LD = etiqueta(QStringLiteral("LD"), 12, true, kEstiloHabla);
     LI = etiqueta(QStringLiteral("LI"), 12, true, kEstiloHabla);

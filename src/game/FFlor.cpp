@@ -1,7 +1,12 @@
 #include "game/FFlor.h"
 
 
+#include "game/Form1.h"
+#include "platform/Ventanas.h"
+
 #include <QHBoxLayout>
+#include <QScreen>
+#include <QShowEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -50,6 +55,29 @@ FFlor::FFlor(QWidget& padre, const QString& texto, bool contraflor, std::functio
     connect(cf, &QPushButton::clicked, this, &FFlor::cf_Click);
     cf->setEnabled(contraflor);
     olor->setFocus();
+}
+
+void FFlor::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (e->spontaneous())
+        return;
+    auto* mesa = qobject_cast<Form1*>(parentWidget()->window());
+    if (!mesa)
+        return;
+    centrarSobre(*this, *mesa);
+    const QRect cartas = mesa->zonaDeBazas();
+    QRect r = frameGeometry();
+    if (cartas.isEmpty() || !r.intersects(cartas))
+        return;
+    // Below the tricks, where the player's own cards are; above them when the
+    // screen ends first.
+    constexpr int kAire = 6;
+    r.moveTop(cartas.bottom() + kAire);
+    const QScreen* pantalla = mesa->screen();
+    if (pantalla && r.bottom() > pantalla->availableGeometry().bottom())
+        r.moveBottom(cartas.top() - kAire);
+    move(r.topLeft());
 }
 
 void FFlor::olor_Click()

@@ -24,6 +24,10 @@ public:
     // window that is gone.
     void reject() override;
 
+protected:
+    // Over the table, but clear of the cards on it.
+    void showEvent(QShowEvent* e) override;
+
 private:
     std::function<void(bool)> responder_;
     bool respondido_ = false;

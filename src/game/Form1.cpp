@@ -6,6 +6,7 @@
 #include "game/MesaEscalable.h"
 #include "game/AsientoCuatro.h"
 #include "game/AsientoRed.h"
+#include "game/Avisos.h"
 #include "net/CargadorWs.h"
 #include "net/Dea4.h"
 #include "net/Enlace.h"
@@ -16,6 +17,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
 #include "platform/Shortcut.h"
+#include "platform/Ventanas.h"
 #include "shell/Fondo.h"
 #include "shell/FrmFOndo.h"
 #include "shell/Publicidad.h"
@@ -54,6 +56,8 @@ Form1::Form1(Services& services, QWidget* parent)
     instalarAccesibilidad();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tituloPrograma());
+    // Every window and message box of the program takes its look from here.
+    aplicarAspecto();
     crearMenu();
     crearControles();
 }
@@ -222,6 +226,12 @@ void Form1::crearControles()
     }
     for (Etiqueta* l : {NombreC, Label2, PuntosH, PuntosM})
         l->setStyleSheet(QStringLiteral("color: #101010; background: rgba(255,255,255,170); border-radius: 4px;"));
+    for (Etiqueta* l : {NombreC, Label2})
+        l->comoNombre(QStringLiteral("[Anónimo]"));
+
+    avisos = new Avisos(*mesa_);
+    for (int t = 0; t < 3; ++t)
+        avisos->vigilarBaza(IJM[t], JM[t], IJH[t], JH[t]);
 
     // The call panel: two rows under the human's hand.
     const char* captions[8] = {"Truco", "Quiero", "Envido", "NO Quiero", "Real Envido", "Quiero retruco", "Falta Envido", "Quiero Vale 4"};
@@ -230,7 +240,7 @@ void Form1::crearControles()
     fb.setPixelSize(13);
     fb.setBold(true);
     auto boton = [&](const QString& nombre, const QString& caption, const QString& tecla, int x, int y) {
-        auto* b = new QPushButton(caption, mesa_);
+        auto* b = new BotonCanto(caption, tecla.back(), mesa_);
         b->setObjectName(nombre);
         b->setAccessibleDescription(nombre);
         b->setAccessibleName(caption);
@@ -256,6 +266,16 @@ void Form1::crearControles()
             connect(AlMazo, &QPushButton::clicked, this, &Form1::AlMazo_Click);
         }
     }
+
+    // Offered under the tallies (where the network chat goes) once a match
+    // against the computer is over.
+    otraVez = new QPushButton(QStringLiteral("Jugar otra vez"), mesa_);
+    otraVez->setObjectName(QStringLiteral("otraVez"));
+    otraVez->setAccessibleName(otraVez->text());
+    otraVez->setFont(fb);
+    mesa_->colocar(otraVez, QRect(440, 404, 200, 30));
+    otraVez->hide();
+    connect(otraVez, &QPushButton::clicked, this, [this] { nuevo->trigger(); });
 
     // The chat line of the network games, under the tallies.
     mensaje = new QLineEdit(mesa_);
@@ -344,6 +364,16 @@ void Form1::Form_Load()
 }
 
 void Form1::PintarFondo() { mesa_->update(); }
+
+QRect Form1::zonaDeBazas() const
+{
+    QRect zona;
+    for (const auto& fila : {IJM, IJH, IJD, IJI})
+        for (const Naipe* n : fila)
+            if (n && !n->isHidden())
+                zona |= QRect(n->mapToGlobal(QPoint(0, 0)), n->size());
+    return zona;
+}
 
 // Pointing at a face shows the players' names.
 void Form1::car_MouseMove(int)
@@ -442,6 +472,11 @@ JRed& Form1::jred()
             jred_->enlace().cerrar();
             dea4().ventanaRed = jred_.get();
             dea4().abrir(jred_->MiNombre->text(), jred_->cara());
+            // The host's window takes the connection window's place on screen,
+            // once its lines are filled in and its size is final.
+            dea4().adjustSize();
+            centrarSobre(dea4(), *jred_);
+            jred_->hide();
         };
     }
     return *jred_;
@@ -466,8 +501,14 @@ AsientoCuatro& Form1::anfitrion()
 
 Dea4& Form1::dea4()
 {
-    if (!dea4_)
+    if (!dea4_) {
         dea4_ = std::make_unique<Dea4>(s_, anfitrion(), this);
+        // Giving the table up before it starts brings the connection window back.
+        connect(dea4_.get(), &QDialog::rejected, this, [this] {
+            if (jred_)
+                jred_->show();
+        });
+    }
     return *dea4_;
 }
 
@@ -483,6 +524,7 @@ void Form1::red_Click()
         asiento().abandonar();
     }
     salirDelPartido();
+    otraVez->hide();
     jred().abrir();
 }
 

@@ -32,6 +32,7 @@ class Dea4;
 class JRed;
 class QLineEdit;
 class Publicidad;
+class Avisos;
 class ColaMesa;
 class QVariantAnimation;
 
@@ -120,7 +121,9 @@ public:
     QAction* como = nullptr;
     QAction* Descargargratis = nullptr;
     QAction* acerca = nullptr;
-    Publicidad* publicidad = nullptr;  // banners, sponsor, links, about and help
+    Publicidad* publicidad = nullptr;
+    Avisos* avisos = nullptr;
+    QPushButton* otraVez = nullptr;  // after a match against the computer: play again  // "+N" by a score, the trick's winning card framed  // banners, sponsor, links, about and help
     QString carTag = QStringLiteral("0");  // face index of car(0)
     QPixmap P1;                           // the background picture tiled over the table
 
@@ -204,6 +207,9 @@ public:
     bool esDisposicionCuatro() const { return cuatro_; }
     // The played-card place of a seat in a trick (IJH, IJD, IJM, IJI).
     Naipe* lugarJugada(int asiento, int baza) const;
+    // Where the played cards lie on the screen (global coordinates): a window
+    // the flow opens keeps clear of it.
+    QRect zonaDeBazas() const;
     // A card played by another seat flies from its side to its place in that
     // trick, then alLlegar runs. It waits behind the flights and steps queued
     // before it, so the table shows events in the order they came.
@@ -254,6 +260,9 @@ private:
     void mostrarCarta(Naipe* img, Etiqueta* texto, const Portador& c, const QPixmap& pm);
     // The text under a played card: its code and its value.
     void rotularJugada(Etiqueta* texto, const Portador& c);
+    // The match against the computer is over: what was played stays, veiled,
+    // and a button under the tallies offers the next one.
+    void ofrecerOtraVez();
     void aplicarOpciones();
     void guardarTamano();
 

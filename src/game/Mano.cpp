@@ -2,6 +2,7 @@
 #include "game/Form1.h"
 #include "game/AsientoMaquina.h"
 #include "game/AsientoParejas.h"
+#include "game/Avisos.h"
 #include "motor/Cartas.h"
 #include "platform/CardPictures.h"
 #include "platform/Clock.h"
@@ -33,7 +34,9 @@ void Form1::marcadorACero()
 
 void Form1::mostrarPuntos(bool maquina, int total)
 {
-    (maquina ? PuntosM : PuntosH)->setCaption(txt(total));
+    Etiqueta* puntos = maquina ? PuntosM : PuntosH;
+    avisos->puntos(maquina ? 1 : 0, puntos->caption().toInt(), total, (maquina ? Label2 : NombreC)->caption());
+    puntos->setCaption(txt(total));
     Rayas* r = maquina ? PM : PH;
     for (int k = 0; k < reglas::kPartido; ++k)
         r->setVisible(k, k < total);
@@ -229,6 +232,7 @@ void Form1::ganaPartido(bool maquina)
                                     : QStringLiteral("Ganador del partido: ") + nombre;
     s_.dialogs.message(this, Dialogs::Icon::Information, tituloPrograma(), texto);
     publicidad->MostrarSponsor();
+    const bool contraLaPc = !enRed_ || (parejas_ && enRed_ == static_cast<Asiento*>(parejas_.get()));
     if (maquina) {
         setWindowTitle(tituloPrograma());
         Botones(QStringLiteral("0000000000"));
@@ -236,7 +240,20 @@ void Form1::ganaPartido(bool maquina)
         Botones(QStringLiteral("00000000-0"));
     }
     asiento().partidoTerminado();
+    if (contraLaPc)
+        ofrecerOtraVez();
     emit partidoTerminado();
+}
+
+void Form1::ofrecerOtraVez()
+{
+    for (const auto& fila : {IJM, IJH, IJD, IJI})
+        for (Naipe* n : fila)
+            if (n)
+                n->atenuar(true);
+    otraVez->show();
+    otraVez->raise();
+    otraVez->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::nuevo_Click()
@@ -259,6 +276,7 @@ void Form1::nuevo_Click()
     emit ventanaModal(&opciones());
     if (opciones().mostrar(cara >= 0 && cara <= 14 ? cara : 0) == QLatin1String("1"))
         return;
+    otraVez->hide();
     publicidad->ocultarSponsor();
     asiento().abandonar();
     disposicionCuatro(false);

@@ -10,6 +10,7 @@
 #include "platform/Dialogs.h"
 #include "platform/IniSettings.h"
 #include "platform/Sitios.h"
+#include "platform/Ventanas.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -74,6 +75,9 @@ Setupfrm::Setupfrm(const Entorno& entorno, Dialogs& dialogs, QWidget* parent)
     setWindowTitle(QStringLiteral("Instalación de Naipex 2.0"));
     setAccessibleDescription(QStringLiteral("Setupfrm"));
     setFixedSize(540, 330);
+    // Its boxes and the progress window take the look from the application.
+    aplicarAspecto();
+    centrarEnPantalla(*this);
     setMouseTracking(true);
     QFont comic(fuenteComic());
     comic.setPointSize(11);
@@ -447,6 +451,8 @@ bool Setupfrm::instalar()
     ini.ruta.clear();
     ClearUrlCache(e_.cacheNavegador, List1);
     Porcentaje(98);
+    // The copying is over: its progress is not left standing beside the news.
+    porc().hide();
 
     // 20, 21.
     dialogs_.message(this, Dialogs::Icon::Information, QStringLiteral("Instalación"),

@@ -1,5 +1,7 @@
 #include "installer/frmporc.h"
 
+#include "platform/Ventanas.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 #include <cmath>
@@ -11,6 +13,7 @@ frmporc::frmporc(QWidget* owner) : QWidget(owner, Qt::Dialog)
     setAccessibleDescription(QStringLiteral("frmporc"));
     // 4680 x 840 twips.
     setFixedSize(312, 56);
+    centrarAlMostrar(*this);
     lbl1 = new QLabel(QStringLiteral("Copiando..."), this);
     lbl1->setObjectName(QStringLiteral("lbl1"));
     lbl1->setAccessibleDescription(QStringLiteral("lbl1"));

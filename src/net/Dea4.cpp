@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
@@ -79,6 +80,20 @@ Dea4::Dea4(Services& s, MesaCuatro& mesa, QWidget* parent)
     lblestado->setAccessibleDescription(QStringLiteral("lblestado"));
     lblestado->setWordWrap(true);
     connect(ws_[0].get(), &Enlace::estadoCambiado, lblestado, &QLabel::setText);
+    lbldireccion = new QLabel(this);
+    lbldireccion->setObjectName(QStringLiteral("lbldireccion"));
+    lbldireccion->setWordWrap(true);
+    lbldireccion->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Once listening, the address and port to give the others.
+    connect(ws_[0].get(), &Enlace::estadoCambiado, this, [this] {
+        const int puerto = ws_[0]->puertoEscucha();
+        lbldireccion->setText(puerto <= 0 ? QString()
+                                          : QStringLiteral("Los otros tres jugadores escriben %1:%2 en \"Conectar a:\" "
+                                                           "y pulsan Conectar.")
+                                                .arg(ws_[0]->ws().LocalIP())
+                                                .arg(puerto));
+        lbldireccion->setAccessibleName(lbldireccion->text());
+    });
 
     auto* g = new QGridLayout;
     g->setHorizontalSpacing(12);
@@ -125,6 +140,7 @@ Dea4::Dea4(Services& s, MesaCuatro& mesa, QWidget* parent)
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(16, 14, 16, 12);
     v->setSpacing(12);
+    v->addWidget(lbldireccion);
     v->addLayout(g);
     v->addWidget(lblestado);
     v->addWidget(ChkReemplazo);
@@ -135,6 +151,20 @@ Dea4::Dea4(Services& s, MesaCuatro& mesa, QWidget* parent)
     h->addWidget(Command1);
     v->addLayout(h);
     resize(340, 300);
+}
+
+QPixmap Dea4::asientoLibre()
+{
+    // A grey figure on a light ground: a place, nobody in it.
+    QPixmap pm(96, 96);
+    pm.fill(QColor(0xe4, 0xe6, 0xea));
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xa8, 0xad, 0xb6));
+    p.drawEllipse(QRectF(30, 14, 36, 36));
+    p.drawRoundedRect(QRectF(16, 56, 64, 48), 24, 24);
+    return pm;
 }
 
 Dea4::~Dea4()
@@ -198,8 +228,8 @@ void Dea4::Form_Load()
         Jug[i]->setAutoExclusive(true);
         Jug[i]->setText(QStringLiteral("[Jugador %1]").arg(i + 1));
         Jug[i]->setAccessibleName(Jug[i]->text());
-        Jug[i]->setEnabled(true);
-        car[i]->clear();
+        Jug[i]->setEnabled(false);  // until someone sits there
+        car[i]->setPixmap(asientoLibre());
     }
     Jug[3]->hide();
     car[3]->hide();
@@ -380,6 +410,7 @@ void Dea4::nick(int indice, const QString& argumento)
     if (etapa_ != Etapa::Jugando) {
         Jug[indice - 1]->setText(nombre);
         Jug[indice - 1]->setAccessibleName(nombre);
+        Jug[indice - 1]->setEnabled(true);
         ponerCara(indice - 1, cara);
         return;
     }
@@ -470,7 +501,8 @@ void Dea4::liberarAsiento(int indice, bool avisar)
     }
     Jug[indice - 1]->setText(QStringLiteral("[Jugador %1]").arg(indice));
     Jug[indice - 1]->setAccessibleName(Jug[indice - 1]->text());
-    car[indice - 1]->clear();
+    Jug[indice - 1]->setEnabled(false);
+    car[indice - 1]->setPixmap(asientoLibre());
     const QString texto = QStringLiteral("El jugador ") + nombre + QStringLiteral(" se ha desconectado");
     lblestado->setText(texto);
     QPointer<Dea4> yo(this);
@@ -514,6 +546,7 @@ void Dea4::Command1_Click()
         ponerTitulo(QStringLiteral("Quién reparte primero?"));
         Jug[3]->setText(nombres_[0]);
         Jug[3]->setAccessibleName(nombres_[0]);
+        Jug[3]->setEnabled(true);
         ponerCara(3, caras_[0]);
         Jug[3]->show();
         car[3]->show();

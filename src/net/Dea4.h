@@ -70,6 +70,10 @@ public:
     QPushButton* Completar;
     QCheckBox* ChkReemplazo;
     QLabel* lblestado;
+    // Where the others connect, and what they do.
+    QLabel* lbldireccion = nullptr;
+    // The picture of a seat nobody has taken yet.
+    static QPixmap asientoLibre();
 
     // State of the game, as the table reads it.
     int Conectados = 0;

@@ -127,6 +127,10 @@ JRed::JRed(Services& s, MesaRed& mesa, QWidget* parent)
         QStringLiteral("Conecta a un contrincante que esté aguardando uno o más contrincantes"));
     Command1->setDefault(true);
     Command1->setMinimumWidth(110);
+    Cancelar = boton(this, QStringLiteral("Cancelar"), QStringLiteral("Cancelar"));
+    Cancelar->setToolTip(QStringLiteral("Deja de intentar la conexión"));
+    Cancelar->setAutoDefault(false);
+    Cancelar->hide();
 
     Command5 = boton(this, QStringLiteral("Command5"), QStringLiteral("Truco en parejas (4 jugadores)"));
     Command5->setToolTip(QStringLiteral("jugada en parejas (4 jugadores)"));
@@ -153,6 +157,7 @@ JRed::JRed(Services& s, MesaRed& mesa, QWidget* parent)
         h->addWidget(Label1);
         h->addWidget(IPContrincante, 1);
         h->addWidget(Command1);
+        h->addWidget(Cancelar);
         g->addLayout(h, 2, 0, 1, 2);
     }
     g->addWidget(Command5, 3, 0, 1, 2);
@@ -187,6 +192,10 @@ JRed::JRed(Services& s, MesaRed& mesa, QWidget* parent)
     connect(Command4, &QPushButton::clicked, this, &JRed::Command4_Click);
     connect(Command5, &QPushButton::clicked, this, &JRed::Command5_Click);
 
+    connect(Cancelar, &QPushButton::clicked, this, &JRed::Cancelar_Click);
+    // Met: nothing left to give up.
+    connect(enlace_.get(), &Enlace::conectadoComoServidor, Cancelar, &QWidget::hide);
+    connect(enlace_.get(), &Enlace::conectadoComoCliente, Cancelar, &QWidget::hide);
     connect(enlace_.get(), &Enlace::conectadoComoServidor, this, &JRed::Ws_ConnectionRequest);
     connect(enlace_.get(), &Enlace::conectadoComoCliente, this, &JRed::Ws_Connect);
     connect(enlace_.get(), &Enlace::desconectado, this, &JRed::Ws_Close);
@@ -202,7 +211,8 @@ JRed::JRed(Services& s, MesaRed& mesa, QWidget* parent)
     };
 
     ponerCara(0);
-    resize(500, 320);
+    // As tall as what it holds: the status lines grow it when they speak.
+    resize(500, sizeHint().height());
 }
 
 JRed::~JRed()
@@ -237,6 +247,21 @@ void JRed::habilitarEntradas(bool si)
     for (QWidget* w : std::initializer_list<QWidget*>{Command1, NombrePC, Command5, DireccionIP, MiNombre,
                                                       IPContrincante})
         w->setEnabled(si);
+    // The face goes out with the name: it cannot change on the way.
+    Command3->setEnabled(si);
+    Command4->setEnabled(si);
+    Cancelar->setVisible(!si);
+}
+
+void JRed::Cancelar_Click()
+{
+    Timer1.stop();
+    Tmrtimeout.stop();
+    enlace_->cerrar();
+    l2->clear();
+    habilitarEntradas(true);
+    setWindowTitle(kTitulo);
+    IPContrincante->setFocus(Qt::OtherFocusReason);
 }
 
 void JRed::abrir()

@@ -57,6 +57,7 @@ public:
     QGroupBox* Frame2;
     QLineEdit* DireccionIP;
     QPushButton* Command5;
+    QPushButton* Cancelar = nullptr;  // shown while connecting: gives the attempt up
     QLabel* lblestado;
     QLabel* lblstate;
     QLabel* l2;
@@ -82,6 +83,7 @@ public slots:
     void Timer1_Timer();
     void Tmrtimeout_Timer();
     void Reintentar();
+    void Cancelar_Click();
 
     // The close box and Escape: Form_QueryUnload, then hide.
     void reject() override;

@@ -2,11 +2,13 @@
 
 #include "shell/Nombres.h"
 #include "shell/rules/Contenido.h"
+#include "platform/Ventanas.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QScreen>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -34,12 +36,20 @@ FrmAyuda::FrmAyuda(QWidget* owner) : QWidget(owner, Qt::Window)
 {
     nombrar(this, QStringLiteral("FrmAyuda"), QStringLiteral("Ayuda de Naipex"));
     setWindowTitle(QStringLiteral("Ayuda de Naipex"));
-    resize(880, 600);
+    // Never larger than the screen, where it could not be centred.
+    resize(QSize(880, 600).boundedTo(screen()->availableGeometry().size() * 9 / 10));
+    centrarAlMostrar(*this);
 
     auto* division = new QSplitter(this);
     Contenido = new QTreeWidget(division);
     nombrar(Contenido, QStringLiteral("Contenido"), QStringLiteral("Contenido"));
     Contenido->setHeaderHidden(true);
+    // The contents read at the text's size (its body is 14 px), with air
+    // round the list and between its lines.
+    QFont letra = Contenido->font();
+    letra.setPixelSize(14);
+    Contenido->setFont(letra);
+    Contenido->setStyleSheet(QStringLiteral("QTreeWidget { padding: 6px 4px; } QTreeWidget::item { padding: 3px 2px; }"));
     Contenido->setRootIsDecorated(true);
     Texto = new QTextBrowser(division);
     nombrar(Texto, QStringLiteral("Texto"), QStringLiteral("Texto de la ayuda"));
@@ -85,6 +95,7 @@ bool FrmAyuda::cargar(const QString& carpeta, QString* error)
     for (const ayuda::Entrada& e : contenido.entradas) {
         auto* item = new QTreeWidgetItem(QStringList(QString::fromStdString(e.titulo)));
         item->setData(0, Qt::UserRole, e.contexto);
+        item->setToolTip(0, item->text(0));  // a narrow list cuts a long title
         if (e.nivel <= 1 || !libro) {
             Contenido->addTopLevelItem(item);
             libro = item;

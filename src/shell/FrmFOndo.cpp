@@ -57,9 +57,10 @@ FrmFOndo::FrmFOndo(Services& s, QPixmap& P1, std::function<void()> pintarFondo, 
     LblRuta = new QLabel(this);
     nombrar(LblRuta, QStringLiteral("LblRuta"), QString());
     LblRuta->setTextFormat(Qt::PlainText);
-    LblRuta->setWordWrap(true);
+    LblRuta->setMinimumWidth(1);
+    LblRuta->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     LblRuta->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    LblRuta->setStyleSheet(QStringLiteral("color: palette(dark);"));
+    LblRuta->setStyleSheet(QStringLiteral("color: #4a4a4a;"));  // 7:1 on the window, still secondary
 
     File1 = new QListWidget(this);
     nombrar(File1, QStringLiteral("File1"), QStringLiteral("Archivos"));
@@ -129,10 +130,11 @@ FrmFOndo::FrmFOndo(Services& s, QPixmap& P1, std::function<void()> pintarFondo, 
 
     llenarUnidades();
 
-    // Start where the player looked last time; anything wrong there is
-    // forgotten and the program folder is shown instead.
-    const QString guardada = s_.settings.get(kTruco, QStringLiteral("Ultruta"),
-                                             QStringLiteral("Fondo"), s_.programFolder);
+    // Start where the player looked last time, the first time among the
+    // game's own backgrounds; anything wrong there is forgotten and the
+    // program folder is shown instead.
+    const QString guardada = s_.settings.get(kTruco, QStringLiteral("Ultruta"), QStringLiteral("Fondo"),
+                                             QDir(s_.programFolder).filePath(QStringLiteral("Fondos")));
     if (!irACarpeta(guardada) && !irACarpeta(s_.programFolder))
         irACarpeta(QDir::homePath());
 
@@ -197,7 +199,7 @@ bool FrmFOndo::irACarpeta(const QString& carpeta)
         return false;
 
     carpeta_ = ruta;
-    LblRuta->setText(ruta);
+    mostrarRuta();
     LblRuta->setAccessibleName(ruta);
     LblRuta->setToolTip(ruta);
 
@@ -219,6 +221,21 @@ bool FrmFOndo::irACarpeta(const QString& carpeta)
 
     elegirUnidadDe(ruta);
     return true;
+}
+
+void FrmFOndo::mostrarRuta()
+{
+    const QFontMetrics fm(LblRuta->font());
+    LblRuta->setText(fm.elidedText(carpeta_, Qt::ElideMiddle, qMax(40, LblRuta->contentsRect().width())));
+    LblRuta->setToolTip(carpeta_);
+    LblRuta->setAccessibleName(carpeta_);
+}
+
+void FrmFOndo::resizeEvent(QResizeEvent* e)
+{
+    // The layout has already given the label its new width.
+    QDialog::resizeEvent(e);
+    mostrarRuta();
 }
 
 bool FrmFOndo::eventFilter(QObject* obj, QEvent* ev)

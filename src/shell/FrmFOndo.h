@@ -52,8 +52,12 @@ public slots:
 
 protected:
     bool eventFilter(QObject* obj, QEvent* ev) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
+    // The folder on one line, shortened in its middle when long; whole in
+    // its tooltip and for the screen reader.
+    void mostrarRuta();
     void entrarCarpeta(QListWidgetItem* item);
     void llenarUnidades();
     void elegirUnidadDe(const QString& carpeta);

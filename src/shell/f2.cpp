@@ -283,14 +283,15 @@ f2::f2(Services& s, QWidget* parent) : QDialog(parent), s_(s)
     main->addWidget(FraFlor, 0, 1);
     main->addWidget(FraNombre, 1, 0, 1, 2);
     main->addWidget(FraEmpieza, 2, 0, 1, 2);
-    // Spare height goes to the face frame, the one with something to frame.
-    main->setRowStretch(2, 1);
     main->addWidget(FraNivel, 3, 0);
     main->addWidget(FraJugadores, 3, 1);
+    // Every frame at the height of what it holds; spare height (the level
+    // hidden, a taller window) waits above the button.
+    main->setRowStretch(4, 1);
     auto* pie = new QHBoxLayout;
     pie->addStretch();
     pie->addWidget(Command1);
-    main->addLayout(pie, 4, 0, 1, 2);
+    main->addLayout(pie, 5, 0, 1, 2);
     main->setColumnStretch(0, 3);
     main->setColumnStretch(1, 2);
 
@@ -330,7 +331,7 @@ f2::f2(Services& s, QWidget* parent) : QDialog(parent), s_(s)
     else
         OptArg->setChecked(true);
 
-    resize(420, 440);
+    resize(420, sizeHint().height());
 }
 
 void f2::mostrarFlor()

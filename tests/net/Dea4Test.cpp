@@ -596,3 +596,30 @@ TEST_F(Dea4Red, ALeaverWhoseLastMessageWaitsIsHandedOverAfterIt)
     EXPECT_EQ(mesa.relevados, (std::vector<QString>{QStringLiteral("1Beto")}));
     EXPECT_EQ(mesa.terminadas, 0);
 }
+
+TEST_F(Dea4Red, EmptySeatsLookEmptyAndCannotBeChosenTheAddressIsShown)
+{
+    dea4->abrir(QStringLiteral("Host"), 5);
+    dea4->show();
+    // Where to connect: this computer's address and the port it listens on.
+    EXPECT_TRUE(dea4->lbldireccion->text().contains(QStringLiteral(":%1").arg(puerto)))
+        << dea4->lbldireccion->text().toStdString();
+    EXPECT_TRUE(dea4->lbldireccion->text().contains(QStringLiteral("Conectar a:")));
+    const QImage libre = Dea4::asientoLibre().toImage();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(dea4->Jug[i]->isEnabled()) << i;
+        EXPECT_EQ(dea4->car[i]->pixmap().toImage(), libre) << i;
+    }
+    captura(dea4.get(), QStringLiteral("dea4-vacia"));
+
+    c[0]->conectar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dea4->Jug[0]->text() == c[0]->nombre; }, 5000));
+    EXPECT_TRUE(dea4->Jug[0]->isEnabled());
+    EXPECT_NE(dea4->car[0]->pixmap().toImage(), libre);
+    EXPECT_FALSE(dea4->Jug[1]->isEnabled());
+    // The accessible names stay the captions.
+    EXPECT_EQ(dea4->Jug[0]->accessibleName(), c[0]->nombre);
+    EXPECT_EQ(dea4->Jug[1]->accessibleName(), QStringLiteral("[Jugador 2]"));
+    EXPECT_EQ(dea4->Jug[1]->accessibleDescription(), QStringLiteral("Jug(1)"));
+    captura(dea4.get(), QStringLiteral("dea4-uno"));
+}

@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -66,4 +67,24 @@ TEST(Ayuda, AMissingHelpFileSaysSo)
     EXPECT_TRUE(fs.dialogs.shown[0].text.startsWith("No se encontró el archivo de ayuda \"Truco.hlp\""));
     EXPECT_TRUE(fs.dialogs.shown[0].text.contains(vacia.path()));
     EXPECT_TRUE(p.ayuda() == nullptr || !p.ayuda()->isVisible());
+}
+
+TEST(Ayuda, TheContentsReadAtTheTextsSizeWithAirBetweenLines)
+{
+    MesaDePrueba m;
+    m.form.como->trigger();
+    FrmAyuda* w = m.form.publicidad->ayuda();
+    ASSERT_NE(w, nullptr);
+    // The size of the text's body, as the document lays it out.
+    QTextCursor c(w->Texto->document());
+    c.movePosition(QTextCursor::NextBlock);
+    c.movePosition(QTextCursor::NextCharacter);
+    const QFont cuerpo = c.charFormat().font();
+    ASSERT_GT(cuerpo.pixelSize(), 0);
+    EXPECT_EQ(w->Contenido->font().pixelSize(), cuerpo.pixelSize());
+    // Each line of the contents taller than its letters.
+    QTreeWidgetItem* item = w->Contenido->topLevelItem(0)->child(0);
+    ASSERT_NE(item, nullptr);
+    EXPECT_GE(w->Contenido->visualItemRect(item).height(), QFontMetrics(w->Contenido->font()).height() + 4);
+    captura(w, "ayuda-contenido");
 }

@@ -1,6 +1,7 @@
 #include "shell/f2.h"
 #include "support/TestTable.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -137,4 +138,18 @@ TEST(f2, LasFlechasDeLaCaraDanLaVuelta)
     EXPECT_EQ(w.mostrar(0), "0");
     EXPECT_EQ(vistas, (QStringList{"14", "0"}));
     EXPECT_EQ(fs.settings.get("Truco", "cara", "Numero"), "14");
+}
+
+TEST(f2, EveryFrameIsAsTallAsWhatItHolds)
+{
+    FakeServices fs;
+    f2 w(fs.services);
+    w.show();
+    captura(&w, QStringLiteral("f2"));
+    // "¿Quién empieza?" holds the face, 64 high: no band of empty frame.
+    for (QGroupBox* marco : {w.FraEmpieza, w.FraVersion}) {
+        SCOPED_TRACE(marco->objectName().toStdString());
+        EXPECT_LE(marco->height(), marco->sizeHint().height() + 2);
+    }
+    EXPECT_LE(w.FraEmpieza->height(), w.Image3->height() + 2 * QFontMetrics(w.font()).lineSpacing() + 24);
 }

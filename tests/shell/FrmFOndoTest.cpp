@@ -151,3 +151,39 @@ TEST(FrmFOndo, LaMesaNoPintaElFondoCancelado)
     m.empezar();
     EXPECT_EQ(mesa->grab().toImage().pixel(2, 2), antes.pixel(2, 2));
 }
+
+TEST(FrmFOndo, OpensAmongTheGamesBackgrounds)
+{
+    FakeServices fs;
+    QPixmap P1(8, 8);
+    FrmFOndo w(fs.services, P1, [] {});
+    w.show();
+    EXPECT_EQ(w.LblRuta->toolTip(), QDir::cleanPath(QDir(fs.services.programFolder).filePath("Fondos")));
+    EXPECT_TRUE(textos(w.File1).contains(QStringLiteral("Madera.jpg")));
+}
+
+TEST(FrmFOndo, ALongFolderShowsOnOneLineWhole)
+{
+    FakeServices fs;
+    Carpeta c;
+    QString larga = c.path();
+    for (int i = 0; i < 6; ++i)
+        larga += QStringLiteral("/una carpeta de nombre largo %1").arg(i);
+    ASSERT_TRUE(QDir().mkpath(larga));
+    Ventana v(fs, larga);
+    QLabel* ruta = v.w->LblRuta;
+    // Shortened in the middle, never wrapped, never widening the window.
+    EXPECT_FALSE(ruta->text().contains(QLatin1Char('\n')));
+    EXPECT_TRUE(ruta->text().contains(QStringLiteral("…")));
+    EXPECT_TRUE(ruta->text().endsWith(QStringLiteral("largo 5")));
+    EXPECT_LE(QFontMetrics(ruta->font()).horizontalAdvance(ruta->text()), ruta->contentsRect().width());
+    EXPECT_LE(v.w->width(), 700);
+    EXPECT_EQ(ruta->toolTip(), larga);
+    EXPECT_EQ(ruta->accessibleName(), larga);
+    EXPECT_EQ(ruta->accessibleDescription(), QStringLiteral("LblRuta"));
+    captura(v.w.get(), QStringLiteral("fondo-ruta-larga"));
+    // Wider, more of it shows.
+    const int antes = ruta->text().size();
+    v.w->resize(1000, 400);
+    EXPECT_GT(ruta->text().size(), antes);
+}
