@@ -20,9 +20,7 @@ import time
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from probe import find  # noqa: E402
-
-from copias import DIR, lanzar, name, press  # noqa: E402
+from copias import DIR, find, lanzar, name, press  # noqa: E402
 
 names = ["Host", "Ana"]
 procs = lanzar("parejas-pc", names, [5, 3])
