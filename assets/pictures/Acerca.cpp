@@ -65,14 +65,12 @@ QImage drawAboutBackdrop()
 
 QImage drawGameLogo()
 {
-    QImage img(290, 84, QImage::Format_RGB32);
-    QLinearGradient sky(0, 0, 0, 84);
-    sky.setColorAt(0, QColor(250, 251, 255));
-    sky.setColorAt(1, QColor(238, 242, 252));
+    // The logo lies at (140, 36) on the about window's backdrop: drawn over
+    // that very piece of it, it shows no box of its own.
+    QImage img = drawAboutBackdrop().copy(140, 36, 290, 84);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.fillRect(img.rect(), sky);
     fannedCard(p, 1, 'E', QPointF(40, 80), 66, -16);
     fannedCard(p, 7, 'O', QPointF(42, 80), 66, 0);
     fannedCard(p, 3, 'C', QPointF(44, 80), 66, 16);
@@ -81,7 +79,7 @@ QImage drawGameLogo()
     p.drawText(QRectF(84, 2, 206, 52), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Naipex"));
     p.setFont(sans(14, false));
     p.setPen(QColor(70, 70, 90));
-    p.drawText(QRectF(88, 52, 200, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Truco argentino  2.0"));
+    p.drawText(QRectF(88, 52, 200, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Truco argentino 2.0"));
     return img;
 }
 
