@@ -82,8 +82,10 @@ Setupfrm::Setupfrm(const Entorno& entorno, Dialogs& dialogs, QWidget* parent)
     QFont comic(fuenteComic());
     comic.setPointSize(11);
     setFont(comic);
+    // Dark text: it reads at 4.5:1 or better over every shade of the backdrop
+    // (white fell to 3:1 on its lighter middle).
     QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, Qt::white);
+    pal.setColor(QPalette::WindowText, QColor(12, 12, 20));
     setPalette(pal);
 
     imgsoft = new QLabel(this);
@@ -118,7 +120,7 @@ Setupfrm::Setupfrm(const Entorno& entorno, Dialogs& dialogs, QWidget* parent)
     Label2->setMouseTracking(true);
     Label2->installEventFilter(this);
     QPalette enlace = Label2->palette();
-    enlace.setColor(QPalette::WindowText, QColor(255, 240, 120));
+    enlace.setColor(QPalette::WindowText, QColor(0, 0, 70));
     Label2->setPalette(enlace);
     Label2->setFont(grande);
 
