@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 
 Avisos::Avisos(MesaEscalable& mesa) : QObject(&mesa)
 {
@@ -52,24 +53,37 @@ void Avisos::puntos(int lado, int antes, int ahora, const QString& quien)
     });
 }
 
-void Avisos::vigilarBaza(Naipe* suya, Etiqueta* textoSuyo, Naipe* mia, Etiqueta* textoMio)
+void Avisos::vigilarBaza(const std::vector<Etiqueta*>& textos, std::function<std::vector<Lugar>()> lugares)
 {
-    auto revisar = [=, this] {
-        suya->resaltar(false);
-        mia->resaltar(false);
-        if (textoSuyo->caption().isEmpty() || textoMio->caption().isEmpty())
+    auto revisar = [this, lugares] {
+        const std::vector<Lugar> en = lugares();
+        int mejor = -1;
+        bool completa = true;
+        for (const Lugar& l : en) {
+            l.carta->resaltar(false);
+            completa = completa && !l.texto->caption().isEmpty();
+            mejor = std::max(mejor, l.texto->Tag.toInt());
+        }
+        if (!completa || en.empty())
             return;
-        const int a = textoSuyo->Tag.toInt(), b = textoMio->Tag.toInt();
-        if (a == b)
+        std::vector<Naipe*> ganadoras;
+        bool lados[2] = {false, false};
+        for (std::size_t i = 0; i < en.size(); ++i)
+            if (en[i].texto->Tag.toInt() == mejor) {
+                ganadoras.push_back(en[i].carta);
+                lados[i % 2] = true;
+            }
+        if (lados[0] && lados[1])
             return;
-        Naipe* ganadora = a > b ? suya : mia;
-        ganadora->resaltar(true);
-        const QPointer<Naipe> vivo(ganadora);
-        despues([vivo] {
-            if (vivo)
-                vivo->resaltar(false);
-        });
+        for (Naipe* n : ganadoras) {
+            n->resaltar(true);
+            const QPointer<Naipe> vivo(n);
+            despues([vivo] {
+                if (vivo)
+                    vivo->resaltar(false);
+            });
+        }
     };
-    connect(textoSuyo, &Etiqueta::captionCambiado, this, revisar);
-    connect(textoMio, &Etiqueta::captionCambiado, this, revisar);
+    for (Etiqueta* t : textos)
+        connect(t, &Etiqueta::captionCambiado, this, revisar);
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <vector>
 
 class QLabel;
 class QTimer;
@@ -27,10 +28,17 @@ public:
 
     // A side's score went from antes to ahora; quien names that side.
     void puntos(int lado, int antes, int ahora, const QString& quien);
-    // The cards of a trick, the other side's and this player's, with the
-    // texts beneath them (their Tag holds the card's strength): once both are
-    // down, the stronger is framed; a tie (parda) frames neither.
-    void vigilarBaza(Naipe* suya, Etiqueta* textoSuyo, Naipe* mia, Etiqueta* textoMio);
+    // A card's place in a trick and the text beneath it (its Tag holds the
+    // card's strength); places alternate between the two sides.
+    struct Lugar {
+        Naipe* carta;
+        Etiqueta* texto;
+    };
+    // Watches the texts of a trick; lugares() gives the places in play now
+    // (two at the table of two, four among four). Once every one holds a
+    // card, the strongest is framed; equal strengths on both sides (parda)
+    // frame nothing, and partners sharing the best card are framed both.
+    void vigilarBaza(const std::vector<Etiqueta*>& textos, std::function<std::vector<Lugar>()> lugares);
 
 private:
     void despues(std::function<void()> f);

@@ -230,8 +230,6 @@ void Form1::crearControles()
         l->comoNombre(QStringLiteral("[Anónimo]"));
 
     avisos = new Avisos(*mesa_);
-    for (int t = 0; t < 3; ++t)
-        avisos->vigilarBaza(IJM[t], JM[t], IJH[t], JH[t]);
 
     // The call panel: two rows under the human's hand.
     const char* captions[8] = {"Truco", "Quiero", "Envido", "NO Quiero", "Real Envido", "Quiero retruco", "Falta Envido", "Quiero Vale 4"};
@@ -304,6 +302,14 @@ void Form1::crearControles()
     connect(publicidad, &Publicidad::ventanaModal, this, &Form1::ventanaModal);
 
     crearControlesCuatro();
+    for (int t = 0; t < 3; ++t) {
+        // Seats in turn round the table, so the two sides alternate.
+        avisos->vigilarBaza({JM[t], JH[t], JD[t], JI[t]}, [this, t] {
+            if (!cuatro_)
+                return std::vector<Avisos::Lugar>{{IJM[t], JM[t]}, {IJH[t], JH[t]}};
+            return std::vector<Avisos::Lugar>{{IJH[t], JH[t]}, {IJD[t], JD[t]}, {IJM[t], JM[t]}, {IJI[t], JI[t]}};
+        });
+    }
 
     // Keys 1, 2, 3 play the cards in hand.
     for (int t = 0; t < 3; ++t) {

@@ -86,6 +86,46 @@ TEST(Avisos, TheWinningCardOfATrickIsFramedForAMoment)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !m.form.IJH[2]->resaltada(); }, 10000));
 }
 
+// Among four a trick is decided when the four cards are down: partners
+// sharing the best card are framed both, the two pairs sharing it nothing.
+TEST(Avisos, AmongFourTheTrickIsFramedOnceAllFourAreDown)
+{
+    MesaDePrueba m;
+    m.form.show();
+    m.form.disposicionCuatro(true);
+    m.form.avisos->duracionMs = 60000;
+    Form1& f = m.form;
+    jugada(f.IJH[0], f.JH[0], QStringLiteral("4O"), 1);
+    jugada(f.IJD[0], f.JD[0], QStringLiteral("7O"), 11);
+    // Partners (this player and the one opposite) are both down first: their
+    // cards do not make a trick of two.
+    jugada(f.IJM[0], f.JM[0], QStringLiteral("5C"), 2);
+    EXPECT_FALSE(f.IJD[0]->resaltada());
+    EXPECT_FALSE(f.IJH[0]->resaltada());
+    jugada(f.IJI[0], f.JI[0], QStringLiteral("6B"), 3);
+    EXPECT_TRUE(f.IJD[0]->resaltada());
+    EXPECT_FALSE(f.IJI[0]->resaltada());
+    EXPECT_FALSE(f.IJM[0]->resaltada());
+
+    // The best card on both pairs: a parda, nothing framed.
+    jugada(f.IJH[1], f.JH[1], QStringLiteral("3O"), 10);
+    jugada(f.IJD[1], f.JD[1], QStringLiteral("4C"), 1);
+    jugada(f.IJM[1], f.JM[1], QStringLiteral("5O"), 2);
+    jugada(f.IJI[1], f.JI[1], QStringLiteral("3C"), 10);
+    for (Naipe* n : {f.IJH[1], f.IJD[1], f.IJM[1], f.IJI[1]})
+        EXPECT_FALSE(n->resaltada());
+
+    // The best card twice in one pair: both framed.
+    jugada(f.IJH[2], f.JH[2], QStringLiteral("2O"), 9);
+    jugada(f.IJD[2], f.JD[2], QStringLiteral("4B"), 1);
+    jugada(f.IJM[2], f.JM[2], QStringLiteral("2C"), 9);
+    jugada(f.IJI[2], f.JI[2], QStringLiteral("5E"), 2);
+    EXPECT_TRUE(f.IJH[2]->resaltada());
+    EXPECT_TRUE(f.IJM[2]->resaltada());
+    EXPECT_FALSE(f.IJD[2]->resaltada());
+    captura(&f, QStringLiteral("aviso-baza-cuatro"));
+}
+
 TEST(Avisos, AFramedCardLooksDifferent)
 {
     MesaDePrueba m;
