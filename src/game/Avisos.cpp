@@ -29,7 +29,20 @@ Avisos::Avisos(MesaEscalable& mesa) : QObject(&mesa)
     }
 }
 
-void Avisos::despues(std::function<void()> f) { QTimer::singleShot(duracionMs, this, std::move(f)); }
+void Avisos::despues(QObject* que, std::function<void()> f)
+{
+    // One timer for each thing shown, started again by a newer news of it:
+    // pending timers never pile up, however fast the table plays.
+    QTimer*& t = relojes_[que];
+    if (!t) {
+        t = new QTimer(this);
+        t->setSingleShot(true);
+        connect(que, &QObject::destroyed, this, [this, que] { delete relojes_.take(que); });
+    }
+    t->disconnect();
+    connect(t, &QTimer::timeout, this, std::move(f));
+    t->start(duracionMs);
+}
 
 void Avisos::puntos(int lado, int antes, int ahora, const QString& quien)
 {
@@ -44,13 +57,8 @@ void Avisos::puntos(int lado, int antes, int ahora, const QString& quien)
     // A screen reader hears the badge as it appears.
     QAccessibleEvent cambio(l, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&cambio);
-    const QPointer<QLabel> vivo(l);
-    const QString mostrado = texto;
-    despues([vivo, mostrado] {
-        // A later score keeps its own badge for its own time.
-        if (vivo && vivo->text() == mostrado)
-            vivo->hide();
-    });
+    // A later score keeps its own badge for its own time.
+    despues(l, [l] { l->hide(); });
 }
 
 void Avisos::vigilarBaza(const std::vector<Etiqueta*>& textos, std::function<std::vector<Lugar>()> lugares)
@@ -77,11 +85,7 @@ void Avisos::vigilarBaza(const std::vector<Etiqueta*>& textos, std::function<std
             return;
         for (Naipe* n : ganadoras) {
             n->resaltar(true);
-            const QPointer<Naipe> vivo(n);
-            despues([vivo] {
-                if (vivo)
-                    vivo->resaltar(false);
-            });
+            despues(n, [n] { n->resaltar(false); });
         }
     };
     for (Etiqueta* t : textos)

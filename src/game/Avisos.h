@@ -2,6 +2,7 @@
 // What just happened on the table, shown for a moment: the card that won a
 // trick framed, "+N" beside the score that grew. The score's news reaches the
 // screen reader too, as a change of the badge's name.
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <array>
@@ -41,5 +42,7 @@ public:
     void vigilarBaza(const std::vector<Etiqueta*>& textos, std::function<std::vector<Lugar>()> lugares);
 
 private:
-    void despues(std::function<void()> f);
+    // f runs duracionMs from now, in place of what was due for que.
+    void despues(QObject* que, std::function<void()> f);
+    QHash<QObject*, QTimer*> relojes_;
 };
