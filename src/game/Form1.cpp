@@ -3,6 +3,7 @@
 #include "game/AsientoMaquina.h"
 #include "game/AsientoParejas.h"
 #include "game/ColaMesa.h"
+#include "game/MenuEscalado.h"
 #include "game/MesaEscalable.h"
 #include "game/AsientoCuatro.h"
 #include "game/AsientoRed.h"
@@ -59,6 +60,7 @@ Form1::Form1(Services& services, QWidget* parent)
     // Every window and message box of the program takes its look from here.
     aplicarAspecto();
     crearMenu();
+    new MenuEscalado(this);
     crearControles();
 }
 
