@@ -255,13 +255,20 @@ void JRed::habilitarEntradas(bool si)
 
 void JRed::Cancelar_Click()
 {
+    dejarDeIntentar();
+    IPContrincante->setFocus(Qt::OtherFocusReason);
+}
+
+// The attempt is over: the title and the status lines both say so.
+void JRed::dejarDeIntentar()
+{
     Timer1.stop();
     Tmrtimeout.stop();
     enlace_->cerrar();
     l2->clear();
+    lblstate->setText(disponible_ ? QString() : mensajeFalta());
     habilitarEntradas(true);
     setWindowTitle(kTitulo);
-    IPContrincante->setFocus(Qt::OtherFocusReason);
 }
 
 void JRed::abrir()
@@ -368,9 +375,11 @@ void JRed::Tmrtimeout_Timer()
     if (enlace_->conectado())
         return;
     Timer1.stop();
-    // Nobody may meet us behind the question.
+    // Nobody may meet us behind the question, and the status no longer
+    // says we are connecting.
     enlace_->cerrar();
     l2->clear();
+    lblstate->clear();
     QPointer<JRed> yo(this);
     const bool seguir =
         s_.dialogs.ask(this, QStringLiteral("Error"),
@@ -382,9 +391,7 @@ void JRed::Tmrtimeout_Timer()
         Reintentar();
         return;
     }
-    habilitarEntradas(true);
-    enlace_->cerrar();
-    setWindowTitle(kTitulo);
+    dejarDeIntentar();
 }
 
 void JRed::Reintentar()

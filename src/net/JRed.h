@@ -92,6 +92,7 @@ private:
     void Form_QueryUnload();
     void ponerCara(int cara);
     void habilitarEntradas(bool si);
+    void dejarDeIntentar();
     void guardarCara();
     void Ws_ConnectionRequest(long requestId);
     void Ws_Connect();

@@ -148,6 +148,7 @@ TEST(Ventanas, WhileConnectingTheFaceStaysAndTheAttemptCanBeGivenUp)
     EXPECT_FALSE(jred.Command4->isEnabled());
     EXPECT_EQ(jred.Cancelar->accessibleDescription(), QStringLiteral("Cancelar"));
     captura(&jred, QStringLiteral("jred-conectando"));
+    EXPECT_FALSE(jred.lblstate->text().isEmpty());
 
     jred.Cancelar->click();
     EXPECT_FALSE(jred.Tmrtimeout.isActive());
@@ -157,6 +158,7 @@ TEST(Ventanas, WhileConnectingTheFaceStaysAndTheAttemptCanBeGivenUp)
     EXPECT_TRUE(jred.Command1->isEnabled());
     EXPECT_TRUE(jred.Command3->isEnabled());
     EXPECT_EQ(jred.windowTitle(), QStringLiteral("Juego en Red"));
+    EXPECT_TRUE(jred.lblstate->text().isEmpty()) << jred.lblstate->text().toStdString();
     EXPECT_TRUE(m.fake.dialogs.shown.empty());
     jred.descargar();
 }

@@ -247,6 +247,7 @@ TEST(JRed, YesGivesAFreshTimeOutNoReturnsToTheClosedWindow)
     EXPECT_FALSE(p.red->Tmrtimeout.isActive());
     EXPECT_FALSE(p.red->enlace().conectado());
     EXPECT_EQ(p.red->enlace().puertoEscucha(), 0);
+    EXPECT_TRUE(p.red->lblstate->text().isEmpty()) << p.red->lblstate->text().toStdString();
     EXPECT_TRUE(p.mesa.conexiones.empty());
 }
 
