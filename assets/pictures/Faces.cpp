@@ -39,23 +39,24 @@ struct Person {
 
 const QColor kLine(58, 40, 32);
 
-// Fifteen players: eight women and seven men, of every age and look.
+// Fifteen players: eight women and seven men, of every age and look. Faces
+// 2 and 4 are women: they speak with the women's voice.
 const Person kPeople[] = {
     {QColor(96, 160, 222), false, QColor(242, 202, 170), Hair::SidePart, QColor(112, 70, 38),
      QColor(90, 60, 30), QColor(245, 245, 240), Neck::Collar, false, Whiskers::None, {}, Hat::None, {},
      false, false, false, false, {}, true},
-    {QColor(246, 164, 84), true, QColor(214, 160, 120), Hair::Long, QColor(32, 26, 24), QColor(70, 44, 24),
-     QColor(40, 150, 150), Neck::VNeck, true, Whiskers::None, {}, Hat::None, {}, false, true, false, false,
-     QColor(196, 40, 60), false},
     {QColor(124, 192, 112), false, QColor(124, 80, 54), Hair::None, QColor(20, 16, 14), QColor(50, 30, 20),
      QColor(150, 96, 56), Neck::Collar, false, Whiskers::Beard, QColor(186, 186, 186), Hat::None, {}, false,
      false, false, false, {}, true},
-    {QColor(172, 132, 214), true, QColor(248, 214, 190), Hair::Bob, QColor(200, 84, 36), QColor(60, 130, 80),
-     QColor(250, 206, 60), Neck::Crew, true, Whiskers::None, {}, Hat::None, {}, true, false, false, true, {},
-     true},
+    {QColor(246, 164, 84), true, QColor(214, 160, 120), Hair::Long, QColor(32, 26, 24), QColor(70, 44, 24),
+     QColor(40, 150, 150), Neck::VNeck, true, Whiskers::None, {}, Hat::None, {}, false, true, false, false,
+     QColor(196, 40, 60), false},
     {QColor(246, 212, 92), false, QColor(202, 150, 106), Hair::Short, QColor(30, 24, 22), QColor(60, 36, 20),
      QColor(196, 44, 44), Neck::Collar, false, Whiskers::BigMoustache, QColor(30, 24, 22), Hat::Gaucho,
      QColor(40, 34, 30), false, false, false, false, {}, false},
+    {QColor(172, 132, 214), true, QColor(248, 214, 190), Hair::Bob, QColor(200, 84, 36), QColor(60, 130, 80),
+     QColor(250, 206, 60), Neck::Crew, true, Whiskers::None, {}, Hat::None, {}, true, false, false, true, {},
+     true},
     {QColor(80, 190, 182), true, QColor(112, 72, 50), Hair::Afro, QColor(28, 20, 18), QColor(50, 30, 20),
      QColor(240, 140, 40), Neck::VNeck, true, Whiskers::None, {}, Hat::None, {}, false, true, true, false,
      QColor(150, 40, 80), true},
