@@ -8,16 +8,16 @@ using protocolo::asientoRelativo;
 
 namespace {
 
+using Pares = std::vector<std::pair<int, std::string>>;
+
 // The client seats that get a message, and each one's text.
-std::vector<std::pair<int, std::string>> pares(const std::vector<Envio>& envios)
+Pares pares(const std::vector<Envio>& envios)
 {
-    std::vector<std::pair<int, std::string>> v;
+    Pares v;
     for (const auto& e : envios)
         v.emplace_back(e.asiento, e.mensaje);
     return v;
 }
-
-using Pares = std::vector<std::pair<int, std::string>>;
 
 }  // namespace
 
@@ -58,36 +58,22 @@ TEST(CuatroAsientos, ManoFollowsTheDealerWhoMovesOnEachHand)
     EXPECT_EQ(r, 2);
 }
 
-// ---- Messages to the clients ----------------------------------------------------
+// ---- Messages to the clients, each from the receiver's seat --------------------
 
-TEST(CuatroMensajes, PiesTellsEachClientTheDealerFromHisSeat)
+TEST(CuatroMensajes, EachClientHearsFromHisOwnSeat)
 {
+    // Seat 2 deals.
     EXPECT_EQ(pares(pies(2)), (Pares{{1, "PIES1"}, {2, "PIES0"}, {3, "PIES3"}}));
-}
-
-TEST(CuatroMensajes, PlayedCardIsRelayedBySideOfEachReceiver)
-{
     // Seat 1 plays: the host shows it on his right, seat 2 on his left, seat 3 in front.
     EXPECT_EQ(ladoJugada(1, 0), 'D');
     EXPECT_EQ(pares(relevoJugada(1, 0, "7E")), (Pares{{2, "JUGI07E"}, {3, "JUGM07E"}}));
-}
-
-TEST(CuatroMensajes, CambioMensajeReachesEveryOtherClient)
-{
     EXPECT_EQ(pares(cambioMensaje(0, "Quiero")), (Pares{{1, "DICE3Quiero"}, {2, "DICE2Quiero"}, {3, "DICE1Quiero"}}));
     // An announcement also reaches the speaker himself, as "DICE0".
     EXPECT_EQ(pares(anuncio(2, "Son Buenas")),
               (Pares{{1, "DICE1Son Buenas"}, {2, "DICE0Son Buenas"}, {3, "DICE3Son Buenas"}}));
-}
-
-TEST(CuatroMensajes, ChatGoesToThePartnerOnly)
-{
-    EXPECT_EQ(destinoChat(1), 3);  // forwarded by the host
-    EXPECT_EQ(destinoChat(2), 0);  // shown on the host only
-}
-
-TEST(CuatroMensajes, PointsGoToEachClientFromHisOwnSide)
-{
     EXPECT_EQ(pares(darPuntos(0, 2)), (Pares{{1, "DARH2"}, {2, "DARM2"}, {3, "DARH2"}}));
     EXPECT_EQ(ladoEnHost(2), 'M');
+    // Chat goes to the partner only: forwarded by the host, or shown on it.
+    EXPECT_EQ(destinoChat(1), 3);
+    EXPECT_EQ(destinoChat(2), 0);
 }

@@ -195,8 +195,9 @@ TEST_F(PeerCrudo, OpeningNameThenGluedAndSplitMessages)
     mandar("TRUCIJM02POSC1");
     ASSERT_TRUE(acuses(3));
     e->esperaRestoMs = 3000;  // a loaded machine must not cut the split below
+    const std::size_t antes = e->leidos();
     mandar("CAM01");
-    esperar([] { return false; }, 10);
+    ASSERT_TRUE(esperar([&] { return e->leidos() == antes + 5; }));
     mandar("2E");
     mandar("DARH2");
     mandar("5");
@@ -205,6 +206,15 @@ TEST_F(PeerCrudo, OpeningNameThenGluedAndSplitMessages)
                                                 {"DARH", "25"}}));
     EXPECT_EQ(leido, QByteArray("OKOKOKOKOKOKOKOKOKOK"));  // the name is never acknowledged
     EXPECT_TRUE(avisos().isEmpty());
+}
+
+TEST_F(PeerCrudo, TheListenerAcceptsOneConnectionOnly)
+{
+    QTcpSocket segundo;
+    segundo.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(e->puertoEscucha()));
+    EXPECT_TRUE(esperar([&] { return segundo.state() == QAbstractSocket::UnconnectedState; }));
+    EXPECT_EQ(segundo.error(), QAbstractSocket::ConnectionRefusedError);
+    EXPECT_EQ(par.state(), QAbstractSocket::ConnectedState);
 }
 
 TEST_F(PeerCrudo, AMessageThatNeverCompletesIsReleased)
@@ -220,60 +230,38 @@ TEST_F(PeerCrudo, AMessageThatNeverCompletesIsReleased)
     EXPECT_EQ(recibidos, (std::vector<Recibido>{{"DARH", "2"}}));
 }
 
-TEST_F(PeerCrudo, BadInputIsAcknowledgedReportedAndDropped)
+TEST_F(PeerCrudo, BadOrRefusedInputIsAcknowledgedReportedOnceAndDropped)
 {
     e->SaludoHecho = 1;
-    struct Caso {
-        QByteArray bytes;
-        int acuses;
-        QString numero;
-    };
-    const std::vector<Caso> casos{
-        {"HOLA", 1, QStringLiteral("5")},
-        {QByteArray(6000, 'x'), 1, QStringLiteral("7")},
-    };
-    int total = 0;
-    for (const Caso& c : casos) {
-        const qsizetype antes = r.dialogs.shown.size();
-        mandar(c.bytes);
-        total += c.acuses;
-        ASSERT_TRUE(acuses(total)) << c.bytes.left(20).constData();
-        ASSERT_TRUE(esperar([&] { return r.dialogs.shown.size() > static_cast<std::size_t>(antes); }));
-        const QString texto = r.dialogs.shown.back().text;
-        EXPECT_TRUE(texto.startsWith(QStringLiteral("Se produjo el siguiente error ") + c.numero + ' '))
-            << texto.toStdString();
-        EXPECT_TRUE(texto.endsWith(QStringLiteral("\nPOR FAVOR COMUNIQUEMELO!!!  ") + sitios::correo()))
-            << texto.toStdString();
-        EXPECT_EQ(r.dialogs.shown.back().icon, Dialogs::Icon::Error);
-    }
-    EXPECT_TRUE(recibidos.empty());  // nothing reached the table
-    EXPECT_EQ(r.dialogs.shown.size(), casos.size());
-
-    // Several bad pieces in one read: each acknowledged, one box; the good
-    // message among them still goes through.
-    r.dialogs.shown.clear();
-    mandar("XXXXCAM0ZZTRUCYYYYIJM09");
-    ASSERT_TRUE(acuses(total + 5));
-    EXPECT_EQ(r.dialogs.shown.size(), 1u);
-    EXPECT_EQ(recibidos, (std::vector<Recibido>{{"TRUC", ""}}));
-}
-
-TEST_F(PeerCrudo, RefusedMessagesAreAcknowledgedAndReported)
-{
-    e->SaludoHecho = 1;
-    e->alRecibir = [](const QString& c, const QString&) {
+    e->alRecibir = [this](const QString& c, const QString& x) {
         if (c == QLatin1String("IJM1"))
             throw MensajeRechazado{9, QStringLiteral("La carta ya fue jugada")};
+        recibidos.push_back({c, x});
         return c != QLatin1String("JUG2");
     };
-    mandar("IJM10");
-    ASSERT_TRUE(acuses(1));
-    ASSERT_TRUE(esperar([&] { return avisos().size() == 1; }));
-    EXPECT_TRUE(avisos()[0].startsWith(QStringLiteral("Se produjo el siguiente error 9 La carta ya fue jugada\n")));
-    mandar("JUG21");
-    ASSERT_TRUE(acuses(2));
-    ASSERT_TRUE(esperar([&] { return avisos().size() == 2; }));
-    EXPECT_TRUE(avisos()[1].startsWith(QStringLiteral("Se produjo el siguiente error 5 Mensaje fuera de lugar: JUG21")));
+    const std::pair<QByteArray, QString> casos[] = {
+        {"HOLA", QStringLiteral("5 Mensaje desconocido: HOLA")},
+        {QByteArray(6000, 'x'), QStringLiteral("7 Mensaje demasiado largo (6000 bytes)")},
+        {"IJM10", QStringLiteral("9 La carta ya fue jugada")},
+        {"JUG21", QStringLiteral("5 Mensaje fuera de lugar: JUG21")},
+    };
+    int n = 0;
+    for (const auto& [bytes, aviso] : casos) {
+        mandar(bytes);
+        ASSERT_TRUE(acuses(++n)) << aviso.toStdString();
+        ASSERT_TRUE(esperar([&] { return r.dialogs.shown.size() == std::size_t(n); })) << aviso.toStdString();
+        EXPECT_EQ(r.dialogs.shown.back().icon, Dialogs::Icon::Error);
+        EXPECT_EQ(r.dialogs.shown.back().text, QStringLiteral("Se produjo el siguiente error ") + aviso +
+                                                   QStringLiteral("\nPOR FAVOR COMUNIQUEMELO!!!  ") + sitios::correo());
+    }
+    EXPECT_EQ(recibidos, (std::vector<Recibido>{{"JUG2", "1"}}));  // refused by the table, not the wire
+    // Several bad pieces in one read: each acknowledged, one box; the good
+    // message among them still goes through.
+    recibidos.clear();
+    mandar("XXXXCAM0ZZTRUCYYYYIJM09");
+    ASSERT_TRUE(acuses(n + 5));
+    EXPECT_TRUE(esperar([&] { return r.dialogs.shown.size() == std::size_t(n + 1); }));
+    EXPECT_EQ(recibidos, (std::vector<Recibido>{{"TRUC", ""}}));
 }
 
 namespace {
@@ -326,28 +314,6 @@ TEST(Enlace, AtMostOneErrorBoxOpenAtATime)
     EXPECT_EQ(dialogos.maximo, 1);
 }
 
-TEST(Puertos, AReservedPortIsKeptFromOthersRefusesCallsAndTheWireCanListenOnIt)
-{
-    const PuertoReservado r;
-    ASSERT_GT(r.numero(), 0);
-    QTcpSocket otro;
-    EXPECT_FALSE(otro.bind(QHostAddress::Any, static_cast<quint16>(r.numero()), QAbstractSocket::DontShareAddress));
-
-    QTcpSocket llamada;
-    llamada.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(r.numero()));
-    ASSERT_TRUE(esperar([&] { return llamada.state() == QAbstractSocket::UnconnectedState; }));
-    EXPECT_EQ(llamada.error(), QAbstractSocket::ConnectionRefusedError);
-
-    Red a;
-    auto e = nuevoEnlace(a);
-    e->puertoPrincipal = e->puertoAlternativo = r.numero();
-    ASSERT_TRUE(e->escuchar()) << e->estado().toStdString();
-    EXPECT_EQ(e->puertoEscucha(), r.numero());
-    QTcpSocket par;
-    par.connectToHost(QHostAddress::LocalHost, static_cast<quint16>(r.numero()));
-    EXPECT_TRUE(esperar([&] { return e->conectado(); }));
-}
-
 TEST(Puertos, ListeningFallsBackWhenTheMainPortIsRefused)
 {
     QTcpServer ocupante;
@@ -386,22 +352,6 @@ TEST(Puertos, ListeningFallsBackWhenTheMainPortIsRefused)
     e->cerrar();
     EXPECT_FALSE(e->escuchar(ocupado));
     EXPECT_TRUE(e->estado().contains(QString::number(ocupado)));
-}
-
-TEST(ControlWs, ListenerAcceptsOneConnectionOnly)
-{
-    Red a;
-    auto e = nuevoEnlace(a);
-    e->puertoPrincipal = 0;
-    ASSERT_TRUE(e->escuchar());
-    const auto puerto = static_cast<quint16>(e->puertoEscucha());
-    QTcpSocket primero, segundo;
-    primero.connectToHost(QHostAddress::LocalHost, puerto);
-    ASSERT_TRUE(esperar([&] { return e->conectado(); }));
-    segundo.connectToHost(QHostAddress::LocalHost, puerto);
-    EXPECT_TRUE(esperar([&] { return segundo.state() == QAbstractSocket::UnconnectedState; }));
-    EXPECT_EQ(segundo.error(), QAbstractSocket::ConnectionRefusedError);
-    EXPECT_EQ(primero.state(), QAbstractSocket::ConnectedState);
 }
 
 TEST(EnlaceCrudo, ASendMadeDuringAnothersWaitWaitsForItsOwnAnswer)

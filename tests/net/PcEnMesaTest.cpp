@@ -4,7 +4,6 @@
 #include "game/ClienteCuatro.h"
 #include "net/Dea4.h"
 #include "net/JRed.h"
-#include "support/CaidaCuatro.h"
 #include "support/PartidaCuatro.h"
 
 #include <QCheckBox>
@@ -15,17 +14,6 @@
 #include <set>
 
 namespace {
-
-bool huboError(MesaCuatroDePrueba& m, QString* cual = nullptr)
-{
-    for (const auto& d : m.m.fake.dialogs.shown)
-        if (d.icon == Dialogs::Icon::Error) {
-            if (cual)
-                *cual = d.text;
-            return true;
-        }
-    return false;
-}
 
 // Every table of a person saw the end of the match, with the right winners
 // and no error.
@@ -44,8 +32,7 @@ void terminaBienParaTodos(PartidaCuatro& p)
                       .size(),
                   1)
             << s;
-        QString error;
-        EXPECT_FALSE(huboError(t, &error)) << s << " " << error.toStdString();
+        EXPECT_EQ(errorMostrado(t.m.fake), QString()) << s;
         EXPECT_FALSE(t.m.fake.clock.stuck()) << s;
     }
 }
@@ -129,17 +116,7 @@ TEST_P(CuatroRelevo, AClientWhoLeavesIsPlayedByTheComputerAndTheMatchEndsForTheO
     ASSERT_TRUE(p.empezar(2, 0));
     const int sale = 3;
     auto leToca = [&] { return p.host().mano().turno() == sale && p.host().mano().puedeJugar(sale); };
-    for (int a = 0; r.acciones < 0 ? !leToca() : a < r.acciones; ++a) {
-        ASSERT_LT(a, 400);
-        ASSERT_TRUE(p.calmar());
-        bool hecho = false;
-        for (int s = 0; s < 4 && !hecho; ++s)
-            hecho = p.actuar((s + a) % 4);
-        ASSERT_TRUE(hecho);
-    }
-    if (r.acciones < 0) {
-        ASSERT_TRUE(p.calmar() && leToca());
-    }
+    ASSERT_TRUE(r.acciones < 0 ? p.avanzar(400, leToca) : p.avanzar(r.acciones));
     // What the others show at his seat from now on.
     std::vector<std::unique_ptr<Oido>> oidos;
     for (int s = 0; s < 3; ++s)
@@ -155,35 +132,10 @@ TEST_P(CuatroRelevo, AClientWhoLeavesIsPlayedByTheComputerAndTheMatchEndsForTheO
     for (int s = 0; s < 3; ++s)
         EXPECT_TRUE(oidos[s]->dicho.contains(aviso(seVa.nombre))) << s << " " << oidos[s]->dicho.join(QLatin1Char('|')).toStdString();
     // The one who left heard nothing more from the table he left.
-    EXPECT_FALSE(huboError(seVa));
+    EXPECT_EQ(errorMostrado(seVa.m.fake), QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Momentos, CuatroRelevo,
                          ::testing::Values(Relevo{0, false}, Relevo{9, false}, Relevo{-1, false}, Relevo{30, true}));
-
-TEST(CuatroRelevo, UntickedTheMatchIsCancelledForEveryone)
-{
-    PartidaCuatro p(21);
-    ASSERT_FALSE(p.mesa(0).dea4().ChkReemplazo->isChecked());
-    ASSERT_TRUE(p.empezar(2, 0));
-    for (int a = 0; a < 9; ++a) {
-        ASSERT_TRUE(p.calmar());
-        bool hecho = false;
-        for (int s = 0; s < 4 && !hecho; ++s)
-            hecho = p.actuar((s + a) % 4);
-        ASSERT_TRUE(hecho);
-    }
-    MesaCuatroDePrueba& seVa = p.enAsiento(3);
-    seVa.m.fake.dialogs.answers.push_back(true);
-    seVa.f().red_Click();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return p.enAsiento(0).m.fake.dialogs.texts().contains(QStringLiteral("El jugador ") + seVa.nombre +
-                                                                     QStringLiteral(" se ha desconectado")); },
-        5000));
-    for (int s : {1, 2})
-        EXPECT_TRUE(QTest::qWaitFor([&] { return p.enAsiento(s).m.fake.dialogs.texts().contains(kServidor); }, 5000)) << s;
-    EXPECT_FALSE(p.dea4().esPC(p.dea4().asientos.AsientoSocket[3]));
-    todasLibres(p);
-}
 
 }  // namespace

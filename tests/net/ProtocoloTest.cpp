@@ -79,17 +79,6 @@ TEST(Protocolo, FacesTravelAsOneCharacter)
     EXPECT_EQ(digitoCara(-1), '0');
 }
 
-TEST(Protocolo, RelativeSeats)
-{
-    // The host relays seat 1's "Truco": DICE3 to seat 2, DICE2 to seat 3.
-    EXPECT_EQ(asientoRelativo(1, 2), 3);
-    EXPECT_EQ(asientoRelativo(1, 3), 2);
-    // Seat 2 deals: seat 1 hears PIES1, seat 2 PIES0, seat 3 PIES3.
-    EXPECT_EQ(asientoRelativo(2, 1), 1);
-    EXPECT_EQ(asientoRelativo(2, 2), 0);
-    EXPECT_EQ(asientoRelativo(2, 3), 3);
-}
-
 TEST(Protocolo, AcknowledgementRule)
 {
     EXPECT_FALSE(seAcusa("OKOK"));
@@ -128,19 +117,15 @@ TEST(Cp1252, FullTableAndUnknownCharacters)
 
 TEST(Puertos, DestinationsWithAndWithoutPort)
 {
-    auto d = puertos::leerDestino("192.168.0.5");
-    EXPECT_EQ(d.host, "192.168.0.5");
-    EXPECT_EQ(d.puerto, 0);
-    EXPECT_TRUE(d.valido);
-    d = puertos::leerDestino(" casa:11001 ");
-    EXPECT_EQ(d.host, "casa");
-    EXPECT_EQ(d.puerto, 11001);
-    d = puertos::leerDestino("[::1]:2000");
-    EXPECT_EQ(d.host, "::1");
-    EXPECT_EQ(d.puerto, 2000);
-    d = puertos::leerDestino("[fe80::1]");
-    EXPECT_EQ(d.host, "fe80::1");
-    EXPECT_EQ(d.puerto, 0);
+    const struct {
+        const char *escrito, *host;
+        int puerto;
+    } casos[] = {{"192.168.0.5", "192.168.0.5", 0}, {" casa:11001 ", "casa", 11001}, {"[::1]:2000", "::1", 2000},
+                 {"[fe80::1]", "fe80::1", 0}};
+    for (const auto& c : casos) {
+        const auto d = puertos::leerDestino(c.escrito);
+        EXPECT_TRUE(d.valido && d.host == c.host && d.puerto == c.puerto) << c.escrito;
+    }
     for (const char* malo : {"", "casa:0", "casa:65536", "[::1]x", "[]:5"})
         EXPECT_FALSE(puertos::leerDestino(malo).valido) << malo;
 }

@@ -79,15 +79,12 @@ bool PartidaCuatro::empezar(int companero, int opcionRepartidor)
     QTest::mouseClick(h.dea4().Command1, Qt::LeftButton);
     h.dea4().Jug[opcionRepartidor]->setChecked(true);
     QTest::mouseClick(h.dea4().Command1, Qt::LeftButton);
-    const bool ok = QTest::qWaitFor(
-        [&] {
-            for (int s = 0; s < 4; ++s)
-                if (persona(s) && (!mesa(s).asiento().manoEnJuego() || !!mesa(s).ICH[2]->isHidden()))
-                    return false;
-            return calmar(0);
-        },
-        10000);
-    return ok;
+    return QTest::qWaitFor([&] {
+        for (int s = 0; s < 4; ++s)
+            if (persona(s) && (!mesa(s).asiento().manoEnJuego() || mesa(s).ICH[2]->isHidden()))
+                return false;
+        return calmar(0);
+    }, 10000);
 }
 
 bool PartidaCuatro::enJuego(int k) { return k == 0 || (t[k] && !dea4().esPC(k)); }
@@ -102,6 +99,20 @@ MesaCuatroDePrueba& PartidaCuatro::enAsiento(int asiento)
 AsientoCuatro& PartidaCuatro::host() { return t[0]->f().anfitrion(); }
 Dea4& PartidaCuatro::dea4() { return t[0]->f().dea4(); }
 ClienteCuatro* PartidaCuatro::cliente(int asiento) { return mesa(asiento).asientoRed().cuatro(); }
+
+bool PartidaCuatro::avanzar(int n, const std::function<bool()>& hasta)
+{
+    for (int a = 0; a < n; ++a) {
+        if (hasta && calmar() && hasta())
+            return true;
+        bool hecho = false;
+        for (int s = 0; s < 4 && !hecho; ++s)
+            hecho = calmar() && actuar((s + a) % 4);
+        if (!hecho)
+            return false;
+    }
+    return !hasta;
+}
 
 bool PartidaCuatro::calmar(int limiteMs)
 {
@@ -259,14 +270,9 @@ bool PartidaCuatro::jugarPartido(int maxAcciones)
             hecho = actuar((s + acciones) % 4);
         if (!hecho) {
             const auto& m = host().mano();
-            error_ = QStringLiteral("nobody could act: turn %1, call %2 answered by %3, trick %4, cards %5, over %6")
-                         .arg(m.turno()).arg(int(m.pedido())).arg(m.responde()).arg(m.baza()).arg(m.cartasEnBaza()).arg(m.terminada());
-            for (int s = 0; s < 4; ++s)
-                if (persona(s))
-                    error_ += QStringLiteral("\n seat %1 panel %2 shown %3 puede %4 fin %5 pts %6-%7")
-                              .arg(s).arg(QString::fromStdString(m.panel(s)), mascaraDelPanel(mesa(s)))
-                              .arg(s == 0 ? m.puedeJugar(0) : cliente(s) && cliente(s)->puedeJugar())
-                              .arg(mesa(s).ganadorMostrado()).arg(mesa(s).PuntosM->caption(), mesa(s).PuntosH->caption());
+            error_ = QStringLiteral("nobody could act: turn %1, call %2 answered by %3, trick %4, host panel %5")
+                         .arg(m.turno()).arg(int(m.pedido())).arg(m.responde()).arg(m.baza())
+                         .arg(QString::fromStdString(m.panel(m.turno())));
             return false;
         }
         ++acciones;

@@ -2,9 +2,10 @@
 // Four tables of one test process playing in pairs over loopback TCP: one
 // hosts from "Truco en parejas", three connect through "Juego en Red". With
 // fewer people the host fills the other seats with "Completar con la PC".
-#include "support/Jugador.h"
+#include "support/PartidaRed.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <random>
 
@@ -52,6 +53,9 @@ public:
     // One action of a scripted player at a table that lets him act: a card
     // or, now and then, a call, an answer or the deck. False when none.
     bool actuar(int asiento);
+    // Plays n actions, each once the tables rest; with hasta, until it holds
+    // (false when it did not within n). False when nobody could act.
+    bool avanzar(int n, const std::function<bool()>& hasta = {});
     // Lets the events through until no table waits for an answer.
     bool calmar(int limiteMs = 5000);
     // What each table shows agrees with the host's: score (each pair's own

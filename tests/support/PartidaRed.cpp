@@ -1,8 +1,10 @@
 #include "support/PartidaRed.h"
 
 #include "game/AsientoRed.h"
+#include "motor/Cartas.h"
 #include "net/Enlace.h"
 #include "net/JRed.h"
+#include "net/rules/Protocolo.h"
 #include "support/Jugador.h"
 
 #include <QElapsedTimer>
@@ -18,6 +20,14 @@ Lado::Lado(unsigned seed, const QString& nombre, int cara) : m(seed), gen(seed)
 }
 
 AsientoRed& Lado::red() { return m.form.asientoRed(); }
+
+QString errorMostrado(const FakeServices& f)
+{
+    for (const auto& d : f.dialogs.shown)
+        if (d.icon == Dialogs::Icon::Error)
+            return d.text;
+    return {};
+}
 
 bool conectarLados(Lado& a, Lado& b, const std::function<bool()>& basta)
 {
@@ -123,4 +133,56 @@ bool jugarPartidoRed(Lado& a, Lado& b, int maxAcciones)
         acciones += actuar(a, true) || actuar(b, true);
     }
     return false;
+}
+
+CableCrudo::CableCrudo(const QString& n) : e(enlaceDePrueba(f.services)), nombre(n)
+{
+    f.clock.eventosReales();
+    if (!e)
+        return;
+    e->puertoPrincipal = e->puertoAlternativo = 0;  // any free port
+    e->alRecibir = [this](const QString& c, const QString& a) {
+        recibidos << c + a;
+        return true;
+    };
+    e->alSaludar = [this](const QString&, int) { directo(protocolo::saludo(nombre.toStdString(), 1)); };
+}
+
+CableCrudo::~CableCrudo() = default;
+
+bool CableCrudo::conectar(Lado& c)
+{
+    if (!e || !e->escuchar())
+        return false;
+    Enlace& suyo = c.f().jred().enlace();
+    suyo.puertoPrincipal = suyo.puertoAlternativo = e->puertoEscucha();
+    c.f().jred().abrir();
+    if (!suyo.conectar(QStringLiteral("127.0.0.1")))
+        return false;
+    // A name has no end mark: what follows it waits until it has been read.
+    if (!QTest::qWaitFor([&] { return suyo.SaludoHecho == 1 && suyo.leidos() == e->escritos(); }, 10000))
+        return false;
+    for (const std::string& m : trasSaludo)
+        if (!decir(m))
+            return false;
+    return true;
+}
+
+bool CableCrudo::decir(const std::string& m) { return e->enviar(QString::fromStdString(m)); }
+bool CableCrudo::directo(const std::string& m) { return e->enviarDirecto(QString::fromStdString(m)); }
+
+std::vector<std::string> repartoCrudo(const std::array<const char*, 3>& delServidor,
+                                      const std::array<const char*, 3>& delCliente)
+{
+    std::vector<std::string> v;
+    for (int i = 0; i < 3; ++i)
+        v.push_back(protocolo::cam(i, delServidor[i]));
+    for (int i = 0; i < 3; ++i)
+        v.push_back(protocolo::cvm(i, reglas::darValor(delServidor[i])));
+    for (int i = 0; i < 3; ++i)
+        v.push_back(protocolo::car(i, delCliente[i]));
+    for (int i = 0; i < 3; ++i)
+        v.push_back(protocolo::caV(i, reglas::darValor(delCliente[i])));
+    v.push_back(protocolo::bton("0000000000"));
+    return v;
 }

@@ -3,9 +3,14 @@
 // Two tables of one test process playing each other over loopback TCP.
 #include "support/Jugador.h"
 
+#include <array>
+#include <memory>
 #include <random>
+#include <string>
+#include <vector>
 
 class AsientoRed;
+class Enlace;
 
 // One side: a table whose waits let the socket events through.
 struct Lado {
@@ -18,6 +23,9 @@ struct Lado {
     // Before each action: the panel offered and the choice.
     std::function<void(const QString&)> alActuar;
 };
+
+// The first error box a table showed; empty when none.
+QString errorMostrado(const FakeServices& f);
 
 // Connects a (server) and b (client) through their connection windows and
 // waits for the first deal on both. False if they did not meet in time.
@@ -34,3 +42,27 @@ void leeComoPersona(Lado& l, Lado& otro, int ms);
 bool calmar(Lado& a, Lado& b, int limiteMs = 10000);
 // Plays until the match ends on both tables. False when it stalled.
 bool jugarPartidoRed(Lado& a, Lado& b, int maxAcciones = 4000);
+
+// A peer that is only a wire, mostly a server: the test says every message,
+// and what the table answers is kept. It greets with its name as a table
+// would.
+struct CableCrudo {
+    explicit CableCrudo(const QString& nombre = QStringLiteral("Anabel"));
+    ~CableCrudo();
+    // Connects the client c and waits until c has this server's name.
+    bool conectar(Lado& c);
+    // One message, acknowledged (decir) or not (directo).
+    bool decir(const std::string& m);
+    bool directo(const std::string& m);
+    FakeServices f{9};
+    std::unique_ptr<Enlace> e;
+    QString nombre;
+    QStringList recibidos;  // code and argument of each message, in order
+    // Said once the client has the name (a four-player host's "DEA4").
+    std::vector<std::string> trasSaludo;
+};
+
+// A server's deal as the wire carries it: its own cards first (the client's
+// "CAM"), then the client's; each card with its value; then the panel.
+std::vector<std::string> repartoCrudo(const std::array<const char*, 3>& delServidor,
+                                      const std::array<const char*, 3>& delCliente);
