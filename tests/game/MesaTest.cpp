@@ -1,11 +1,10 @@
 // The table window played headless by a scripted human.
+#include "support/Archivos.h"
 #include "support/Jugador.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -52,12 +51,8 @@ TEST_P(Reparto, TresCartasYLaJugadaVaALaMesa)
     QTemporaryDir dir;
     MesaDePrueba m(6);
     if (GetParam()) {
-        QDir().mkpath(dir.path() + QStringLiteral("/cartas"));
-        for (const auto& c : reglas::mazo()) {
-            QFile file(dir.path() + QStringLiteral("/cartas/") + QString::fromStdString(c) + QStringLiteral(".jpg"));
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write("not a picture");
-        }
+        for (const auto& c : reglas::mazo())
+            ASSERT_TRUE(escribir(dir.filePath(QStringLiteral("cartas/%1.jpg").arg(QString::fromStdString(c))), "not a picture"));
         m.fake.services.programFolder = dir.path();
     }
     m.empezar();

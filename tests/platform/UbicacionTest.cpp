@@ -16,6 +16,8 @@ struct Disposicion {
     const char *datos, *modulos;     // where each is looked for
 };
 
+void PrintTo(const Disposicion& d, std::ostream* os) { *os << d.nombre; }
+
 class Ubicacion_ : public ::testing::TestWithParam<Disposicion> {};
 
 }  // namespace

@@ -150,6 +150,8 @@ TEST(f2, EveryFrameIsAsTallAsWhatItHolds)
 
 // The computer's level and how many play: the first offered by default, the
 // other remembered once chosen, neither offered nor saved over the network.
+namespace {
+
 struct Grupo {
     const char* objeto;
     std::array<QRadioButton*, 2> f2::*opciones;
@@ -162,7 +164,11 @@ struct Grupo {
     bool nivelConLaSegunda;  // in pairs the computers play at Normal
 };
 
+void PrintTo(const Grupo& g, std::ostream* os) { *os << g.clave; }
+
 class f2Grupo : public ::testing::TestWithParam<Grupo> {};
+
+}  // namespace
 
 TEST_P(f2Grupo, ElPrimeroDeEntradaElOtroSeRecuerdaYEnRedNoSeOfrece)
 {

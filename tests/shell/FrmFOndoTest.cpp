@@ -1,8 +1,8 @@
 #include "shell/FrmFOndo.h"
+#include "support/Archivos.h"
 #include "support/Jugador.h"
 
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -38,15 +38,9 @@ struct Carpeta {
         img.fill(qRgb(20, 120, 40));
         EXPECT_TRUE(img.save(dir.filePath("bueno.jpg"), "JPG"));
         EXPECT_TRUE(img.save(dir.filePath("GRANDE.JPEG"), "JPG"));
-        escribir("roto.jpg", "esto no es una imagen");
-        escribir("notas.txt", "hola");
+        EXPECT_TRUE(escribir(dir.filePath("roto.jpg"), "esto no es una imagen"));
+        EXPECT_TRUE(escribir(dir.filePath("notas.txt"), "hola"));
         QDir(dir.path()).mkdir("sub");
-    }
-    void escribir(const QString& nombre, const QByteArray& bytes)
-    {
-        QFile f(dir.filePath(nombre));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
     }
     QString path() const { return QDir::cleanPath(dir.path()); }
     QTemporaryDir dir;
