@@ -155,7 +155,8 @@ TEST_P(EscaladoDeMesas, CadaControlGuardaSuLugarYNingunTextoSeCorta)
                    {f.Nomb[1], f.Nomb[3], f.Label2, f.NombreC, f.LH, f.LC, f.LD, f.LI, f.JD[2], f.JI[2]});
 }
 
-INSTANTIATE_TEST_SUITE_P(Mesas, EscaladoDeMesas, ::testing::Values(false, true));
+INSTANTIATE_TEST_SUITE_P(Mesas, EscaladoDeMesas, ::testing::Bool(),
+                         [](const auto& i) { return std::string(i.param ? "DeCuatro" : "DeDos"); });
 
 TEST(Escalado, LasCartasSeDibujanDesdeSuArchivoCompleto)
 {

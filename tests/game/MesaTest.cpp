@@ -73,7 +73,8 @@ TEST_P(Reparto, TresCartasYLaJugadaVaALaMesa)
     EXPECT_TRUE(f.IJH[0]->hasPicture());
 }
 
-INSTANTIATE_TEST_SUITE_P(Dibujos, Reparto, ::testing::Values(false, true));
+INSTANTIATE_TEST_SUITE_P(Dibujos, Reparto, ::testing::Bool(),
+                         [](const auto& i) { return std::string(i.param ? "Ilegibles" : "Buenos"); });
 
 // Two presses arriving together, directly, by the accessible action or by the
 // keys: the second comes while the machine has the turn, and plays nothing.
@@ -111,7 +112,9 @@ TEST_P(DosPulsaciones, JueganUnaSolaCarta)
     EXPECT_FALSE(f.IJH[1]->hasPicture());
 }
 
-INSTANTIATE_TEST_SUITE_P(Formas, DosPulsaciones, ::testing::Values(0, 1, 2));
+INSTANTIATE_TEST_SUITE_P(Formas, DosPulsaciones, ::testing::Values(0, 1, 2), [](const auto& i) {
+    return std::string(std::array{"Directas", "Accesibles", "Teclas"}[static_cast<std::size_t>(i.param)]);
+});
 
 TEST(Mesa, NuevoPartidoEnMediaManoPreguntaYNoAbandona)
 {
