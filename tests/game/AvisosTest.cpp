@@ -13,19 +13,28 @@ namespace {
 // A played card and the text beneath it, as the table writes them.
 void jugada(Naipe* carta, Etiqueta* texto, const QString& codigo, int fuerza)
 {
-    carta->setPicture(QPixmap(60, 92), codigo);
+    QPixmap blanca(60, 92);
+    blanca.fill(Qt::white);
+    carta->setPicture(blanca, codigo);
     texto->Tag = QString::number(fuerza);
     texto->setCaption(codigo + QStringLiteral(" (") + texto->Tag + QStringLiteral(" )"));
 }
 
+// The table shown, its news lasting until the test lets them go.
+struct AvisosEnLaMesa : ::testing::Test {
+    AvisosEnLaMesa()
+    {
+        m.form.show();
+        m.form.avisos->duracionMs = 60000;
+    }
+    MesaDePrueba m;
+};
+
 }  // namespace
 
-TEST(Avisos, AScoreThatGrowsShowsByHowMuchForAMoment)
+TEST_F(AvisosEnLaMesa, AScoreThatGrowsShowsByHowMuchForAMoment)
 {
-    MesaDePrueba m;
-    m.form.show();
     m.form.NombreC->setCaption(QStringLiteral("Ana"));
-    m.form.avisos->duracionMs = 60000;
     m.form.mostrarPuntos(false, 3);
     QLabel* mio = m.form.avisos->mas[0];
     ASSERT_TRUE(mio->isVisible());
@@ -54,11 +63,8 @@ TEST(Avisos, AScoreThatGrowsShowsByHowMuchForAMoment)
     EXPECT_FALSE(mio->isVisible());
 }
 
-TEST(Avisos, TheWinningCardOfATrickIsFramedForAMoment)
+TEST_F(AvisosEnLaMesa, TheWinningCardOfATrickIsFramedForAMoment)
 {
-    MesaDePrueba m;
-    m.form.show();
-    m.form.avisos->duracionMs = 60000;
     // One card down: nothing is decided yet.
     jugada(m.form.IJH[0], m.form.JH[0], QStringLiteral("4O"), 1);
     EXPECT_FALSE(m.form.IJH[0]->resaltada());
@@ -67,6 +73,16 @@ TEST(Avisos, TheWinningCardOfATrickIsFramedForAMoment)
     EXPECT_FALSE(m.form.IJH[0]->resaltada());
     EXPECT_EQ(m.form.IJM[0]->accessibleName(), QStringLiteral("7E"));
     captura(&m.form, QStringLiteral("aviso-baza"));
+    // A frame all round: at least the card's perimeter looks different.
+    const QImage conMarco = m.form.IJM[0]->grab().toImage();
+    m.form.IJM[0]->resaltar(false);
+    const QImage sinMarco = m.form.IJM[0]->grab().toImage();
+    int distintos = 0;
+    for (int y = 0; y < conMarco.height(); ++y)
+        for (int x = 0; x < conMarco.width(); ++x)
+            distintos += conMarco.pixel(x, y) != sinMarco.pixel(x, y);
+    EXPECT_GE(distintos, 2 * (conMarco.width() + conMarco.height()));
+    m.form.IJM[0]->resaltar(true);
 
     // A tie frames neither card.
     jugada(m.form.IJM[1], m.form.JM[1], QStringLiteral("3O"), 10);
@@ -88,12 +104,9 @@ TEST(Avisos, TheWinningCardOfATrickIsFramedForAMoment)
 
 // Among four a trick is decided when the four cards are down: partners
 // sharing the best card are framed both, the two pairs sharing it nothing.
-TEST(Avisos, AmongFourTheTrickIsFramedOnceAllFourAreDown)
+TEST_F(AvisosEnLaMesa, AmongFourTheTrickIsFramedOnceAllFourAreDown)
 {
-    MesaDePrueba m;
-    m.form.show();
     m.form.disposicionCuatro(true);
-    m.form.avisos->duracionMs = 60000;
     Form1& f = m.form;
     jugada(f.IJH[0], f.JH[0], QStringLiteral("4O"), 1);
     jugada(f.IJD[0], f.JD[0], QStringLiteral("7O"), 11);
@@ -126,26 +139,7 @@ TEST(Avisos, AmongFourTheTrickIsFramedOnceAllFourAreDown)
     captura(&f, QStringLiteral("aviso-baza-cuatro"));
 }
 
-TEST(Avisos, AFramedCardLooksDifferent)
-{
-    MesaDePrueba m;
-    m.form.show();
-    QPixmap carta(60, 92);
-    carta.fill(Qt::white);
-    m.form.IJH[0]->setPicture(carta, QStringLiteral("4 de oros"));
-    m.form.IJH[0]->show();
-    const QImage antes = m.form.IJH[0]->grab().toImage();
-    m.form.IJH[0]->resaltar(true);
-    const QImage despues = m.form.IJH[0]->grab().toImage();
-    int distintos = 0;
-    for (int y = 0; y < antes.height(); ++y)
-        for (int x = 0; x < antes.width(); ++x)
-            distintos += antes.pixel(x, y) != despues.pixel(x, y);
-    // A frame all round: at least the card's perimeter.
-    EXPECT_GE(distintos, 2 * (antes.width() + antes.height()));
-}
-
-TEST(Avisos, AfterTheMatchTheTableOffersAnotherAndVeilsTheLastHand)
+TEST(AvisosAlFinal, TheTableOffersAnotherMatchAndVeilsTheLastHand)
 {
     MesaDePrueba m(3);
     m.form.show();

@@ -36,20 +36,6 @@ std::map<QString, Estado> fotografia(Form1& f)
     return out;
 }
 
-// Event-loop turns until the table has nothing left to show; bounded.
-bool esperarCola(Form1& f) { return QTest::qWaitFor([&] { return !f.colaOcupada(); }, 3000); }
-
-struct MesaDeCuatro : ::testing::Test {
-    MesaDeCuatro()
-    {
-        m.form.Form_Load();
-        m.empezar();
-        m.form.disposicionCuatro(true);
-        carta = m.form.ICH[0]->picture();
-    }
-    MesaDePrueba m{3};
-    QPixmap carta;
-};
 
 }  // namespace
 
@@ -60,14 +46,14 @@ TEST(DisposicionCuatro, IrYVolverDejaLaMesaDeDosComoEstaba)
     m.empezar();
     Form1& f = m.form;
     f.resize(QSize(1000, 800));  // scaled, so rounding would show
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(asentar());
     const auto antes = fotografia(f);
     ASSERT_GT(antes.size(), 50u);
     for (const char* n : {"car(1)", "IJD(0)", "LD"})
         EXPECT_FALSE(antes.at(QString::fromLatin1(n)).visible) << n;
 
     f.disposicionCuatro(true);
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(asentar());
     EXPECT_TRUE(f.esDisposicionCuatro());
     const auto cuatro = fotografia(f);
     for (const char* n : {"car(1)", "car(3)", "IJD(0)", "JI(2)", "Nomb(3)"})
@@ -83,7 +69,7 @@ TEST(DisposicionCuatro, IrYVolverDejaLaMesaDeDosComoEstaba)
     f.JD[0]->setCaption(QStringLiteral("1E (14 )"));
 
     f.disposicionCuatro(false);
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(asentar());
     EXPECT_FALSE(f.esDisposicionCuatro());
     // Back to two: every control where it was, at the same size and letter,
     // and the four-player things hidden and emptied.
@@ -103,13 +89,18 @@ TEST(DisposicionCuatro, IrYVolverDejaLaMesaDeDosComoEstaba)
     EXPECT_TRUE(f.LD->caption().isEmpty());
     // And the window still scales as before after the round trip.
     f.resize(QSize(1320, 1024));
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(asentar());
     EXPECT_EQ(f.IJH[0]->geometry(), mesaDe(f)->enPantalla(QRect(152, 214, 60, 92)));
 }
 
-TEST_F(MesaDeCuatro, LoQueLlegaDuranteUnVueloEsperaSuTurno)
+TEST(MesaDeCuatro, LoQueLlegaDuranteUnVueloEsperaSuTurno)
 {
+    MesaDePrueba m(3);
     Form1& f = m.form;
+    f.Form_Load();
+    m.empezar();
+    f.disposicionCuatro(true);
+    const QPixmap carta = f.ICH[0]->picture();
     f.duracionVuelo = 60;
     std::vector<QString> orden;
     f.VolarCarta(1, 0, carta, QStringLiteral("a"), [&] {
@@ -126,7 +117,7 @@ TEST_F(MesaDeCuatro, LoQueLlegaDuranteUnVueloEsperaSuTurno)
     });
     // Nothing has run yet: the first card is still flying.
     EXPECT_TRUE(orden.empty());
-    ASSERT_TRUE(esperarCola(f));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.colaOcupada(); }, 3000));
     EXPECT_EQ(orden, (std::vector<QString>{"vuelo 1", "vuelo 2", "paso", "tras llegar 1"}));
 
     // With nothing under way, a step runs at once.

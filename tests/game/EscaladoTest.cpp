@@ -5,7 +5,6 @@
 #include "support/Jugador.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -32,15 +31,6 @@ double diferencia(const QImage& a, const QImage& b)
     return suma / (3.0 * x.width() * x.height());
 }
 
-// Until what a resize posted (the layout's requests, the table's new scale)
-// has run: a step posted after them runs after them.
-void asentar()
-{
-    bool hecho = false;
-    QTimer::singleShot(0, [&hecho] { hecho = true; });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return hecho; }, 5000));
-}
-
 // The longest things the table says, in the places that say them.
 void textosLargos(Form1& f)
 {
@@ -49,14 +39,6 @@ void textosLargos(Form1& f)
     f.Label1->setCaption(QStringLiteral("PC cantó Flor"));
     f.NombreC->setCaption(QStringLiteral("Marianela"));
     f.JH[0]->setCaption(QStringLiteral("12O (7 )"));
-}
-
-// Pictures of the table for a person to look at, when asked for.
-void capturar(Form1& f, const QString& nombre)
-{
-    const QString carpeta = qEnvironmentVariable("TRUCO_CAPTURAS");
-    if (!carpeta.isEmpty())
-        f.grab().save(QDir(carpeta).filePath(nombre));
 }
 
 // Every placed control keeps its relative place at each size, and no visible
@@ -70,8 +52,8 @@ void revisarTamanos(Form1& f, const QString& prefijo, const std::vector<QWidget*
     const QList<QSize> tamanos = {f.size(), QSize(1320, 1060), QSize(1700, 760), QSize(900, 1400), QSize(3840, 2100)};
     for (const QSize& t : tamanos) {
         f.resize(t);
-        asentar();
-        capturar(f, QStringLiteral("%1-%2x%3.png").arg(prefijo).arg(t.width()).arg(t.height()));
+        ASSERT_TRUE(asentar());
+        captura(&f, QStringLiteral("%1-%2x%3").arg(prefijo).arg(t.width()).arg(t.height()));
         SCOPED_TRACE(QStringLiteral("%1 %2x%3").arg(prefijo).arg(t.width()).arg(t.height()).toStdString());
         const double s = mesa->escala();
         // Uniform scale, aspect kept: the table fits and is centred.
@@ -131,24 +113,21 @@ void revisarTamanos(Form1& f, const QString& prefijo, const std::vector<QWidget*
 
 }  // namespace
 
-TEST(Escalado, CadaControlGuardaSuLugarYNingunTextoSeCorta)
-{
-    MesaDePrueba m(6);
-    m.form.Form_Load();
-    m.empezar();
-    Form1& f = m.form;
-    textosLargos(f);
-    revisarTamanos(f, QStringLiteral("mesa"), {f.LC, f.LH, f.Label1, f.NombreC, f.JH[0]});
-}
+// The table of two with its longest texts, and the table of four with every
+// seat showing a played card in each trick, long names and speech on every side.
+class EscaladoDeMesas : public ::testing::TestWithParam<bool> {};
 
-// The table of four with every seat showing a played card in each trick,
-// long names and speech on every side.
-TEST(Escalado, LaMesaDeCuatroTambienEscalaSinCortesNiSolapes)
+TEST_P(EscaladoDeMesas, CadaControlGuardaSuLugarYNingunTextoSeCorta)
 {
     MesaDePrueba m(6);
     m.form.Form_Load();
     m.empezar();
     Form1& f = m.form;
+    if (!GetParam()) {
+        textosLargos(f);
+        revisarTamanos(f, QStringLiteral("mesa"), {f.LC, f.LH, f.Label1, f.NombreC, f.JH[0]});
+        return;
+    }
     f.disposicionCuatro(true);
     const QString nombres[4] = {QStringLiteral("Ana"), QStringLiteral("Florencia [PIE]"), QStringLiteral("Marianela"), QStringLiteral("Bartolomé")};
     for (int k = 0; k < 4; ++k)
@@ -176,6 +155,9 @@ TEST(Escalado, LaMesaDeCuatroTambienEscalaSinCortesNiSolapes)
                    {f.Nomb[1], f.Nomb[3], f.Label2, f.NombreC, f.LH, f.LC, f.LD, f.LI, f.JD[2], f.JI[2]});
 }
 
+INSTANTIATE_TEST_SUITE_P(Mesas, EscaladoDeMesas, ::testing::Bool(),
+                         [](const auto& i) { return std::string(i.param ? "DeCuatro" : "DeDos"); });
+
 TEST(Escalado, LasCartasSeDibujanDesdeSuArchivoCompleto)
 {
     MesaDePrueba m(6);
@@ -185,7 +167,7 @@ TEST(Escalado, LasCartasSeDibujanDesdeSuArchivoCompleto)
     // The picture kept is the file's own, larger than the card is shown.
     EXPECT_GE(f.ICH[0]->picture().width(), 244);
     f.resize(QSize(2640, 2100));
-    asentar();
+    ASSERT_TRUE(asentar());
     const double s = mesaDe(f)->escala();
     EXPECT_GE(s, 3.5);
     EXPECT_NEAR(f.ICH[0]->width(), 60 * s, 1.0);
@@ -211,7 +193,7 @@ TEST(Escalado, ElTamanoYLaVentanaMaximizadaSeRecuerdan)
         Form1 f(fs.services);
         f.Form_Load();
         f.resize(QSize(780, 700));
-        asentar();
+        ASSERT_TRUE(asentar());
         f.close();
     }
     EXPECT_EQ(fs.settings.get("Truco", "Ventana", "Ancho"), "780");
@@ -220,18 +202,18 @@ TEST(Escalado, ElTamanoYLaVentanaMaximizadaSeRecuerdan)
     {
         Form1 f(fs.services);
         f.Form_Load();
-        asentar();
+        ASSERT_TRUE(asentar());
         EXPECT_EQ(f.size(), QSize(780, 700));
         EXPECT_GT(mesaDe(f)->escala(), 1.0);
         f.showMaximized();
-        asentar();
+        ASSERT_TRUE(asentar());
         f.close();
     }
     EXPECT_EQ(fs.settings.get("Truco", "Ventana", "Maximizada"), "-1");
     {
         Form1 f(fs.services);
         f.Form_Load();
-        asentar();
+        ASSERT_TRUE(asentar());
         EXPECT_TRUE(f.isMaximized());
     }
     // A size that cannot be read, or smaller than the table, is not used.
@@ -240,7 +222,7 @@ TEST(Escalado, ElTamanoYLaVentanaMaximizadaSeRecuerdan)
     fs.settings.save("Truco", "Ventana", "Alto", "grande");
     Form1 f(fs.services);
     f.Form_Load();
-    asentar();
+    ASSERT_TRUE(asentar());
     EXPECT_GE(f.centralWidget()->width(), 660);
     EXPECT_GE(f.centralWidget()->height(), 512);
 }

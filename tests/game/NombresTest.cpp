@@ -18,13 +18,6 @@ void entra(Etiqueta* l)
         EXPECT_LE(fm.horizontalAdvance(linea), l->contentsRect().width()) << linea.toStdString();
 }
 
-void asentar()
-{
-    bool hecho = false;
-    QTimer::singleShot(0, [&hecho] { hecho = true; });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return hecho; }, 5000));
-}
-
 }  // namespace
 
 TEST(Nombres, ALongNameIsShortenedInTheScoreHeader)
@@ -44,25 +37,18 @@ TEST(Nombres, ALongNameIsShortenedInTheScoreHeader)
 
     // The table scales as a whole: on a larger one the name still fits.
     m.form.resize(1600, 1240);
-    asentar();
+    ASSERT_TRUE(asentar());
     EXPECT_GT(l->width(), 104 * 2);
     EXPECT_TRUE(l->text().endsWith(QStringLiteral("…")));
     entra(l);
     EXPECT_EQ(l->accessibleName(), kLargo);
-}
 
-TEST(Nombres, AnEmptyNameShowsTheDefault)
-{
-    MesaDePrueba m;
-    m.form.show();
-    m.nombre.clear();
-    m.empezar();
-    EXPECT_EQ(m.form.NombreC->caption(), QString());
-    EXPECT_EQ(m.form.NombreC->text(), QStringLiteral("[Anónimo]"));
-    EXPECT_EQ(m.form.NombreC->accessibleName(), QStringLiteral("[Anónimo]"));
-    // A short name is shown whole.
-    m.form.NombreC->setCaption(QStringLiteral("Ana"));
-    EXPECT_EQ(m.form.NombreC->text(), QStringLiteral("Ana"));
+    // A short name is shown whole; an empty one as the default.
+    l->setCaption(QStringLiteral("Ana"));
+    EXPECT_EQ(l->text(), QStringLiteral("Ana"));
+    l->setCaption(QString());
+    EXPECT_EQ(l->text(), QStringLiteral("[Anónimo]"));
+    EXPECT_EQ(l->accessibleName(), QStringLiteral("[Anónimo]"));
 }
 
 TEST(Nombres, TheFourPlayersNamesKeepTheDealersMark)

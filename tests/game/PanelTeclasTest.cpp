@@ -17,14 +17,6 @@ struct Tecla {
     Qt::KeyboardModifiers mods;
 };
 
-QPushButton* botonDe(Form1& f, const QString& nombre)
-{
-    for (auto* b : f.findChildren<QPushButton*>())
-        if (b->objectName() == nombre)
-            return b;
-    return nullptr;
-}
-
 struct TeclaDelPanel : ::testing::TestWithParam<Tecla> {};
 
 }  // namespace
@@ -40,7 +32,7 @@ TEST_P(TeclaDelPanel, PulsaSuBotonYNingunOtro)
     std::map<QString, int> pulsados;
     std::vector<QPushButton*> botones;
     for (const char* nombre : {"bt(0)", "bt(1)", "bt(2)", "bt(3)", "bt(4)", "bt(5)", "bt(6)", "bt(7)", "Flor", "AlMazo"}) {
-        QPushButton* b = botonDe(m.form, QString::fromLatin1(nombre));
+        auto* b = m.form.findChild<QPushButton*>(QString::fromLatin1(nombre));
         ASSERT_NE(b, nullptr) << nombre;
         // Only the key is under test, not what the call does outside a match.
         QObject::disconnect(b, &QPushButton::clicked, nullptr, nullptr);

@@ -35,26 +35,28 @@ void tieneElIcono(const QWidget& w)
 
 QPoint centro(const QWidget& w) { return w.frameGeometry().center(); }
 
-// The table somewhere away from the screen's corner and middle, so a window
-// centred on the screen or left in its corner is told apart.
-void apartar(Form1& f)
-{
-    f.resize(700, 560);
-    f.move(40, 30);
-    f.show();
-}
 
 void cercaDe(QPoint a, QPoint b)
 {
     EXPECT_LE((a - b).manhattanLength(), 4) << a.x() << "," << a.y() << " vs " << b.x() << "," << b.y();
 }
 
+// The table somewhere away from the screen's corner and middle, so a window
+// centred on the screen or left in its corner is told apart.
+struct Ventanas : ::testing::Test {
+    Ventanas()
+    {
+        m.form.resize(700, 560);
+        m.form.move(40, 30);
+        m.form.show();
+    }
+    MesaDePrueba m;
+};
+
 }  // namespace
 
-TEST(Ventanas, EveryWindowShowsTheGamesIcon)
+TEST_F(Ventanas, EveryWindowShowsTheGamesIcon)
 {
-    MesaDePrueba m;
-    apartar(m.form);
     tieneElIcono(m.form);
     tieneElIcono(m.form.opciones());
     tieneElIcono(m.form.jred());
@@ -73,10 +75,8 @@ TEST(Ventanas, EveryWindowShowsTheGamesIcon)
     tieneElIcono(caja);
 }
 
-TEST(Ventanas, HelpOpensCentredOverTheTable)
+TEST_F(Ventanas, HelpOpensCentredOverTheTable)
 {
-    MesaDePrueba m;
-    apartar(m.form);
     m.form.como->trigger();
     FrmAyuda* ayuda = m.form.publicidad->ayuda();
     ASSERT_NE(ayuda, nullptr);
@@ -92,10 +92,8 @@ TEST(Ventanas, HelpOpensCentredOverTheTable)
     cercaDe(centro(*ayuda), centro(m.form));
 }
 
-TEST(Ventanas, TheFlorVerseKeepsClearOfThePlayedCards)
+TEST_F(Ventanas, TheFlorVerseKeepsClearOfThePlayedCards)
 {
-    MesaDePrueba m;
-    apartar(m.form);
     // The computer's card of the first trick is on the table.
     m.form.IJM[0]->setPicture(QPixmap(60, 92), QStringLiteral("4 de oros"));
     m.form.IJM[0]->show();
@@ -113,10 +111,8 @@ TEST(Ventanas, TheFlorVerseKeepsClearOfThePlayedCards)
     flor.olor->click();
 }
 
-TEST(Ventanas, TheConnectionWindowHasNoEmptyBottom)
+TEST_F(Ventanas, TheConnectionWindowHasNoEmptyBottom)
 {
-    MesaDePrueba m;
-    apartar(m.form);
     JRed& jred = m.form.jred();
     jred.show();
     captura(&jred, QStringLiteral("jred"));
@@ -126,10 +122,8 @@ TEST(Ventanas, TheConnectionWindowHasNoEmptyBottom)
     EXPECT_LE(debajo, 2 * fm.lineSpacing() + 30) << jred.height();
 }
 
-TEST(Ventanas, WhileConnectingTheFaceStaysAndTheAttemptCanBeGivenUp)
+TEST_F(Ventanas, WhileConnectingTheFaceStaysAndTheAttemptCanBeGivenUp)
 {
-    MesaDePrueba m;
-    apartar(m.form);
     PuertoReservado nadie;  // refuses every call: the attempt goes on
     ASSERT_GT(nadie.numero(), 0);
     JRed& jred = m.form.jred();
@@ -163,10 +157,8 @@ TEST(Ventanas, WhileConnectingTheFaceStaysAndTheAttemptCanBeGivenUp)
     jred.descargar();
 }
 
-TEST(Ventanas, TheHostWindowTakesTheConnectionWindowsPlace)
+TEST_F(Ventanas, TheHostWindowTakesTheConnectionWindowsPlace)
 {
-    MesaDePrueba m;
-    apartar(m.form);
     JRed& jred = m.form.jred();
     jred.show();
     jred.move(200, 120);

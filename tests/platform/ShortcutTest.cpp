@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(Shortcut, WritesAnExecutableLauncherInANewFolder)
+TEST(Shortcut, WritesAnExecutableLauncherInANewFolderAndFailsWhereItCannot)
 {
     QTemporaryDir dir;
     const QString escritorio = dir.filePath("Escritorio/nuevo");
@@ -31,6 +31,12 @@ TEST(Shortcut, WritesAnExecutableLauncherInANewFolder)
 
     // Writing again replaces the launcher.
     EXPECT_TRUE(crearAccesoDirecto(escritorio, "Naipex 2.0", programa));
+
+    // An unwritable place (a file where the folder should be) or none fails.
+    bool ok = true;
+    EXPECT_NO_THROW(ok = crearAccesoDirecto(path + "/Escritorio", "Naipex 2.0", programa));
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(crearAccesoDirecto(QString(), "Naipex 2.0", programa));
 }
 
 TEST(Shortcut, ReservedCharactersInThePathAreEscaped)
@@ -39,17 +45,4 @@ TEST(Shortcut, ReservedCharactersInThePathAreEscaped)
     EXPECT_EQ(desktopExecValue("/x$y/`z`/\"q\"/100%/T"),
               "\"/x\\\\$y/\\\\`z\\\\`/\\\\\"q\\\\\"/100%%/T\"");
     EXPECT_EQ(desktopExecValue("/a\\b"), "\"/a\\\\\\\\b\"");
-}
-
-TEST(Shortcut, AnUnwritablePlaceReturnsFalse)
-{
-    QTemporaryDir dir;
-    QFile archivo(dir.filePath("archivo"));
-    ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
-    archivo.close();
-    bool ok = true;
-    EXPECT_NO_THROW(ok = crearAccesoDirecto(dir.filePath("archivo/Escritorio"), "Naipex 2.0",
-                                            "/usr/games/Truco"));
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(crearAccesoDirecto(QString(), "Naipex 2.0", "/usr/games/Truco"));
 }

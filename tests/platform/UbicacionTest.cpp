@@ -2,76 +2,53 @@
 // ways it is laid out: the build tree, Instalox's folder and an installed
 // prefix.
 #include "platform/Ubicacion.h"
+#include "support/Archivos.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-void tocar(const QString& ruta)
-{
-    QDir().mkpath(QFileInfo(ruta).path());
-    QFile f(ruta);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-}
+struct Disposicion {
+    const char* nombre;
+    const char* programa;            // the program's folder
+    std::vector<const char*> hay;    // files ("x") and folders ("x/")
+    const char *datos, *modulos;     // where each is looked for
+};
+
+void PrintTo(const Disposicion& d, std::ostream* os) { *os << d.nombre; }
+
+class Ubicacion_ : public ::testing::TestWithParam<Disposicion> {};
 
 }  // namespace
 
-TEST(Ubicacion, BuildTreeKeepsEverythingBesideTheProgram)
+TEST_P(Ubicacion_, DatosYModulosDondeEstan)
 {
+    const Disposicion& d = GetParam();
     QTemporaryDir t;
-    const QString bin = t.filePath(QStringLiteral("build/bin"));
-    QDir().mkpath(bin + QStringLiteral("/cartas"));
-    tocar(bin + QStringLiteral("/Mswinsck.ocx"));
-    const Ubicacion u = ubicacionDe(bin);
-    EXPECT_EQ(u.datos, bin);
-    EXPECT_EQ(u.modulos, bin);
+    for (const char* ruta : d.hay) {
+        const QString r = t.filePath(QString::fromUtf8(ruta));
+        if (QByteArray(ruta).endsWith('/'))
+            ASSERT_TRUE(QDir().mkpath(r));
+        else
+            ASSERT_TRUE(escribir(r, {}));
+    }
+    QDir().mkpath(t.filePath(QString::fromUtf8(d.programa)));
+    const Ubicacion u = ubicacionDe(t.filePath(QString::fromUtf8(d.programa)));
+    EXPECT_EQ(u.datos, t.filePath(QString::fromUtf8(d.datos)));
+    EXPECT_EQ(u.modulos, t.filePath(QString::fromUtf8(d.modulos)));
 }
 
-TEST(Ubicacion, InstaloxFolderWithCapitalisedCardsIsBesideTheProgram)
-{
-    QTemporaryDir t;
-    const QString carpeta = t.filePath(QStringLiteral("opt/Orvalia/Naipex"));
-    QDir().mkpath(carpeta + QStringLiteral("/Cartas"));
-    // An unrelated installation next door does not take over.
-    QDir().mkpath(t.filePath(QStringLiteral("opt/Orvalia/share/naipex")));
-    const Ubicacion u = ubicacionDe(carpeta);
-    EXPECT_EQ(u.datos, carpeta);
-    EXPECT_EQ(u.modulos, carpeta);
-}
-
-TEST(Ubicacion, HelpAloneMarksDataBesideTheProgram)
-{
-    QTemporaryDir t;
-    const QString bin = t.filePath(QStringLiteral("bin"));
-    tocar(bin + QStringLiteral("/Truco.hlp"));
-    QDir().mkpath(t.filePath(QStringLiteral("share/naipex/cartas")));
-    EXPECT_EQ(ubicacionDe(bin).datos, bin);
-}
-
-TEST(Ubicacion, InstalledPrefixReadsShareAndLoadsFromLib)
-{
-    QTemporaryDir t;
-    const QString prefijo = t.filePath(QStringLiteral("otro prefijo"));
-    const QString bin = prefijo + QStringLiteral("/bin");
-    QDir().mkpath(bin);
-    tocar(bin + QStringLiteral("/Truco"));
-    QDir().mkpath(prefijo + QStringLiteral("/share/naipex/cartas"));
-    tocar(prefijo + QStringLiteral("/lib/naipex/Mswinsck.ocx"));
-    const Ubicacion u = ubicacionDe(bin);
-    EXPECT_EQ(u.datos, prefijo + QStringLiteral("/share/naipex"));
-    EXPECT_EQ(u.modulos, prefijo + QStringLiteral("/lib/naipex"));
-}
-
-TEST(Ubicacion, ProgramWithoutAnyDataLooksBesideItself)
-{
-    QTemporaryDir t;
-    const QString bin = t.filePath(QStringLiteral("bin"));
-    QDir().mkpath(bin);
-    const Ubicacion u = ubicacionDe(bin);
-    EXPECT_EQ(u.datos, bin);
-    EXPECT_EQ(u.modulos, bin);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Disposiciones, Ubicacion_,
+    ::testing::Values(
+        Disposicion{"ArbolDeCompilacion", "build/bin", {"build/bin/cartas/", "build/bin/Mswinsck.ocx"}, "build/bin", "build/bin"},
+        // An unrelated installation next door does not take over.
+        Disposicion{"CarpetaDeInstalox", "opt/Orvalia/Naipex", {"opt/Orvalia/Naipex/Cartas/", "opt/Orvalia/share/naipex/"},
+                    "opt/Orvalia/Naipex", "opt/Orvalia/Naipex"},
+        Disposicion{"SoloLaAyuda", "bin", {"bin/Truco.hlp", "share/naipex/cartas/"}, "bin", "bin"},
+        Disposicion{"PrefijoInstalado", "otro prefijo/bin",
+                    {"otro prefijo/bin/Truco", "otro prefijo/share/naipex/cartas/", "otro prefijo/lib/naipex/Mswinsck.ocx"},
+                    "otro prefijo/share/naipex", "otro prefijo/lib/naipex"},
+        Disposicion{"SinDatos", "bin", {}, "bin", "bin"}),
+    [](const auto& info) { return std::string(info.param.nombre); });

@@ -23,7 +23,7 @@ struct OtraCarpeta {
 
 }  // namespace
 
-TEST(Ayuda, OpensFromAnyFolderWithItsContents)
+TEST(Ayuda, OpensFromAnyFolderWithItsContentsReadable)
 {
     OtraCarpeta otra;
     MesaDePrueba m;
@@ -49,6 +49,15 @@ TEST(Ayuda, OpensFromAnyFolderWithItsContents)
     EXPECT_LT(w->Texto->verticalScrollBar()->value(), enParejas);
     captura(w, "ayuda");
 
+    // The contents read at the size of the text's body, with air between lines.
+    QTextCursor c(w->Texto->document());
+    c.movePosition(QTextCursor::NextBlock);
+    c.movePosition(QTextCursor::NextCharacter);
+    const QFont cuerpo = c.charFormat().font();
+    ASSERT_GT(cuerpo.pixelSize(), 0);
+    EXPECT_EQ(w->Contenido->font().pixelSize(), cuerpo.pixelSize());
+    EXPECT_GE(w->Contenido->visualItemRect(parejas).height(), QFontMetrics(w->Contenido->font()).height() + 4);
+
     // A second command brings back the same window.
     m.form.como->trigger();
     EXPECT_EQ(m.form.publicidad->ayuda(), w);
@@ -67,24 +76,4 @@ TEST(Ayuda, AMissingHelpFileSaysSo)
     EXPECT_TRUE(fs.dialogs.shown[0].text.startsWith("No se encontró el archivo de ayuda \"Truco.hlp\""));
     EXPECT_TRUE(fs.dialogs.shown[0].text.contains(vacia.path()));
     EXPECT_TRUE(p.ayuda() == nullptr || !p.ayuda()->isVisible());
-}
-
-TEST(Ayuda, TheContentsReadAtTheTextsSizeWithAirBetweenLines)
-{
-    MesaDePrueba m;
-    m.form.como->trigger();
-    FrmAyuda* w = m.form.publicidad->ayuda();
-    ASSERT_NE(w, nullptr);
-    // The size of the text's body, as the document lays it out.
-    QTextCursor c(w->Texto->document());
-    c.movePosition(QTextCursor::NextBlock);
-    c.movePosition(QTextCursor::NextCharacter);
-    const QFont cuerpo = c.charFormat().font();
-    ASSERT_GT(cuerpo.pixelSize(), 0);
-    EXPECT_EQ(w->Contenido->font().pixelSize(), cuerpo.pixelSize());
-    // Each line of the contents taller than its letters.
-    QTreeWidgetItem* item = w->Contenido->topLevelItem(0)->child(0);
-    ASSERT_NE(item, nullptr);
-    EXPECT_GE(w->Contenido->visualItemRect(item).height(), QFontMetrics(w->Contenido->font()).height() + 4);
-    captura(w, "ayuda-contenido");
 }

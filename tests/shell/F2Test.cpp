@@ -44,18 +44,12 @@ TEST(f2, LoadsTheVersionAndSpanishMeansNoFlor)
 TEST(f2, TheVersionIsReadAsANumber)
 {
     FakeServices fs;
-    for (const char* pais : {"01", " 1"}) {
+    for (const auto& [pais, variante] : {std::pair{"01", 1}, {" 1", 1}, {"2", 2}, {"x", 1}}) {
         fs.settings.save("Truco", "Version", "Pais", QString::fromLatin1(pais));
         f2 w(fs.services);
-        EXPECT_EQ(w.VarianteJuego, 1) << pais;
-        EXPECT_TRUE(w.OptArg->isChecked()) << pais;
+        EXPECT_EQ(w.VarianteJuego, variante) << pais;
+        EXPECT_EQ(w.OptArg->isChecked(), variante == 1) << pais;
     }
-    fs.settings.save("Truco", "Version", "Pais", "2");
-    f2 esp(fs.services);
-    EXPECT_EQ(esp.VarianteJuego, 2);
-    fs.settings.save("Truco", "Version", "Pais", "x");  // unreadable: the default
-    f2 def(fs.services);
-    EXPECT_EQ(def.VarianteJuego, 1);
 }
 
 TEST(f2, ClosingKeepsTheChoicesAndSavesNothing)
@@ -153,3 +147,93 @@ TEST(f2, EveryFrameIsAsTallAsWhatItHolds)
     }
     EXPECT_LE(w.FraEmpieza->height(), w.Image3->height() + 2 * QFontMetrics(w.font()).lineSpacing() + 24);
 }
+
+// The computer's level and how many play: the first offered by default, the
+// other remembered once chosen, neither offered nor saved over the network.
+namespace {
+
+struct Grupo {
+    const char* objeto;
+    std::array<QRadioButton*, 2> f2::*opciones;
+    QGroupBox* f2::*marco;
+    const char* clave;
+    const char* nombres[2];
+    const char* valores[2];
+    const char* raro;  // a value nobody wrote
+    int (*elegido)(const f2::Eleccion&);
+    bool nivelConLaSegunda;  // in pairs the computers play at Normal
+};
+
+void PrintTo(const Grupo& g, std::ostream* os) { *os << g.clave; }
+
+class f2Grupo : public ::testing::TestWithParam<Grupo> {};
+
+}  // namespace
+
+TEST_P(f2Grupo, ElPrimeroDeEntradaElOtroSeRecuerdaYEnRedNoSeOfrece)
+{
+    const Grupo& g = GetParam();
+    FakeServices fs;
+    auto guardado = [&] { return fs.settings.get("Truco", "Config", g.clave); };
+    {
+        f2 w(fs.services);
+        auto& o = w.*g.opciones;
+        for (int i : {0, 1}) {
+            EXPECT_EQ(o[i]->accessibleDescription(), QStringLiteral("%1(%2)").arg(g.objeto).arg(i));
+            EXPECT_EQ(o[i]->accessibleName(), QString::fromUtf8(g.nombres[i]));
+        }
+        EXPECT_TRUE(o[0]->isChecked());
+        EXPECT_EQ(g.elegido(w.eleccion()), QString::fromLatin1(g.valores[0]).toInt());
+        EXPECT_TRUE(w.FraNivel->isEnabled());
+        // Chosen and closed: nothing is kept, but the window keeps it.
+        alMostrarse([&] {
+            o[1]->click();
+            EXPECT_EQ(w.FraNivel->isEnabled(), g.nivelConLaSegunda);
+            w.close();
+        });
+        EXPECT_EQ(w.mostrar(0), "1");
+        EXPECT_TRUE(fs.settings.values.isEmpty());
+        alMostrarse([&] {
+            EXPECT_TRUE(o[1]->isChecked());
+            w.Command1->click();
+        });
+        EXPECT_EQ(w.mostrar(0), "0");
+        EXPECT_EQ(g.elegido(w.eleccion()), QString::fromLatin1(g.valores[1]).toInt());
+        EXPECT_EQ(guardado(), g.valores[1]);
+    }
+    {
+        f2 w(fs.services);
+        auto& o = w.*g.opciones;
+        EXPECT_TRUE(o[1]->isChecked()) << "the next start offers it again";
+        EXPECT_EQ(w.FraNivel->isEnabled(), g.nivelConLaSegunda);
+        alMostrarse([&] {
+            o[0]->click();
+            w.Command1->click();
+        });
+        EXPECT_EQ(w.mostrar(0), "0");
+        EXPECT_EQ(guardado(), g.valores[0]);
+    }
+    fs.settings.save("Truco", "Config", g.clave, QString::fromLatin1(g.raro));
+    EXPECT_TRUE((f2(fs.services).*g.opciones)[0]->isChecked());
+
+    fs.settings.save("Truco", "Config", g.clave, QString::fromLatin1(g.valores[1]));
+    f2 w(fs.services);
+    w.paraRed("Beto", "Ana");
+    alMostrarse([&] {
+        EXPECT_TRUE((w.*g.marco)->isHidden());
+        (w.*g.opciones)[0]->click();
+        w.Command1->click();
+    });
+    EXPECT_EQ(w.mostrar(0), "0");
+    EXPECT_EQ(guardado(), g.valores[1]);
+    w.paraMaquina();
+    EXPECT_FALSE((w.*g.marco)->isHidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Opciones, f2Grupo,
+    ::testing::Values(Grupo{"OptNivel", &f2::OptNivel, &f2::FraNivel, "Nivel", {"Normal", "Difícil"}, {"0", "1"}, "7",
+                            [](const f2::Eleccion& e) { return e.nivel; }, true},
+                      Grupo{"OptJugadores", &f2::OptJugadores, &f2::FraJugadores, "Jugadores", {"2", "4 (en parejas)"},
+                            {"2", "4"}, "3", [](const f2::Eleccion& e) { return e.jugadores; }, false}),
+    [](const auto& info) { return std::string(info.param.clave); });

@@ -50,21 +50,13 @@ TEST(Fondo, TilesCoverTheWholeTableAndTheClothSitsInItsFrame)
             ASSERT_EQ(mesa.pixel(x, y), qRgb(x % 160, y % 160, 77)) << x << "," << y;
         }
     }
-    const QRgb negro = qRgb(0, 0, 0);
-    const QRgb azul = qRgb(128, 128, 255);
-    EXPECT_EQ(mesa.pixel(200, 78), negro);
-    EXPECT_EQ(mesa.pixel(200, 79), negro);
-    EXPECT_EQ(mesa.pixel(200, 80), azul);
-    EXPECT_EQ(mesa.pixel(125, 80), azul);
-    EXPECT_EQ(mesa.pixel(410, 310), azul);
-    EXPECT_EQ(mesa.pixel(200, 310), azul);
-    EXPECT_EQ(mesa.pixel(200, 311), negro);
-    EXPECT_EQ(mesa.pixel(200, 312), negro);
-    EXPECT_EQ(mesa.pixel(123, 200), negro);
-    EXPECT_EQ(mesa.pixel(124, 200), negro);
-    EXPECT_EQ(mesa.pixel(411, 200), negro);
-    EXPECT_EQ(mesa.pixel(412, 200), negro);
-    EXPECT_EQ(mesa.pixel(300, 200), azul);
+    // A black border two pixels wide round a blue cloth.
+    const QRgb negro = qRgb(0, 0, 0), azul = qRgb(128, 128, 255);
+    for (const auto& [x, y, color] : {std::tuple{200, 78, negro}, {200, 79, negro}, {200, 80, azul}, {125, 80, azul},
+                                      {410, 310, azul}, {200, 310, azul}, {200, 311, negro}, {200, 312, negro},
+                                      {123, 200, negro}, {124, 200, negro}, {411, 200, negro}, {412, 200, negro},
+                                      {300, 200, azul}})
+        EXPECT_EQ(mesa.pixel(x, y), color) << x << "," << y;
     // The corners the border boxes leave out keep the tiles.
     EXPECT_EQ(mesa.pixel(123, 78), qRgb(123, 78, 77));
     EXPECT_EQ(mesa.pixel(412, 312), qRgb(412 % 160, 312 % 160, 77));

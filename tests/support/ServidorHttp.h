@@ -15,7 +15,6 @@ public:
     QString direccion() const { return QStringLiteral("http://127.0.0.1:%1").arg(puerto()); }
 
     void poner(const QString& ruta, const QByteArray& cuerpo, int estado = 200);
-    void quitar(const QString& ruta) { respuestas_.remove(ruta); }
     bool callado = false;    // read requests and never answer
     QStringList pedidos;     // paths asked for, in order
 

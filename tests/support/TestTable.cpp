@@ -4,6 +4,8 @@
 #include "net/Enlace.h"
 
 #include <QDir>
+#include <QTest>
+#include <QTimer>
 #include <QTcpSocket>
 #include <QWidget>
 
@@ -81,6 +83,13 @@ void captura(QWidget* w, const QString& nombre)
     const QString carpeta = qEnvironmentVariable("TRUCO_CAPTURAS");
     if (!carpeta.isEmpty())
         w->grab().save(carpeta + QLatin1Char('/') + nombre + QStringLiteral(".png"));
+}
+
+bool asentar()
+{
+    bool hecho = false;
+    QTimer::singleShot(0, [&hecho] { hecho = true; });
+    return QTest::qWaitFor([&] { return hecho; }, 5000);
 }
 
 void silenciarAvisosDeDialogos() { previo = qInstallMessageHandler(filtro); }

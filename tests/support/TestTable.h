@@ -71,6 +71,10 @@ struct FakeServices {
 // folder is given (for looking at the windows, not for asserting).
 void captura(QWidget* w, const QString& nombre);
 
+// Turns the event loop until what was posted before this call has run;
+// false if that took past a generous bound.
+bool asentar();
+
 // A wire over the real socket plug-in beside the program, on these services;
 // none when the plug-in cannot be loaded.
 std::unique_ptr<Enlace> enlaceDePrueba(Services& s);
