@@ -5,20 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
-
-namespace {
-
-// Until the layout has placed the bar and the table at the new size.
-void asentar()
-{
-    bool hecho = false;
-    QTimer::singleShot(0, [&hecho] { hecho = true; });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return hecho; }, 5000));
-}
-
-}  // namespace
 
 TEST(MenuEscalado, LaBarraCreceConLaMesaYVuelveASuTamano)
 {
@@ -31,7 +18,7 @@ TEST(MenuEscalado, LaBarraCreceConLaMesaYVuelveASuTamano)
     const QMenu* juego = barra->findChild<QMenu*>(QStringLiteral("juego"));
     ASSERT_NE(juego, nullptr);
     f.show();
-    asentar();
+    ASSERT_TRUE(asentar());
     const int alto1 = barra->height();
     const qreal letra1 = barra->font().pointSizeF();
     ASSERT_GT(alto1, 0);
@@ -39,7 +26,7 @@ TEST(MenuEscalado, LaBarraCreceConLaMesaYVuelveASuTamano)
     for (const QSize t : {QSize(3840, 2100), QSize(1320, 1060), QSize(1700, 760)}) {
         SCOPED_TRACE(QStringLiteral("%1x%2").arg(t.width()).arg(t.height()).toStdString());
         f.resize(t);
-        asentar();
+        ASSERT_TRUE(asentar());
         const double s = mesa->escala();
         ASSERT_GT(s, 1.4);
         // Against the table the bar stays about as tall as at the smallest
@@ -51,7 +38,7 @@ TEST(MenuEscalado, LaBarraCreceConLaMesaYVuelveASuTamano)
     }
 
     f.resize(MesaEscalable::kLogico.width(), MesaEscalable::kLogico.height() + alto1);
-    asentar();
+    ASSERT_TRUE(asentar());
     EXPECT_DOUBLE_EQ(mesa->escala(), 1.0);
     EXPECT_EQ(barra->height(), alto1);
     EXPECT_EQ(barra->font().pointSizeF(), letra1);
