@@ -70,7 +70,9 @@ Dea4::Dea4(Services& s, MesaCuatro& mesa, QWidget* parent)
             if (!nick_[i] && (etapa_ == Etapa::Esperando || etapa_ == Etapa::Completo))
                 liberarAsiento(i, false);
         });
-        // The box was shown by the wire; the game cannot go on without him.
+        // The box was shown by the wire; the game cannot go on without him,
+        // unless a computer is to take the seat of one who goes silent.
+        ws_[i]->salidaSinAcuse = [this] { return etapa_ == Etapa::Jugando && !partidoGanado_ && reemplaza(); };
         connect(ws_[i].get(), &Enlace::errorTransmision, this, [this] { terminar(); });
     }
     ws_[0]->alPedirConexion = [this](long id) { Ws_ConnectionRequest(id); };
@@ -268,10 +270,11 @@ bool Dea4::enviar(const QString& Dato, int AQuien)
         return true;
     if (ws_[AQuien]->enviar(Dato))
         return true;
-    // He has just left and the computer is to take his seat (his going is
-    // handled once what he said before it is): the others still get theirs.
-    return pc_[AQuien] ||
-           (etapa_ == Etapa::Jugando && reemplaza() && !partidoGanado_ && !ws_[AQuien]->conectado());
+    // He has just left, or is being let go, and the computer is to take his
+    // seat (his going is handled once what he said before it is): the others
+    // still get theirs.
+    return pc_[AQuien] || (etapa_ == Etapa::Jugando && reemplaza() && !partidoGanado_ &&
+                           (!ws_[AQuien]->conectado() || ws_[AQuien]->soltando()));
 }
 
 bool Dea4::reemplaza() const { return ChkReemplazo->isChecked(); }

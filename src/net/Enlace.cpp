@@ -336,6 +336,10 @@ bool Enlace::enviar(const QString& dato)
         return true;
     if (cierres_ != cierres)
         return false;  // the closing message comes from the close itself
+    if (salidaSinAcuse && salidaSinAcuse()) {
+        soltar();
+        return false;
+    }
     return falloTransmision(dato);
 }
 

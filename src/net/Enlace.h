@@ -105,6 +105,9 @@ public:
     bool LlegoOK = true;
     int SaludoHecho = 0;
     int esperaAcuseMs = kEsperaAcuseMs;
+    // When it says so, a peer that lets a message go unanswered is let go
+    // as one that left, without the transmission error's box.
+    std::function<bool()> salidaSinAcuse;
     int esperaRestoMs = kEsperaRestoMs;
     std::size_t entradaMaxima = kEntradaMaxima;
     long salidaMaxima = kSalidaMaxima;

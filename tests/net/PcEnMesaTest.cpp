@@ -2,7 +2,9 @@
 // nobody took, and in the seat of a client who leaves mid-match.
 #include "game/AsientoCuatro.h"
 #include "game/ClienteCuatro.h"
+#include "net/ControlWs.h"
 #include "net/Dea4.h"
+#include "net/Enlace.h"
 #include "net/JRed.h"
 #include "support/PartidaCuatro.h"
 
@@ -98,10 +100,21 @@ QString aviso(const QString& nombre)
 
 // When the client at seat 3 leaves: after so many moves, or (-1) just as
 // it is his turn to play a card; `personas` keep every box open a while,
-// acting at the other tables meanwhile.
+// acting at the other tables meanwhile; `calla`: he does not quit, his
+// program stops reading and answering.
 struct Relevo {
     int acciones;
     bool personas;
+    bool calla = false;
+};
+
+// A connection whose program no longer reads it.
+struct Sordo : WsEventos {
+    void Connect() override {}
+    void ConnectionRequest(long) override {}
+    void DataArrival(long) override {}
+    void Close() override {}
+    void Error(int, const QString&) override {}
 };
 
 struct CuatroRelevo : ::testing::TestWithParam<Relevo> {};
@@ -109,6 +122,7 @@ struct CuatroRelevo : ::testing::TestWithParam<Relevo> {};
 TEST_P(CuatroRelevo, AClientWhoLeavesIsPlayedByTheComputerAndTheMatchEndsForTheOthers)
 {
     const Relevo r = GetParam();
+    Sordo sordo;
     PartidaCuatro p(21);
     p.mesa(0).dea4().ChkReemplazo->setChecked(true);
     if (r.personas)
@@ -123,8 +137,15 @@ TEST_P(CuatroRelevo, AClientWhoLeavesIsPlayedByTheComputerAndTheMatchEndsForTheO
         oidos.push_back(std::make_unique<Oido>(p.mesa(s), (sale - s + 4) % 4));
     MesaCuatroDePrueba& seVa = p.enAsiento(sale);
     const int socket = p.dea4().asientos.AsientoSocket[sale];
-    seVa.m.fake.dialogs.answers.push_back(true);
-    seVa.f().red_Click();
+    if (r.calla) {
+        p.dea4().Ws(socket).esperaAcuseMs = 300;
+        seVa.f().jred().enlace().ws().setEventos(&sordo);
+        // The others play on until the host sends him something.
+        p.avanzar(40, [&] { return p.dea4().esPC(socket); });
+    } else {
+        seVa.m.fake.dialogs.answers.push_back(true);
+        seVa.f().red_Click();
+    }
     ASSERT_TRUE(QTest::qWaitFor([&] { return p.dea4().esPC(socket); }, 5000));
     EXPECT_FALSE(p.persona(sale));
     ASSERT_TRUE(p.jugarPartido()) << p.error().toStdString();
@@ -136,6 +157,7 @@ TEST_P(CuatroRelevo, AClientWhoLeavesIsPlayedByTheComputerAndTheMatchEndsForTheO
 }
 
 INSTANTIATE_TEST_SUITE_P(Momentos, CuatroRelevo,
-                         ::testing::Values(Relevo{0, false}, Relevo{9, false}, Relevo{-1, false}, Relevo{30, true}));
+                         ::testing::Values(Relevo{0, false}, Relevo{9, false}, Relevo{-1, false}, Relevo{30, true},
+                                           Relevo{9, false, true}));
 
 }  // namespace
