@@ -5,8 +5,6 @@
 
 using namespace cuatro;
 
-// ---- Calls ----------------------------------------------------------------------
-
 TEST(CuatroCantos, EnvidoIsAnsweredByTheNextSeatOrBeforeTheDealer)
 {
     EstadoCanto e;
@@ -29,8 +27,6 @@ TEST(CuatroCantos, TrucoLadderIsAnsweredAsTheTableStands)
     e.hostJugo = true;
     EXPECT_EQ(quienResponde(Canto::Truco, 0, e), (Respuesta{1, "010101---1"}));
 }
-
-// ---- Tricks ----------------------------------------------------------------------
 
 TEST(CuatroAnalizar, HighestCardTakesTheTrickAndLeads)
 {
@@ -115,6 +111,8 @@ TEST(CuatroAnalizar, HandEndsByTheTricks)
     };
     const Caso casos[] = {
         {{2, 2}, M, 1},
+        // A parda first: the second decides.
+        {{1, 0}, H, 1},
         // A parda second goes to the winner of the first.
         {{2, 1}, M, 1}, {{1, 1, 2}, M, 2},
         // One each and a parda third: the first trick decides.
@@ -129,27 +127,6 @@ TEST(CuatroAnalizar, HandEndsByTheTricks)
     }
 }
 
-TEST(CuatroAnalizar, PardaFirstThenTheLeadFollowsTheWinner)
-{
-    // Dealer 3, so the host is mano. Seats 0 and 1 tie with threes and the
-    // host leads again; seat 3 then takes the second trick with the ace of
-    // espadas, and with it the hand.
-    const int r = 3;
-    Analisis a = analizar({10, 10, 2, 5}, r, {}, 0);
-    EXPECT_TRUE(a.parda);
-    EXPECT_EQ(a.lidera, 0);
-    a = analizar({6, 3, 1, 14}, r, a.bazas, 1);
-    EXPECT_EQ(a.fin, Fin::GanaHumano);
-
-    // Two pardas, then a third: it goes to the mano.
-    a = analizar({10, 10, 2, 5}, r, {}, 0);
-    a = analizar({8, 2, 1, 8}, r, a.bazas, 1);
-    EXPECT_EQ(a.lidera, 0);
-    EXPECT_EQ(analizar({4, 7, 7, 5}, r, a.bazas, 2).fin, Fin::GanaMaquina);
-}
-
-// ---- Envido ------------------------------------------------------------------------
-
 TEST(CuatroEnvido, PlayersSpeakFromTheManoAndConcedeWithSonBuenas)
 {
     // Dealer 0: seats speak 1, 2, 3, 0.
@@ -159,21 +136,4 @@ TEST(CuatroEnvido, PlayersSpeakFromTheManoAndConcedeWithSonBuenas)
     EXPECT_EQ(m.anuncios[2], (Anuncio{3, "27"}));  // his own pair leads
     EXPECT_EQ(m.anuncios[3], (Anuncio{0, "Son Buenas"}));
     EXPECT_EQ(m.mejor, 1);
-}
-
-TEST(CuatroEnvido, FourDealtHandsScoreThePairWithTheBestPoints)
-{
-    // Host 7E 6E 12O (33), right 1O 2C 3E (3), partner 5B 4B 11C (29),
-    // left 7C 6C 1B (33). Dealer 1: seats speak 2, 3, 0, 1, and the
-    // left-hand player's 33 comes before the host's equal 33.
-    const std::array<std::array<std::string, 3>, 4> manos{{
-        {"7E", "6E", "12O"}, {"1O", "2C", "3E"}, {"5B", "4B", "11C"}, {"7C", "6C", "1B"}}};
-    std::array<int, 4> tantos{};
-    for (int s = 0; s < 4; ++s)
-        tantos[s] = tantosLado(manos[s]).envido;
-    EXPECT_EQ(tantos, (std::array<int, 4>{33, 3, 29, 33}));
-    const EnvidoMesa m = envidoMesa(tantos, 1);
-    EXPECT_EQ(m.mejor, 3);
-    EXPECT_FALSE(mismaPareja(m.mejor, 0));
-    EXPECT_EQ(m.anuncios[2], (Anuncio{0, "Son Buenas"}));
 }
