@@ -153,7 +153,11 @@ void aislar()
 {
     mount_attr ro{};
     ro.attr_set = MOUNT_ATTR_RDONLY;
-    ASSERT_EQ(::mount_setattr(AT_FDCWD, "/", AT_RECURSIVE, &ro, sizeof ro), 0) << std::strerror(errno);
+    if (::mount_setattr(AT_FDCWD, "/", AT_RECURSIVE, &ro, sizeof ro) != 0) {
+        if (errno == EPERM)
+            GTEST_SKIP() << "mounts may not be changed in a private namespace here";
+        FAIL() << std::strerror(errno);
+    }
     for (const char* c : kCarpetasDeRoot)
         ASSERT_EQ(::mount("instalox", c, "tmpfs", 0, "mode=0755"), 0) << c << ": " << std::strerror(errno);
     ASSERT_EQ(::mkdir("/usr/share/instalox-prueba", 0755), -1);
@@ -203,6 +207,8 @@ TEST(Dist, AsRootItInstallsIntoTheSystemFolders)
 
     ASSERT_EQ(::geteuid(), 0u);
     ASSERT_NO_FATAL_FAILURE(aislar());
+    if (IsSkipped())
+        return;
     qputenv("TMPDIR", "/tmp");
     Casa c;
     const QString medio = c.raiz.filePath(QStringLiteral("medio"));
