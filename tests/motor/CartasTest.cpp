@@ -72,11 +72,8 @@ TEST(ReglasBazas, QuienSigueTrasCadaBaza)
     EXPECT_EQ(despuesDeBaza({GanaH, GanaM, GanaH}, 2), S::GanaHumano);
     EXPECT_EQ(despuesDeBaza({Parda, Parda, GanaM}, 2), S::GanaMaquina);
     EXPECT_EQ(despuesDeBaza({GanaM, GanaH, Parda}, 2), S::Mano);
-}
-
-TEST(ReglasBazas, ReglaFinal)
-{
-    // One trick each and a parda third: the winner of the first trick.
+    // Then the final rule: one trick each and a parda third go to the winner
+    // of the first trick.
     EXPECT_TRUE(reglaFinalGanaMaquina({GanaM, GanaH, Parda}, false));
     EXPECT_FALSE(reglaFinalGanaMaquina({GanaH, GanaM, Parda}, true));
     // Three pardas: the mano wins.

@@ -73,7 +73,7 @@ TEST(ReglasPuntos, AlMazoLadder)
     EXPECT_EQ(puntosAlMazo(e, true, 0), 4);
 }
 
-TEST(ReglasEnvido, MachineSings)
+TEST(ReglasEnvido, MachineSingsAndAnswers)
 {
     for (int sorteo : {0, 1}) {
         EXPECT_TRUE(cantaEnvidoMano(30, false, sorteo));
@@ -84,10 +84,7 @@ TEST(ReglasEnvido, MachineSings)
     }
     EXPECT_TRUE(cantaEnvidoPie(21, false));
     EXPECT_FALSE(cantaEnvidoPie(20, false));
-}
-
-TEST(ReglasEnvido, MachineAnswers)
-{
+    // Its answers.
     EXPECT_TRUE(aceptaEnvido(25, 0));
     EXPECT_FALSE(aceptaEnvido(24, 27));
     EXPECT_TRUE(aceptaEnvido(24, 28));
