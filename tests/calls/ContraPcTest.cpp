@@ -91,19 +91,6 @@ TEST(ContraPcPanel, SuFaltaEnvidoLaDecideElSegundoDelReloj)
     }
 }
 
-TEST(ContraPcPanel, ElEnvidoVaAntesDeResponderElTruco)
-{
-    ContraPc t(0, false, {"4O", "5C", "6B"}, {"1E", "5E", "4B"});
-    ASSERT_TRUE(t.pulsar(0));
-    EXPECT_EQ(t.dijo(), "Envido") << "the envido goes before the truco";
-    ASSERT_TRUE(t.pulsar(3));  // no quiero to the envido
-    EXPECT_EQ(t.m(), 1);
-    // Then it answers the truco: average 5 with no card played, refused.
-    EXPECT_EQ(t.dijo(), "No Quiero");
-    EXPECT_EQ(t.h(), 1);
-    EXPECT_TRUE(t.e().manoTerminada);
-}
-
 TEST(ContraPcPanel, SuFlorRespondeAlEnvidoDelPc)
 {
     ContraPc t(1, true, {"1O", "5O", "6O"}, {"7E", "6E", "4B"});

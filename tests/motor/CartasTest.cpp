@@ -100,16 +100,6 @@ TEST(ReglasPuntos, ValorDeLaMano)
     EXPECT_EQ(valorMano(v, true), 4);
 }
 
-TEST(ReglasPuntos, VigilanteDeLaTerceraBaza)
-{
-    // The machine needs the third trick and one of the first two outright.
-    EXPECT_TRUE(vigilanteGanaMaquina({9, 2, 3}, {5, 7, 9}));
-    EXPECT_FALSE(vigilanteGanaMaquina({9, 9, 3}, {5, 7, 9}));
-    EXPECT_FALSE(vigilanteGanaMaquina({1, 1, 9}, {5, 5, 3}));
-    // Ties go to the human's side.
-    EXPECT_FALSE(vigilanteGanaMaquina({1, 1, 6}, {5, 5, 6}));
-}
-
 TEST(ReglasPuntos, RayasFormanCuadradosConDiagonal)
 {
     // Group 0 of the human: 120..840 x 120..720 twips -> 8..56 x 8..48 pixels.

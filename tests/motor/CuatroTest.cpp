@@ -5,14 +5,6 @@
 
 using namespace cuatro;
 
-TEST(CuatroCantos, EnvidoIsAnsweredByTheNextSeatOrBeforeTheDealer)
-{
-    EstadoCanto e;
-    e.repartidor = 0;
-    EXPECT_EQ(quienResponde(Canto::Envido, 1, e), (Respuesta{2, "0111101001"}));
-    EXPECT_EQ(quienResponde(Canto::Envido, 0, e), (Respuesta{3, "0111101001"}));  // the dealer
-}
-
 TEST(CuatroCantos, TrucoLadderIsAnsweredAsTheTableStands)
 {
     EstadoCanto e;
