@@ -191,7 +191,10 @@ private:
 
 }  // namespace
 
-TEST(Temporal, TheSystemsFoldersComeFromTheEnvironment)
+// The temporary folder and the lock come from the environment. Run by root
+// for every user, the program, its libraries and its menu go to the system's
+// folders; for one user, under his home.
+TEST(Temporal, TheFoldersComeFromTheEnvironmentAndWhoInstalls)
 {
     {
         Variable run("XDG_RUNTIME_DIR", "/run/user/4321");
@@ -210,12 +213,6 @@ TEST(Temporal, TheSystemsFoldersComeFromTheEnvironment)
         EXPECT_EQ(e.temporal, QStringLiteral("/var/tmp/otro"));
         EXPECT_EQ(e.bloqueo, QStringLiteral("/home/pepe/.config/instalox.lock"));
     }
-}
-
-// Run by root for every user, the program, its libraries and its menu go to
-// the system's folders; for one user, under his home.
-TEST(Temporal, RootInstallsForEveryoneAUserForHimself)
-{
     Variable home("HOME", "/home/pepe");
     Variable datos("XDG_DATA_HOME", nullptr);
     Variable config("XDG_CONFIG_HOME", nullptr);

@@ -1,6 +1,5 @@
-// The installation against a shared temporary folder with someone else's
-// files in it, and against failures half-way: nothing installed changes and
-// no success is reported unless every piece arrived.
+// The installation over an old one, and failures half-way: nothing installed
+// changes and no success is reported unless every piece arrived.
 #include "Banco.h"
 #include "installer/Setupfrm.h"
 #include "installer/frmporc.h"
@@ -14,19 +13,12 @@
 #include <QLineEdit>
 #include <functional>
 #include <gtest/gtest.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 const QString kExito = QStringLiteral("Naipex se ha instalado satisfactoriamente en su sistema");
 const QString kPregunta = QStringLiteral("El directorio ya existe y contiene archivos. ¿Desea sobreescribirlo?");
 const QString kCancelada = QStringLiteral("La instalación se ha cancelado: no se modificó la instalación anterior.");
-// Every name today's extraction wrote into the temporary folder.
-const char* const kNombresFijos[] = {"Quenbro WebSite.url", "Truco", "Truco.hlp", "Truco.cnt", "Mswinsck.ocx"};
-
-std::string s(const QString& q) { return QFile::encodeName(q).toStdString(); }
 
 // Runs `accion` once, when the progress label is set to `porcentaje`.
 class AlLlegarA : public QObject {
@@ -101,51 +93,6 @@ void seDetuvo(Instalado& b, Setupfrm& w, const QString& comienzo)
 }
 
 }  // namespace
-
-TEST(Extraccion, FilesPlantedUnderTheOldFixedNamesAreNeitherUsedNorTouched)
-{
-    // Another user's files where the pieces used to be extracted: owned by
-    // nobody when the test runs as root (who could replace anything), else
-    // read-only; then folders of those names.
-    const passwd* nadie = ::getpwnam("nobody");
-    for (const bool carpetas : {false, true}) {
-        SCOPED_TRACE(carpetas ? "carpetas" : "archivos");
-        Banco b;
-        const QString tmp = b.e.temporal;
-        ASSERT_EQ(::chmod(s(tmp).c_str(), 01777), 0);
-        for (const char* n : kNombresFijos) {
-            const QString ruta = tmp + QLatin1Char('/') + QLatin1String(n);
-            if (carpetas) {
-                ASSERT_TRUE(escribir(ruta + QStringLiteral("/dentro"), "de otro"));
-                continue;
-            }
-            ASSERT_TRUE(escribir(ruta, QByteArray("plantado por otro usuario: ") + n));
-            if (::geteuid() == 0 && nadie) {
-                ASSERT_EQ(::chown(s(ruta).c_str(), nadie->pw_uid, nadie->pw_gid), 0);
-            }
-            ASSERT_EQ(::chmod(s(ruta).c_str(), ::geteuid() == 0 ? 0755 : 0444), 0);
-        }
-        const Arbol plantado = leerArbol(tmp);
-
-        auto w = b.ventana();
-        const QString carpeta = b.home + QStringLiteral("/Naipex/");
-        w->Txtdir->setText(carpeta);
-        w->cmdinstalar_Click();
-
-        EXPECT_TRUE(w->terminado());
-        EXPECT_EQ(b.dialogs.texts(), QStringList{kExito});
-        EXPECT_EQ(leer(carpeta + QStringLiteral("Truco")), b.truco);
-        EXPECT_EQ(leer(carpeta + QStringLiteral("Truco.hlp")), b.ayuda);
-        EXPECT_EQ(leer(carpeta + QStringLiteral("Truco.cnt")), b.contenido);
-        const QByteArray control = leer(b.dist + QStringLiteral("/Mswinsck.ocx"));
-        EXPECT_EQ(leer(carpeta + QStringLiteral("Mswinsck.ocx")), control);
-        EXPECT_EQ(leer(b.e.sistema + QStringLiteral("/Mswinsck.ocx")), control);
-        EXPECT_EQ(leer(b.e.windows + QStringLiteral("/Quenbro WebSite.url")),
-                  QByteArray("[InternetShortcut]\r\nURL=HTTP://www.quenbro.example"));
-        // The other user's files are as he left them, and nothing of ours stays.
-        EXPECT_EQ(leerArbol(tmp), plantado);
-    }
-}
 
 // Each way an installation over an old one can fail half-way: one error box
 // ending with the cancellation, and nothing installed changed. Only the test

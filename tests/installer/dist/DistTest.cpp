@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/statvfs.h>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -160,8 +161,11 @@ void aislar()
     }
     for (const char* c : kCarpetasDeRoot)
         ASSERT_EQ(::mount("instalox", c, "tmpfs", 0, "mode=0755"), 0) << c << ": " << std::strerror(errno);
-    ASSERT_EQ(::mkdir("/usr/share/instalox-prueba", 0755), -1);
-    ASSERT_EQ(errno, EROFS) << "the rest of the system must be read-only here";
+    for (const QString& fuera : {QStringLiteral("/"), QStringLiteral("/usr/share"), kDist}) {
+        struct statvfs v {};
+        ASSERT_EQ(::statvfs(QFile::encodeName(fuera).constData(), &v), 0);
+        ASSERT_TRUE(v.f_flag & ST_RDONLY) << fuera.toStdString() << " must be read-only here";
+    }
 }
 
 }  // namespace
