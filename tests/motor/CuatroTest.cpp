@@ -20,46 +20,42 @@ TEST(CuatroCantos, TrucoLadderIsAnsweredAsTheTableStands)
     EXPECT_EQ(quienResponde(Canto::Truco, 0, e), (Respuesta{1, "010101---1"}));
 }
 
-TEST(CuatroAnalizar, HighestCardTakesTheTrickAndLeads)
+// One trick, for every dealer: the highest card takes it and leads; a tie
+// with one's partner is no parda (the walk d+3, d, d+2, d+1 gives it to the
+// first of them); a tie across the pairs is parda, even with a partner's
+// equal card later in the walk, and the mano leads; a tie below the top card
+// is nothing.
+TEST(CuatroAnalizar, WhoTakesATrick)
 {
-    const std::array<int, 3> nada{};
-    Analisis a = analizar({3, 14, 5, 7}, 0, nada, 0);
-    EXPECT_EQ(a.ganador, 1);
-    EXPECT_FALSE(a.parda);
-    EXPECT_EQ(a.resultado, 0);
-    EXPECT_EQ(a.fin, Fin::Sigue);
-    EXPECT_EQ(a.lidera, 1);
-    EXPECT_EQ(analizar({3, 4, 12, 7}, 0, nada, 0).resultado, 2);  // the host's pair
-}
-
-TEST(CuatroAnalizar, ATieWithOnesPartnerIsNoParda)
-{
-    const std::array<int, 3> nada{};
-    // Both of the host's pair hold the top card: the walk d+3, d, d+2, d+1
-    // gives the trick to the first of them it meets.
-    const int ganadorPorRepartidor[4] = {0, 0, 2, 2};
-    for (int r = 0; r < 4; ++r) {
-        const Analisis a = analizar({10, 9, 10, 1}, r, nada, 0);
-        EXPECT_FALSE(a.parda) << r;
-        EXPECT_EQ(a.resultado, 2);
-        EXPECT_EQ(a.ganador, ganadorPorRepartidor[r]) << r;
-        EXPECT_EQ(a.lidera, a.ganador);
+    constexpr int kMano = -1;
+    struct Caso {
+        std::array<int, 4> valores;
+        int resultado;                // 2 the host's pair, 0 the other, 1 parda
+        std::array<int, 4> ganador;   // by dealer
+    };
+    const Caso casos[] = {
+        {{3, 14, 5, 7}, 0, {1, 1, 1, 1}},
+        {{3, 4, 12, 7}, 2, {2, 2, 2, 2}},
+        {{10, 9, 10, 1}, 2, {0, 0, 2, 2}},
+        {{10, 10, 12, 4}, 2, {2, 2, 2, 2}},
+        {{10, 10, 3, 4}, 1, {kMano, kMano, kMano, kMano}},
+        {{14, 2, 14, 14}, 1, {kMano, kMano, kMano, kMano}},
+    };
+    for (const Caso& c : casos) {
+        for (int r = 0; r < 4; ++r) {
+            SCOPED_TRACE(::testing::Message() << c.valores[0] << " " << c.valores[1] << " " << c.valores[2] << " "
+                                              << c.valores[3] << ", dealer " << r);
+            const Analisis a = analizar(c.valores, r, {}, 0);
+            EXPECT_EQ(a.resultado, c.resultado);
+            EXPECT_EQ(a.parda, c.resultado == 1);
+            EXPECT_EQ(a.fin, Fin::Sigue);
+            const int g = c.ganador[static_cast<std::size_t>(r)];
+            if (g != kMano) {
+                EXPECT_EQ(a.ganador, g);
+            }
+            EXPECT_EQ(a.lidera, g == kMano ? mano(r) : g);
+        }
     }
-}
-
-TEST(CuatroAnalizar, ATieAcrossThePairsIsPardaAndTheManoLeads)
-{
-    const std::array<int, 3> nada{};
-    for (int r = 0; r < 4; ++r) {
-        const Analisis a = analizar({10, 10, 3, 4}, r, nada, 0);
-        EXPECT_TRUE(a.parda);
-        EXPECT_EQ(a.resultado, 1);
-        EXPECT_EQ(a.lidera, mano(r));
-    }
-    // A tie below the top card is nothing.
-    EXPECT_FALSE(analizar({10, 10, 12, 4}, 0, nada, 0).parda);
-    // A partner's equal card later in the walk does not undo the parda.
-    EXPECT_TRUE(analizar({14, 2, 14, 14}, 0, nada, 0).parda);
 }
 
 namespace {
