@@ -183,17 +183,6 @@ TEST(Dificil, PesaElPartidoYNoSoloLaMano)
     EXPECT_NE(alFinal, Movida{Accion::AlMazo});
 }
 
-TEST(Dificil, MismaSemillaMismaJugadaYSoloJugadasQueVan)
-{
-    const auto puntos = decisiones(10);
-    for (const auto& [e, yo] : puntos) {
-        const Movida m = buscarJugada(e, yo, 400, 3);
-        EXPECT_EQ(buscarJugada(e, yo, 400, 3), m);
-        const auto v = Partida(e, {}).legales(yo);
-        EXPECT_NE(std::find(v.begin(), v.end(), m), v.end());
-    }
-}
-
 TEST(Dificil, LeGanaAlNormal)
 {
     // A small seeded sample at a small budget; the arena measures the real figure.

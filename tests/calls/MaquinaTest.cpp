@@ -23,22 +23,11 @@ TEST(MaquinaNormal, SoloJuegaLoQueVaYLeGanaClaroAlAzar)
     EXPECT_GT(iguales.alto, 0.5);
 }
 
-TEST(MaquinaNormal, DecideComoSiempre)
+TEST(MaquinaNormal, AceptaLaSubidaYLeeLaManoDesdeSuAsiento)
 {
     FuenteMaquina f{[] { return 0.9; }, [] { return 0; }};
     JugadorNormal pc(f);
-    // Pie with 33 of envido: it sings envido before anything else.
-    Mesa m(0);
-    m.cartas({"4C", "5B", "6O"}, {"7E", "6E", "1C"});
-    ASSERT_TRUE(m.carta(0, 0));
-    EXPECT_EQ(pc.elegir(m.p, 1), Movida{Accion::Envido});
-    // It beats a card with the weakest card that does it, singing truco first.
-    Mesa n(0);
-    n.cartas({"4C", "5B", "6O"}, {"1E", "7E", "3C"});
-    ASSERT_TRUE(n.carta(0, 0));
-    ASSERT_TRUE(n.carta(1, 2));  // 3C wins the first trick; seat 1 leads
-    EXPECT_EQ(pc.elegir(n.p, 1), (Movida{Accion::Carta, 1})) << "leads its lowest";
-    // Its truco answered with a raise is always accepted.
+    // Its truco answered with a raise is always accepted, however weak its hand.
     Mesa q(1);
     q.cartas({"4C", "5B", "6O"}, {"4E", "5E", "6B"});
     ASSERT_TRUE(q.dice(1, Accion::Truco));

@@ -98,22 +98,30 @@ struct Reemplazos {
 
 }  // namespace
 
-TEST(Reemplazo, AllNewFilesTakeTheirPlacesTogether)
+// Staged beside, then all put in place together; kept, or without keep()
+// everything goes back.
+TEST(Reemplazo, AllNewFilesTakeTheirPlacesTogetherAndGoBackUnlessKept)
 {
-    Reemplazos r;
-    const Arbol antes = r.instalado();
-    ReplacementSet set;
-    for (const char* n : {"a", "b", "c"})
-        ASSERT_TRUE(r.preparar(set, n));
-    // Staged beside, nothing replaced yet.
-    EXPECT_EQ(leer(r.inst + QStringLiteral("/a")), QByteArray("viejo a"));
-    EXPECT_FALSE(QFile::exists(r.inst + QStringLiteral("/c")));
-    ASSERT_TRUE(set.commit());
-    set.keep();
-    EXPECT_EQ(r.instalado(), (Arbol{{QStringLiteral("a"), "nuevo a"}, {QStringLiteral("b"), "nuevo b"},
-                                    {QStringLiteral("c"), "nuevo c"}}));
-    EXPECT_TRUE(QFileInfo(r.inst + QStringLiteral("/c")).isExecutable());
-    EXPECT_NE(antes, r.instalado());
+    for (const bool guardar : {true, false}) {
+        SCOPED_TRACE(guardar ? "guardado" : "deshecho");
+        Reemplazos r;
+        const Arbol antes = r.instalado();
+        const Arbol nuevos{{QStringLiteral("a"), "nuevo a"}, {QStringLiteral("b"), "nuevo b"}, {QStringLiteral("c"), "nuevo c"}};
+        {
+            ReplacementSet set;
+            for (const char* n : {"a", "b", "c"})
+                ASSERT_TRUE(r.preparar(set, n));
+            EXPECT_EQ(leer(r.inst + QStringLiteral("/a")), QByteArray("viejo a"));
+            EXPECT_FALSE(QFile::exists(r.inst + QStringLiteral("/c")));
+            ASSERT_TRUE(set.commit());
+            for (const auto& [n, bytes] : nuevos)
+                EXPECT_EQ(leer(r.inst + QLatin1Char('/') + n), bytes);
+            EXPECT_TRUE(QFileInfo(r.inst + QStringLiteral("/c")).isExecutable());
+            if (guardar)
+                set.keep();
+        }
+        EXPECT_EQ(r.instalado(), guardar ? nuevos : antes);
+    }
 }
 
 TEST(Reemplazo, ADestinationThatIsAFolderIsRefusedBeforeAnythingIsReplaced)
@@ -151,20 +159,6 @@ TEST(Reemplazo, AFailedRenamePutsBackWhatWasAlreadyReplaced)
     EXPECT_EQ(r.instalado(), antes);
 }
 
-TEST(Reemplazo, WithoutKeepEverythingGoesBack)
-{
-    Reemplazos r;
-    const Arbol antes = r.instalado();
-    {
-        ReplacementSet set;
-        for (const char* n : {"a", "b", "c"})
-            ASSERT_TRUE(r.preparar(set, n));
-        ASSERT_TRUE(set.commit());
-        EXPECT_EQ(leer(r.inst + QStringLiteral("/b")), QByteArray("nuevo b"));
-    }
-    EXPECT_EQ(r.instalado(), antes);
-}
-
 TEST(Reemplazo, AFileIsNotCopiedOntoItself)
 {
     Reemplazos r;
@@ -197,7 +191,10 @@ private:
 
 }  // namespace
 
-TEST(Temporal, TheSystemsFoldersComeFromTheEnvironment)
+// The temporary folder and the lock come from the environment. Run by root
+// for every user, the program, its libraries and its menu go to the system's
+// folders; for one user, under his home.
+TEST(Temporal, TheFoldersComeFromTheEnvironmentAndWhoInstalls)
 {
     {
         Variable run("XDG_RUNTIME_DIR", "/run/user/4321");
@@ -216,12 +213,6 @@ TEST(Temporal, TheSystemsFoldersComeFromTheEnvironment)
         EXPECT_EQ(e.temporal, QStringLiteral("/var/tmp/otro"));
         EXPECT_EQ(e.bloqueo, QStringLiteral("/home/pepe/.config/instalox.lock"));
     }
-}
-
-// Run by root for every user, the program, its libraries and its menu go to
-// the system's folders; for one user, under his home.
-TEST(Temporal, RootInstallsForEveryoneAUserForHimself)
-{
     Variable home("HOME", "/home/pepe");
     Variable datos("XDG_DATA_HOME", nullptr);
     Variable config("XDG_CONFIG_HOME", nullptr);

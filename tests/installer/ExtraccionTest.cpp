@@ -1,6 +1,5 @@
-// The installation against a shared temporary folder with someone else's
-// files in it, and against failures half-way: nothing installed changes and
-// no success is reported unless every piece arrived.
+// The installation over an old one, and failures half-way: nothing installed
+// changes and no success is reported unless every piece arrived.
 #include "Banco.h"
 #include "installer/Setupfrm.h"
 #include "installer/frmporc.h"
@@ -14,19 +13,12 @@
 #include <QLineEdit>
 #include <functional>
 #include <gtest/gtest.h>
-#include <pwd.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
 const QString kExito = QStringLiteral("Naipex se ha instalado satisfactoriamente en su sistema");
 const QString kPregunta = QStringLiteral("El directorio ya existe y contiene archivos. ¿Desea sobreescribirlo?");
 const QString kCancelada = QStringLiteral("La instalación se ha cancelado: no se modificó la instalación anterior.");
-// Every name today's extraction wrote into the temporary folder.
-const char* const kNombresFijos[] = {"Quenbro WebSite.url", "Truco", "Truco.hlp", "Truco.cnt", "Mswinsck.ocx"};
-
-std::string s(const QString& q) { return QFile::encodeName(q).toStdString(); }
 
 // Runs `accion` once, when the progress label is set to `porcentaje`.
 class AlLlegarA : public QObject {
@@ -102,122 +94,65 @@ void seDetuvo(Instalado& b, Setupfrm& w, const QString& comienzo)
 
 }  // namespace
 
-TEST(Extraccion, FilesPlantedUnderTheOldFixedNamesAreNeitherUsedNorTouched)
+// Each way an installation over an old one can fail half-way: one error box
+// ending with the cancellation, and nothing installed changed. Only the test
+// control's log grows, by the registration that was refused.
+TEST(Extraccion, AFailureHalfWayChangesNothingInstalled)
 {
-    // Another user's files where the pieces used to be extracted: owned by
-    // nobody when the test runs as root (who could replace anything), else
-    // read-only; then folders of those names.
-    const passwd* nadie = ::getpwnam("nobody");
-    for (const bool carpetas : {false, true}) {
-        SCOPED_TRACE(carpetas ? "carpetas" : "archivos");
-        Banco b;
-        const QString tmp = b.e.temporal;
-        ASSERT_EQ(::chmod(s(tmp).c_str(), 01777), 0);
-        for (const char* n : kNombresFijos) {
-            const QString ruta = tmp + QLatin1Char('/') + QLatin1String(n);
-            if (carpetas) {
-                ASSERT_TRUE(escribir(ruta + QStringLiteral("/dentro"), "de otro"));
-                continue;
-            }
-            ASSERT_TRUE(escribir(ruta, QByteArray("plantado por otro usuario: ") + n));
-            if (::geteuid() == 0 && nadie) {
-                ASSERT_EQ(::chown(s(ruta).c_str(), nadie->pw_uid, nadie->pw_gid), 0);
-            }
-            ASSERT_EQ(::chmod(s(ruta).c_str(), ::geteuid() == 0 ? 0755 : 0444), 0);
-        }
-        const Arbol plantado = leerArbol(tmp);
-
-        auto w = b.ventana();
-        const QString carpeta = b.home + QStringLiteral("/Naipex/");
-        w->Txtdir->setText(carpeta);
-        w->cmdinstalar_Click();
-
-        EXPECT_TRUE(w->terminado());
-        EXPECT_EQ(b.dialogs.texts(), QStringList{kExito});
-        EXPECT_EQ(leer(carpeta + QStringLiteral("Truco")), b.truco);
-        EXPECT_EQ(leer(carpeta + QStringLiteral("Truco.hlp")), b.ayuda);
-        EXPECT_EQ(leer(carpeta + QStringLiteral("Truco.cnt")), b.contenido);
-        const QByteArray control = leer(b.dist + QStringLiteral("/Mswinsck.ocx"));
-        EXPECT_EQ(leer(carpeta + QStringLiteral("Mswinsck.ocx")), control);
-        EXPECT_EQ(leer(b.e.sistema + QStringLiteral("/Mswinsck.ocx")), control);
-        EXPECT_EQ(leer(b.e.windows + QStringLiteral("/Quenbro WebSite.url")),
-                  QByteArray("[InternetShortcut]\r\nURL=HTTP://www.quenbro.example"));
-        // The other user's files are as he left them, and nothing of ours stays.
-        EXPECT_EQ(leerArbol(tmp), plantado);
-    }
-}
-
-TEST(Extraccion, APieceThatCannotBeExtractedChangesNothingInstalled)
-{
-    Instalado b;
-    const Arbol antes = leerArbol(b.home);
-    // The installer's file is cut short (a medium taken out) just before the
-    // game is extracted.
-    auto w = b.reinstalar([&](Setupfrm& w) {
-        new AlLlegarA(w.porc().lbl1, 10, [&] {
-            QFile f(b.e.instalador);
-            ASSERT_TRUE(f.resize(20000));
+    struct Caso {
+        const char* nombre;
+        std::function<void(Instalado&, Setupfrm&)> preparar;
+        std::function<QString(const Instalado&)> error;
+        bool registra = false;
+    };
+    const Caso casos[] = {
+        {"el instalador se corta al extraer el juego",
+         [](Instalado& b, Setupfrm& w) {
+             new AlLlegarA(w.porc().lbl1, 10, [&b] { ASSERT_TRUE(QFile(b.e.instalador).resize(20000)); });
+         },
+         [](const Instalado&) { return QStringLiteral("Se produjo un error al intentar extraer Truco\n"); }},
+        {"no hay carpeta privada",
+         [](Instalado& b, Setupfrm&) {
+             QDir(b.e.temporal).removeRecursively();
+             escribir(b.e.temporal, "no es carpeta");
+         },
+         [](const Instalado& b) {
+             return QStringLiteral("No se pudo crear una carpeta privada para extraer los archivos en ") + b.e.temporal;
+         }},
+        {"un destino que es una carpeta",
+         [](Instalado& b, Setupfrm&) {
+             const QString destino = b.carpeta + QStringLiteral("Sonidos/Mujer/quiero.wav");
+             QFile::remove(destino);
+             escribir(destino + QStringLiteral("/dentro"), "de otro");
+         },
+         [](const Instalado& b) {
+             return QStringLiteral("No se pudo copiar ") + b.carpeta + QStringLiteral("Sonidos/Mujer/quiero.wav (");
+         }},
+        {"falta el control junto al instalador",
+         [](Instalado& b, Setupfrm&) { QFile::remove(b.dist + QStringLiteral("/Mswinsck.ocx")); },
+         [](const Instalado&) { return QStringLiteral("Error al instalar Mswinsck.ocx "); }},
+        {"el control no se registra",
+         [](Instalado&, Setupfrm&) { qputenv("INSTALOX_PRUEBA_RESULTADO", "1"); },
+         [](const Instalado&) { return QStringLiteral("Registración No satisfactoria.\n"); }, true},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        Instalado b;
+        Arbol antes;
+        auto w = b.reinstalar([&](Setupfrm& w) {
+            c.preparar(b, w);
+            antes = leerArbol(b.home);
         });
-    });
-    seDetuvo(b, *w, QStringLiteral("Se produjo un error al intentar extraer Truco\n"));
-    EXPECT_EQ(leerArbol(b.home), antes);
-}
-
-TEST(Extraccion, NoPrivateFolderNoInstallation)
-{
-    Instalado b;
-    // The base folder is a file: no folder can be made under it.
-    QDir(b.e.temporal).removeRecursively();
-    escribir(b.e.temporal, "no es carpeta");
-    const Arbol antes = leerArbol(b.home);
-    auto w = b.reinstalar();
-    EXPECT_FALSE(w->terminado());
-    ASSERT_EQ(b.dialogs.shown.size(), 2u) << b.dialogs.texts().join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(b.dialogs.shown[1].text.startsWith(
-        QStringLiteral("No se pudo crear una carpeta privada para extraer los archivos en ") + b.e.temporal));
-    EXPECT_TRUE(b.dialogs.shown[1].text.endsWith(kCancelada));
-    EXPECT_EQ(leerArbol(b.home), antes);
-}
-
-TEST(Extraccion, AFileThatCannotBeCopiedChangesNothingInstalled)
-{
-    {
-        SCOPED_TRACE("un destino que es una carpeta");
-        Instalado b;
-        const QString destino = b.carpeta + QStringLiteral("Sonidos/Mujer/quiero.wav");
-        QFile::remove(destino);
-        escribir(destino + QStringLiteral("/dentro"), "de otro");
-        const Arbol antes = leerArbol(b.home);
-        auto w = b.reinstalar();
-        seDetuvo(b, *w, QStringLiteral("No se pudo copiar ") + destino + QStringLiteral(" ("));
-        EXPECT_EQ(leerArbol(b.home), antes);
+        qunsetenv("INSTALOX_PRUEBA_RESULTADO");
+        seDetuvo(b, *w, c.error(b));
+        Arbol despues = leerArbol(b.home);
+        // The new control was asked to register where it lay, then taken back.
+        const QByteArray linea = "registrar " + QFile::encodeName(b.e.sistema + QStringLiteral("/Mswinsck.ocx")) + "\n";
+        EXPECT_EQ(despues[QStringLiteral("registro.txt")], antes[QStringLiteral("registro.txt")] + (c.registra ? linea : ""));
+        antes.erase(QStringLiteral("registro.txt"));
+        despues.erase(QStringLiteral("registro.txt"));
+        EXPECT_EQ(despues, antes);
     }
-    {
-        SCOPED_TRACE("falta el control junto al instalador");
-        Instalado b;
-        QFile::remove(b.dist + QStringLiteral("/Mswinsck.ocx"));
-        const Arbol antes = leerArbol(b.home);
-        auto w = b.reinstalar();
-        seDetuvo(b, *w, QStringLiteral("Error al instalar Mswinsck.ocx "));
-        EXPECT_EQ(leerArbol(b.home), antes);
-    }
-}
-
-TEST(Extraccion, AFailedRegistrationPutsThePreviousInstallationBack)
-{
-    Instalado b;
-    Arbol antes = leerArbol(b.home);
-    qputenv("INSTALOX_PRUEBA_RESULTADO", "1");
-    auto w = b.reinstalar();
-    qunsetenv("INSTALOX_PRUEBA_RESULTADO");
-    seDetuvo(b, *w, QStringLiteral("Registración No satisfactoria.\n"));
-    // The new control was asked to register where it lay, then taken back.
-    Arbol despues = leerArbol(b.home);
-    const QByteArray linea = "registrar " + QFile::encodeName(b.e.sistema + QStringLiteral("/Mswinsck.ocx")) + "\n";
-    EXPECT_EQ(despues[QStringLiteral("registro.txt")], antes[QStringLiteral("registro.txt")] + linea);
-    antes.erase(QStringLiteral("registro.txt"));
-    despues.erase(QStringLiteral("registro.txt"));
-    EXPECT_EQ(despues, antes);
 }
 
 TEST(Extraccion, AnInstallationOverAnOldOneLeavesOnlyTheNewFiles)

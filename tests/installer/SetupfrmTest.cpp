@@ -9,6 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -16,7 +19,9 @@ const QString kDanado = QStringLiteral(
     "El archivo del instalador está dañado o incompleto. No se instaló nada y no se modificó ningún archivo.");
 const QString kPregunta = QStringLiteral("El directorio ya existe y contiene archivos. ¿Desea sobreescribirlo?");
 
-void instalarEn(Banco& /*banco*/, Setupfrm& w, const QString& carpeta)
+std::string s(const QString& q) { return QFile::encodeName(q).toStdString(); }
+
+void instalarEn(Setupfrm& w, const QString& carpeta)
 {
     w.Txtdir->setText(carpeta);
     w.cmdinstalar_Click();
@@ -24,49 +29,73 @@ void instalarEn(Banco& /*banco*/, Setupfrm& w, const QString& carpeta)
 
 }  // namespace
 
+// Everything lands in its place, even with another user's files (owned by
+// nobody when the test runs as root, who could replace anything, else
+// read-only), or folders, under the names the pieces were once extracted to
+// in the shared temporary folder: those are neither used nor touched.
 TEST(Setupfrm, InstallsEverything)
 {
-    Banco b;
-    IniSettings ajustes(b.e.configuracion);
-    ajustes.save(QStringLiteral("Truco"), QStringLiteral("Opciones"), QStringLiteral("Nombre"), QStringLiteral("Pepe"));
-    escribir(b.e.cacheNavegador + QStringLiteral("/Cache/data_0"), "x");
-    escribir(b.e.cacheNavegador + QStringLiteral("/Visited Links"), "y");
-    auto w = b.ventana();
-    const QString carpeta = b.home + QStringLiteral("/Juegos/Naipex");
-    instalarEn(b, *w, carpeta);
+    const passwd* nadie = ::getpwnam("nobody");
+    for (const bool carpetas : {false, true}) {
+        SCOPED_TRACE(carpetas ? "carpetas" : "archivos");
+        Banco b;
+        const QString tmp = b.e.temporal;
+        ASSERT_EQ(::chmod(s(tmp).c_str(), 01777), 0);
+        for (const char* n : {"Quenbro WebSite.url", "Truco", "Truco.hlp", "Truco.cnt", "Mswinsck.ocx"}) {
+            const QString ruta = tmp + QLatin1Char('/') + QLatin1String(n);
+            if (carpetas) {
+                ASSERT_TRUE(escribir(ruta + QStringLiteral("/dentro"), "de otro"));
+                continue;
+            }
+            ASSERT_TRUE(escribir(ruta, QByteArray("plantado por otro usuario: ") + n));
+            if (::geteuid() == 0 && nadie) {
+                ASSERT_EQ(::chown(s(ruta).c_str(), nadie->pw_uid, nadie->pw_gid), 0);
+            }
+            ASSERT_EQ(::chmod(s(ruta).c_str(), ::geteuid() == 0 ? 0755 : 0444), 0);
+        }
+        const Arbol plantado = leerArbol(tmp);
+        IniSettings ajustes(b.e.configuracion);
+        ajustes.save(QStringLiteral("Truco"), QStringLiteral("Opciones"), QStringLiteral("Nombre"), QStringLiteral("Pepe"));
+        escribir(b.e.cacheNavegador + QStringLiteral("/Cache/data_0"), "x");
+        escribir(b.e.cacheNavegador + QStringLiteral("/Visited Links"), "y");
+        auto w = b.ventana();
+        const QString carpeta = b.home + QStringLiteral("/Juegos/Naipex");
+        instalarEn(*w, carpeta);
 
-    ASSERT_TRUE(w->terminado()) << b.dialogs.texts().join(QLatin1Char('|')).toStdString();
-    ASSERT_EQ(b.dialogs.shown.size(), 1u);
-    EXPECT_EQ(b.dialogs.shown[0].text, QStringLiteral("Naipex se ha instalado satisfactoriamente en su sistema"));
-    EXPECT_FALSE(w->porcVisible());
+        ASSERT_TRUE(w->terminado()) << b.dialogs.texts().join(QLatin1Char('|')).toStdString();
+        EXPECT_EQ(b.dialogs.texts(), QStringList{QStringLiteral("Naipex se ha instalado satisfactoriamente en su sistema")});
+        EXPECT_FALSE(w->porcVisible());
 
-    const QDir c(carpeta);
-    EXPECT_EQ(leer(c.filePath(QStringLiteral("Truco"))), b.truco);
-    EXPECT_TRUE(QFileInfo(c.filePath(QStringLiteral("Truco"))).isExecutable());
-    EXPECT_EQ(leer(c.filePath(QStringLiteral("Mswinsck.ocx"))), leer(b.dist + QStringLiteral("/Mswinsck.ocx")));
-    EXPECT_EQ(leer(b.e.windows + QStringLiteral("/Quenbro WebSite.url")),
-              QByteArray("[InternetShortcut]\r\nURL=HTTP://www.quenbro.example"));
+        const QDir c(carpeta);
+        EXPECT_EQ(leer(c.filePath(QStringLiteral("Truco"))), b.truco);
+        EXPECT_TRUE(QFileInfo(c.filePath(QStringLiteral("Truco"))).isExecutable());
+        EXPECT_EQ(leer(c.filePath(QStringLiteral("Truco.hlp"))), b.ayuda);
+        EXPECT_EQ(leer(c.filePath(QStringLiteral("Truco.cnt"))), b.contenido);
+        EXPECT_EQ(leer(c.filePath(QStringLiteral("Mswinsck.ocx"))), leer(b.dist + QStringLiteral("/Mswinsck.ocx")));
+        EXPECT_EQ(leer(b.e.windows + QStringLiteral("/Quenbro WebSite.url")),
+                  QByteArray("[InternetShortcut]\r\nURL=HTTP://www.quenbro.example"));
 
-    // The control went to the system folder and was registered there.
-    const QString control = b.e.sistema + QStringLiteral("/Mswinsck.ocx");
-    EXPECT_EQ(leer(control), leer(b.dist + QStringLiteral("/Mswinsck.ocx")));
-    EXPECT_EQ(leer(b.registro()), ("registrar " + QFile::encodeName(control) + "\n"));
+        // The control went to the system folder and was registered there.
+        const QString control = b.e.sistema + QStringLiteral("/Mswinsck.ocx");
+        EXPECT_EQ(leer(control), leer(b.dist + QStringLiteral("/Mswinsck.ocx")));
+        EXPECT_EQ(leer(b.registro()), ("registrar " + QFile::encodeName(control) + "\n"));
 
-    // Settings: the game's are gone, the markers are written.
-    EXPECT_FALSE(QFile::exists(ajustes.fileFor(QStringLiteral("Truco"))));
-    const QString q = QStringLiteral("Quenbro"), n = QStringLiteral("Naipex");
-    EXPECT_EQ(ajustes.get(q, n, QStringLiteral("Esta")), QStringLiteral("SI"));
-    EXPECT_EQ(ajustes.get(q, n, QStringLiteral("Ruta")), carpeta + QStringLiteral("/Truco"));
-    EXPECT_EQ(ajustes.get(q, n, QStringLiteral("Version")), QStringLiteral("1"));
+        // Settings: the game's are gone, the markers are written.
+        EXPECT_FALSE(QFile::exists(ajustes.fileFor(QStringLiteral("Truco"))));
+        const QString q = QStringLiteral("Quenbro"), n = QStringLiteral("Naipex");
+        EXPECT_EQ(ajustes.get(q, n, QStringLiteral("Esta")), QStringLiteral("SI"));
+        EXPECT_EQ(ajustes.get(q, n, QStringLiteral("Ruta")), carpeta + QStringLiteral("/Truco"));
+        EXPECT_EQ(ajustes.get(q, n, QStringLiteral("Version")), QStringLiteral("1"));
 
-    // Clean-up: the extracted pieces, the settings file beside the installer and the browser cache.
-    EXPECT_TRUE(QDir(b.e.temporal).isEmpty());
-    EXPECT_FALSE(QFile::exists(b.dist + QStringLiteral("/Instalox.ini")));
-    EXPECT_TRUE(QDir(b.e.cacheNavegador).isEmpty());
+        // Clean-up: the other user's files are as he left them and nothing of
+        // ours stays; no settings file beside the installer; no browser cache.
+        EXPECT_EQ(leerArbol(tmp), plantado);
+        EXPECT_FALSE(QFile::exists(b.dist + QStringLiteral("/Instalox.ini")));
+        EXPECT_TRUE(QDir(b.e.cacheNavegador).isEmpty());
 
-    // The program group.
-    const QByteArray juego = leer(b.e.aplicaciones + QStringLiteral("/quenbro-naipex.desktop"));
-    EXPECT_TRUE(juego.contains("Exec=\"" + QFile::encodeName(carpeta) + "/Truco\"\n"));
+        const QByteArray juego = leer(b.e.aplicaciones + QStringLiteral("/quenbro-naipex.desktop"));
+        EXPECT_TRUE(juego.contains("Exec=\"" + QFile::encodeName(carpeta) + "/Truco\"\n"));
+    }
 }
 
 TEST(Setupfrm, CorruptInstallersTouchAnExistingInstallationNot)
@@ -75,7 +104,7 @@ TEST(Setupfrm, CorruptInstallersTouchAnExistingInstallationNot)
     const QString carpeta = b.home + QStringLiteral("/Naipex/");
     {
         auto w = b.ventana();
-        instalarEn(b, *w, carpeta);
+        instalarEn(*w, carpeta);
         ASSERT_TRUE(w->terminado());
     }
     IniSettings(b.e.configuracion).save(QStringLiteral("Truco"), QStringLiteral("Opciones"),
@@ -98,7 +127,7 @@ TEST(Setupfrm, CorruptInstallersTouchAnExistingInstallationNot)
         b.dialogs.shown.clear();
         b.dialogs.answers = {true};
         auto w = b.ventana();
-        instalarEn(b, *w, carpeta);
+        instalarEn(*w, carpeta);
         EXPECT_FALSE(w->terminado()) << nombre;
         EXPECT_EQ(b.dialogs.texts(), (QStringList{kPregunta, kDanado})) << nombre;
         EXPECT_FALSE(w->porcVisible()) << nombre;
@@ -133,7 +162,7 @@ TEST(Setupfrm, NoToOverwritingTouchesNothing)
     const Arbol antes = leerArbol(b.home);
     b.dialogs.answers = {false};
     auto w = b.ventana();
-    instalarEn(b, *w, carpeta);
+    instalarEn(*w, carpeta);
     EXPECT_EQ(b.dialogs.texts(), QStringList{kPregunta});
     EXPECT_FALSE(w->terminado());
     EXPECT_FALSE(w->porcVisible());

@@ -72,11 +72,8 @@ TEST(ReglasBazas, QuienSigueTrasCadaBaza)
     EXPECT_EQ(despuesDeBaza({GanaH, GanaM, GanaH}, 2), S::GanaHumano);
     EXPECT_EQ(despuesDeBaza({Parda, Parda, GanaM}, 2), S::GanaMaquina);
     EXPECT_EQ(despuesDeBaza({GanaM, GanaH, Parda}, 2), S::Mano);
-}
-
-TEST(ReglasBazas, ReglaFinal)
-{
-    // One trick each and a parda third: the winner of the first trick.
+    // Then the final rule: one trick each and a parda third go to the winner
+    // of the first trick.
     EXPECT_TRUE(reglaFinalGanaMaquina({GanaM, GanaH, Parda}, false));
     EXPECT_FALSE(reglaFinalGanaMaquina({GanaH, GanaM, Parda}, true));
     // Three pardas: the mano wins.
@@ -101,16 +98,6 @@ TEST(ReglasPuntos, ValorDeLaMano)
     EXPECT_EQ(valorMano(v, false), 3);
     v.vale4Querido = true;
     EXPECT_EQ(valorMano(v, true), 4);
-}
-
-TEST(ReglasPuntos, VigilanteDeLaTerceraBaza)
-{
-    // The machine needs the third trick and one of the first two outright.
-    EXPECT_TRUE(vigilanteGanaMaquina({9, 2, 3}, {5, 7, 9}));
-    EXPECT_FALSE(vigilanteGanaMaquina({9, 9, 3}, {5, 7, 9}));
-    EXPECT_FALSE(vigilanteGanaMaquina({1, 1, 9}, {5, 5, 3}));
-    // Ties go to the human's side.
-    EXPECT_FALSE(vigilanteGanaMaquina({1, 1, 6}, {5, 5, 6}));
 }
 
 TEST(ReglasPuntos, RayasFormanCuadradosConDiagonal)

@@ -5,16 +5,6 @@
 
 using namespace cuatro;
 
-// ---- Calls ----------------------------------------------------------------------
-
-TEST(CuatroCantos, EnvidoIsAnsweredByTheNextSeatOrBeforeTheDealer)
-{
-    EstadoCanto e;
-    e.repartidor = 0;
-    EXPECT_EQ(quienResponde(Canto::Envido, 1, e), (Respuesta{2, "0111101001"}));
-    EXPECT_EQ(quienResponde(Canto::Envido, 0, e), (Respuesta{3, "0111101001"}));  // the dealer
-}
-
 TEST(CuatroCantos, TrucoLadderIsAnsweredAsTheTableStands)
 {
     EstadoCanto e;
@@ -30,48 +20,42 @@ TEST(CuatroCantos, TrucoLadderIsAnsweredAsTheTableStands)
     EXPECT_EQ(quienResponde(Canto::Truco, 0, e), (Respuesta{1, "010101---1"}));
 }
 
-// ---- Tricks ----------------------------------------------------------------------
-
-TEST(CuatroAnalizar, HighestCardTakesTheTrickAndLeads)
+// One trick, for every dealer: the highest card takes it and leads; a tie
+// with one's partner is no parda (the walk d+3, d, d+2, d+1 gives it to the
+// first of them); a tie across the pairs is parda, even with a partner's
+// equal card later in the walk, and the mano leads; a tie below the top card
+// is nothing.
+TEST(CuatroAnalizar, WhoTakesATrick)
 {
-    const std::array<int, 3> nada{};
-    Analisis a = analizar({3, 14, 5, 7}, 0, nada, 0);
-    EXPECT_EQ(a.ganador, 1);
-    EXPECT_FALSE(a.parda);
-    EXPECT_EQ(a.resultado, 0);
-    EXPECT_EQ(a.fin, Fin::Sigue);
-    EXPECT_EQ(a.lidera, 1);
-    EXPECT_EQ(analizar({3, 4, 12, 7}, 0, nada, 0).resultado, 2);  // the host's pair
-}
-
-TEST(CuatroAnalizar, ATieWithOnesPartnerIsNoParda)
-{
-    const std::array<int, 3> nada{};
-    // Both of the host's pair hold the top card: the walk d+3, d, d+2, d+1
-    // gives the trick to the first of them it meets.
-    const int ganadorPorRepartidor[4] = {0, 0, 2, 2};
-    for (int r = 0; r < 4; ++r) {
-        const Analisis a = analizar({10, 9, 10, 1}, r, nada, 0);
-        EXPECT_FALSE(a.parda) << r;
-        EXPECT_EQ(a.resultado, 2);
-        EXPECT_EQ(a.ganador, ganadorPorRepartidor[r]) << r;
-        EXPECT_EQ(a.lidera, a.ganador);
+    constexpr int kMano = -1;
+    struct Caso {
+        std::array<int, 4> valores;
+        int resultado;                // 2 the host's pair, 0 the other, 1 parda
+        std::array<int, 4> ganador;   // by dealer
+    };
+    const Caso casos[] = {
+        {{3, 14, 5, 7}, 0, {1, 1, 1, 1}},
+        {{3, 4, 12, 7}, 2, {2, 2, 2, 2}},
+        {{10, 9, 10, 1}, 2, {0, 0, 2, 2}},
+        {{10, 10, 12, 4}, 2, {2, 2, 2, 2}},
+        {{10, 10, 3, 4}, 1, {kMano, kMano, kMano, kMano}},
+        {{14, 2, 14, 14}, 1, {kMano, kMano, kMano, kMano}},
+    };
+    for (const Caso& c : casos) {
+        for (int r = 0; r < 4; ++r) {
+            SCOPED_TRACE(::testing::Message() << c.valores[0] << " " << c.valores[1] << " " << c.valores[2] << " "
+                                              << c.valores[3] << ", dealer " << r);
+            const Analisis a = analizar(c.valores, r, {}, 0);
+            EXPECT_EQ(a.resultado, c.resultado);
+            EXPECT_EQ(a.parda, c.resultado == 1);
+            EXPECT_EQ(a.fin, Fin::Sigue);
+            const int g = c.ganador[static_cast<std::size_t>(r)];
+            if (g != kMano) {
+                EXPECT_EQ(a.ganador, g);
+            }
+            EXPECT_EQ(a.lidera, g == kMano ? mano(r) : g);
+        }
     }
-}
-
-TEST(CuatroAnalizar, ATieAcrossThePairsIsPardaAndTheManoLeads)
-{
-    const std::array<int, 3> nada{};
-    for (int r = 0; r < 4; ++r) {
-        const Analisis a = analizar({10, 10, 3, 4}, r, nada, 0);
-        EXPECT_TRUE(a.parda);
-        EXPECT_EQ(a.resultado, 1);
-        EXPECT_EQ(a.lidera, mano(r));
-    }
-    // A tie below the top card is nothing.
-    EXPECT_FALSE(analizar({10, 10, 12, 4}, 0, nada, 0).parda);
-    // A partner's equal card later in the walk does not undo the parda.
-    EXPECT_TRUE(analizar({14, 2, 14, 14}, 0, nada, 0).parda);
 }
 
 namespace {
@@ -115,6 +99,8 @@ TEST(CuatroAnalizar, HandEndsByTheTricks)
     };
     const Caso casos[] = {
         {{2, 2}, M, 1},
+        // A parda first: the second decides.
+        {{1, 0}, H, 1},
         // A parda second goes to the winner of the first.
         {{2, 1}, M, 1}, {{1, 1, 2}, M, 2},
         // One each and a parda third: the first trick decides.
@@ -129,27 +115,6 @@ TEST(CuatroAnalizar, HandEndsByTheTricks)
     }
 }
 
-TEST(CuatroAnalizar, PardaFirstThenTheLeadFollowsTheWinner)
-{
-    // Dealer 3, so the host is mano. Seats 0 and 1 tie with threes and the
-    // host leads again; seat 3 then takes the second trick with the ace of
-    // espadas, and with it the hand.
-    const int r = 3;
-    Analisis a = analizar({10, 10, 2, 5}, r, {}, 0);
-    EXPECT_TRUE(a.parda);
-    EXPECT_EQ(a.lidera, 0);
-    a = analizar({6, 3, 1, 14}, r, a.bazas, 1);
-    EXPECT_EQ(a.fin, Fin::GanaHumano);
-
-    // Two pardas, then a third: it goes to the mano.
-    a = analizar({10, 10, 2, 5}, r, {}, 0);
-    a = analizar({8, 2, 1, 8}, r, a.bazas, 1);
-    EXPECT_EQ(a.lidera, 0);
-    EXPECT_EQ(analizar({4, 7, 7, 5}, r, a.bazas, 2).fin, Fin::GanaMaquina);
-}
-
-// ---- Envido ------------------------------------------------------------------------
-
 TEST(CuatroEnvido, PlayersSpeakFromTheManoAndConcedeWithSonBuenas)
 {
     // Dealer 0: seats speak 1, 2, 3, 0.
@@ -159,21 +124,4 @@ TEST(CuatroEnvido, PlayersSpeakFromTheManoAndConcedeWithSonBuenas)
     EXPECT_EQ(m.anuncios[2], (Anuncio{3, "27"}));  // his own pair leads
     EXPECT_EQ(m.anuncios[3], (Anuncio{0, "Son Buenas"}));
     EXPECT_EQ(m.mejor, 1);
-}
-
-TEST(CuatroEnvido, FourDealtHandsScoreThePairWithTheBestPoints)
-{
-    // Host 7E 6E 12O (33), right 1O 2C 3E (3), partner 5B 4B 11C (29),
-    // left 7C 6C 1B (33). Dealer 1: seats speak 2, 3, 0, 1, and the
-    // left-hand player's 33 comes before the host's equal 33.
-    const std::array<std::array<std::string, 3>, 4> manos{{
-        {"7E", "6E", "12O"}, {"1O", "2C", "3E"}, {"5B", "4B", "11C"}, {"7C", "6C", "1B"}}};
-    std::array<int, 4> tantos{};
-    for (int s = 0; s < 4; ++s)
-        tantos[s] = tantosLado(manos[s]).envido;
-    EXPECT_EQ(tantos, (std::array<int, 4>{33, 3, 29, 33}));
-    const EnvidoMesa m = envidoMesa(tantos, 1);
-    EXPECT_EQ(m.mejor, 3);
-    EXPECT_FALSE(mismaPareja(m.mejor, 0));
-    EXPECT_EQ(m.anuncios[2], (Anuncio{0, "Son Buenas"}));
 }

@@ -6,15 +6,18 @@
 #include <set>
 
 using namespace red;
+using Tipo = EstadoRed::Efecto::Tipo;
 
 namespace {
 
 // A hand on the table with these cards, the peer as mano or not.
-EstadoRed mano(const std::array<std::string, 3>& propias, const std::array<std::string, 3>& ajenas, bool peerEsMano)
+EstadoRed mano(const std::array<std::string, 3>& propias, const std::array<std::string, 3>& ajenas,
+               bool peerEsMano = false, bool conFlor = false)
 {
     EstadoRed e;
     e.peerEsMano = !peerEsMano;  // the new hand alternates it
     e.nuevaMano();
+    e.conFlor = conFlor;
     for (int i = 0; i < 3; ++i) {
         e.ponerCarta(kLocal, i, propias[i]);
         e.ponerCarta(kPeer, i, ajenas[i]);
@@ -23,41 +26,34 @@ EstadoRed mano(const std::array<std::string, 3>& propias, const std::array<std::
     return e;
 }
 
+const std::array<std::string, 3> kPropias{"1E", "7O", "4C"}, kAjenas{"3B", "2C", "5O"};
+
 }  // namespace
 
 TEST(EstadoRed, LaManoNuevaAlternaElManoYBorraLoCantado)
 {
-    EstadoRed e = mano({"1E", "7O", "4C"}, {"3B", "2C", "5O"}, false);
+    EstadoRed e = mano(kPropias, kAjenas);
     EXPECT_TRUE(e.turnoLocal);  // not the peer's hand: this side leads
     e.truco.trucoCantado = e.envidoCantado = true;
     e.respondo = Pedido::Truco;
     e.jugar(kLocal, 0);
     e.nuevaMano();
     EXPECT_TRUE(e.peerEsMano);
-    EXPECT_FALSE(e.turnoLocal);
-    EXPECT_FALSE(e.truco.trucoCantado || e.envidoCantado);
+    EXPECT_FALSE(e.turnoLocal || e.truco.trucoCantado || e.envidoCantado);
     EXPECT_EQ(e.respondo, Pedido::Nada);
     EXPECT_EQ(e.jugadasN, (std::array<int, 2>{0, 0}));
     EXPECT_EQ(e.manoNumero, 2);
-}
-
-TEST(EstadoRed, ElRepartoDaSeisCartasDistintasConSusValores)
-{
-    EstadoRed e;
-    e.nuevaMano();
+    // The deal gives six different cards.
     int n = 0;
     e.repartir([&n] { return (n++ * 7) % 40; });
     std::set<std::string> vistas;
     for (int lado : {kLocal, kPeer})
-        for (const CartaRed& c : e.manos[lado]) {
-            EXPECT_TRUE(c.enMano);
-            EXPECT_EQ(c.valor, reglas::darValor(c.codigo));
+        for (const CartaRed& c : e.manos[lado])
             vistas.insert(c.codigo);
-        }
     EXPECT_EQ(vistas.size(), 6u);
 }
 
-TEST(EstadoRed, LasBazasSeCierranConElValorDeLasCartasJugadas)
+TEST(EstadoRed, LasBazasYLosPuntosHastaTreinta)
 {
     EstadoRed e = mano({"1E", "4C", "7O"}, {"3B", "4O", "1B"}, true);
     e.jugar(kPeer, 0);
@@ -67,13 +63,8 @@ TEST(EstadoRed, LasBazasSeCierranConElValorDeLasCartasJugadas)
     e.jugar(kLocal, 1);
     e.jugar(kPeer, 1);
     EXPECT_EQ(e.cerrarBaza(1), TrasBaza::GanaLocal);  // a parda after a win: the hand is won
-    EXPECT_EQ(e.bazas[1], 1);
     EXPECT_FALSE(e.manos[kLocal][0].enMano);
-}
 
-TEST(EstadoRed, LosPuntosSeCortanEnTreintaYTerminanElPartido)
-{
-    EstadoRed e;
     e.puntos = {28, 10};
     e.tanto = 5;
     EXPECT_FALSE(e.darPuntos(kPeer, 4));
@@ -85,12 +76,9 @@ TEST(EstadoRed, LosPuntosSeCortanEnTreintaYTerminanElPartido)
     EXPECT_EQ(e.puntos[kPeer], 14);
 }
 
-TEST(EstadoRed, ElEnvidoQueridoLoGanaElMasAltoYElManoEnLosIguales)
+TEST(EstadoRed, QuienGanaElTantoYLaFlorYCuantoValeLaMano)
 {
-    // 33 against 27.
-    EstadoRed e = mano({"7E", "6E", "4C"}, {"7O", "12O", "3B"}, true);
-    EXPECT_EQ(e.tantos(kLocal), 33);
-    EXPECT_EQ(e.tantos(kPeer), 27);
+    EstadoRed e = mano({"7E", "6E", "4C"}, {"7O", "12O", "3B"}, true);  // 33 against 27
     EXPECT_TRUE(e.ganaTanteoLocal());
     // Equal points: the mano wins them.
     EstadoRed iguales = mano({"7E", "6E", "4C"}, {"7O", "6O", "4B"}, true);
@@ -100,46 +88,29 @@ TEST(EstadoRed, ElEnvidoQueridoLoGanaElMasAltoYElManoEnLosIguales)
     // The falta gives what the loser lacks.
     e.falta = true;
     e.puntos = {12, 21};
-    EXPECT_EQ(e.valorDelTanto(true), reglas::puntosFalta(21));
+    EXPECT_EQ(e.valorDelTanto(true), 9);
     e.falta = false;
     e.tanto = 5;
     EXPECT_EQ(e.valorDelTanto(false), 5);
-}
 
-TEST(EstadoRed, LaContraflorYLoQueValeLaMano)
-{
-    EstadoRed e = mano({"7E", "6E", "5E"}, {"1O", "2O", "3O"}, false);
-    EXPECT_TRUE(e.flor[kLocal] && e.flor[kPeer]);
-    EXPECT_TRUE(e.ganaContraflorLocal());
-    EXPECT_EQ(e.valorDeLaMano(), 1);
-    e.truco.trucoQuerido = true;
-    EXPECT_EQ(e.valorDeLaMano(), 2);
-    e.truco.retrucoQuerido = true;
-    EXPECT_EQ(e.valorDeLaMano(), 3);
-    e.truco.vale4Querido = true;
-    EXPECT_EQ(e.valorDeLaMano(), 4);
-}
-
-TEST(EstadoRed, CadaLadoVeSuPropioPanel)
-{
-    EstadoRed e = mano({"1E", "7O", "4C"}, {"3B", "2C", "5O"}, false);
-    EXPECT_EQ(e.panel(kLocal), "1010101001");
-    EXPECT_EQ(e.panel(kPeer), "0000000000");
-    e.espero = Pedido::Truco;  // our truco waits for the peer
-    e.truco.trucoCantado = true;
-    EXPECT_EQ(e.panel(kLocal), "0000000000");
-    EXPECT_EQ(e.panel(kPeer), "0111111001");  // quiero, no quiero, retruco, the envido first, the deck
-    e.cerrada = true;  // the hand is over: nobody presses anything
-    EXPECT_EQ(e.panel(kPeer), "0000000000");
+    EstadoRed f = mano({"7E", "6E", "5E"}, {"1O", "2O", "3O"});
+    EXPECT_TRUE(f.flor[kLocal] && f.flor[kPeer]);
+    EXPECT_TRUE(f.ganaContraflorLocal());
+    for (int valor = 1; valor <= 4; ++valor) {
+        EXPECT_EQ(f.valorDeLaMano(), valor);
+        (valor == 1 ? f.truco.trucoQuerido : valor == 2 ? f.truco.retrucoQuerido : f.truco.vale4Querido) = true;
+    }
 }
 
 TEST(EstadoRed, LaEscaleraSeCantaYSeRespondeDesdeCualquierLado)
 {
-    using Tipo = EstadoRed::Efecto::Tipo;
-    EstadoRed e = mano({"1E", "7O", "4C"}, {"3B", "2C", "5O"}, false);
+    EstadoRed e = mano(kPropias, kAjenas);
+    EXPECT_EQ(e.panel(kLocal), "1010101001");
+    EXPECT_EQ(e.panel(kPeer), "0000000000");
     EXPECT_FALSE(e.pulsar(kPeer, 0));  // not the peer's turn: refused, nothing changes
     ASSERT_TRUE(e.pulsar(kLocal, 0));  // truco
     EXPECT_EQ(e.panel(kLocal), "0000000000");
+    EXPECT_EQ(e.panel(kPeer), "0111111001");  // quiero, no quiero, retruco, the envido first, the deck
     ASSERT_TRUE(e.pulsar(kPeer, 5));   // quiero retruco
     EXPECT_TRUE(e.truco.trucoQuerido && e.truco.retrucoCantado);
     EXPECT_EQ(e.vista(kLocal).responde, Pedido::Retruco);
@@ -148,13 +119,12 @@ TEST(EstadoRed, LaEscaleraSeCantaYSeRespondeDesdeCualquierLado)
     EXPECT_EQ(no->tipo, Tipo::Cierre);
     EXPECT_EQ(no->puntos, 2);
     EXPECT_TRUE(e.cerrada);
-    EXPECT_EQ(e.panel(kPeer), "0000000000");
+    EXPECT_EQ(e.panel(kPeer), "0000000000");  // the hand is over: nobody presses anything
 }
 
 TEST(EstadoRed, ElEnvidoSeSubeYElRechazoPagaLoAnterior)
 {
-    using Tipo = EstadoRed::Efecto::Tipo;
-    EstadoRed e = mano({"1E", "7O", "4C"}, {"3B", "2C", "5O"}, false);
+    EstadoRed e = mano(kPropias, kAjenas);
     ASSERT_TRUE(e.pulsar(kLocal, 0));  // truco: the envido may still go first
     ASSERT_TRUE(e.pulsar(kPeer, 2));   // envido
     EXPECT_FALSE(e.truco.trucoCantado);
@@ -169,21 +139,18 @@ TEST(EstadoRed, ElEnvidoSeSubeYElRechazoPagaLoAnterior)
     EXPECT_TRUE(e.envidoResuelto);
     EXPECT_FALSE(e.cerrada);
     // Accepted instead: the points are compared before anyone plays.
-    EstadoRed q = mano({"1E", "7O", "4C"}, {"3B", "2C", "5O"}, false);
+    EstadoRed q = mano(kPropias, kAjenas);
     ASSERT_TRUE(q.pulsar(kLocal, 6));  // falta envido
     const auto si = q.pulsar(kPeer, 1);
     ASSERT_TRUE(si);
     EXPECT_EQ(si->tipo, Tipo::Tanteo);
     EXPECT_TRUE(q.falta && q.esperandoTanteo);
-    EXPECT_EQ(q.panel(kLocal), "0000000000");
-    EXPECT_EQ(q.panel(kPeer), "0000000000");
+    EXPECT_EQ(q.panel(kLocal) + q.panel(kPeer), std::string(20, '0'));
 }
 
 TEST(EstadoRed, LaFlorYElMazo)
 {
-    using Tipo = EstadoRed::Efecto::Tipo;
-    EstadoRed e = mano({"7E", "6E", "5E"}, {"1O", "2O", "3O"}, false);
-    e.conFlor = true;
+    EstadoRed e = mano({"7E", "6E", "5E"}, {"1O", "2O", "3O"}, false, true);
     ASSERT_TRUE(e.pulsar(kLocal, 2));  // envido: a flor answers it and it lapses
     const auto f = e.pulsar(kPeer, 8);
     ASSERT_TRUE(f);
@@ -191,13 +158,12 @@ TEST(EstadoRed, LaFlorYElMazo)
     EXPECT_TRUE(e.contraflor && e.envidoResuelto);
     EXPECT_EQ(e.vista(kLocal).responde, Pedido::Nada);
 
-    EstadoRed sola = mano({"7E", "6E", "5E"}, {"1O", "2C", "3O"}, false);
-    sola.conFlor = true;
+    EstadoRed sola = mano({"7E", "6E", "5E"}, {"1O", "2C", "3O"}, false, true);
     const auto g = sola.pulsar(kLocal, 8);
     ASSERT_TRUE(g);
     EXPECT_EQ(g->tipo, Tipo::Flor);
     EXPECT_EQ(g->puntos, 3);
-    EstadoRed sinFlor = mano({"7E", "6E", "5E"}, {"1O", "2C", "3O"}, false);
+    EstadoRed sinFlor = mano({"7E", "6E", "5E"}, {"1O", "2C", "3O"});
     EXPECT_FALSE(sinFlor.pulsar(kLocal, 8));  // a game without flor
 
     // Going to the deck before the peer played its first card costs two.

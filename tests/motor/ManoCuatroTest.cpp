@@ -40,22 +40,6 @@ TEST(ManoCuatro, ThreePardasGoToTheManosPair)
     EXPECT_EQ(m.panel(0), "0000000000");
 }
 
-TEST(ManoCuatro, AParda3rdTrickGoesToTheFirstTricksWinner)
-{
-    // Dealer 0: seat 1 is mano; the host's pair takes the first trick, the
-    // other pair the second, and the third is parda.
-    ManoCuatro m(0, {{{"6E", "6B", "3O"}, {"4O", "4E", "4B"}, {"1E", "5O", "5E"}, {"6O", "1B", "3E"}}});
-    EXPECT_EQ(m.turno(), 1);
-    baza(m, {{1, "4O"}, {2, "1E"}, {3, "6O"}, {0, "6E"}});
-    EXPECT_EQ(m.turno(), 2);
-    baza(m, {{2, "5O"}, {3, "1B"}, {0, "6B"}, {1, "4E"}});
-    EXPECT_EQ(m.turno(), 3);
-    baza(m, {{3, "3E"}, {0, "3O"}, {1, "4B"}, {2, "5E"}});
-    EXPECT_EQ(m.bazas(), (std::array<int, 3>{2, 0, 1}));
-    EXPECT_TRUE(m.terminada());
-    EXPECT_TRUE(m.ganaHost());
-}
-
 const ManoCuatro::Manos kManos{{{"4O", "5O", "6O"}, {"4E", "5E", "6E"}, {"4B", "5B", "6B"}, {"4C", "5C", "6C"}}};
 
 TEST(ManoCuatro, TrucoLadderIsRaisedOnlyByTheAnswerAndRefusalsPayWhatWasReached)

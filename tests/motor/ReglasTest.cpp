@@ -28,31 +28,6 @@ TEST(ReglasTantos, Examples)
     EXPECT_FALSE(tantosDe("7E", "6E", "5B").flor);
 }
 
-// Each step of the ladder only to the side that may raise it, as an answer;
-// the envido only while it may be sung.
-TEST(ReglasPanel, LadderStatesOnTheHumansTurn)
-{
-    EstadoPanel e;
-    EXPECT_EQ(panelDelHumano(e), "10101010-1");
-    // The machine's truco waits for him: retruco, and the envido first.
-    e.respuestaPendiente = e.trucoCantado = e.trucoPorMaquina = true;
-    EXPECT_EQ(panelDelHumano(e), "01111110-1");
-    e.jugadasHumano = 1;
-    EXPECT_EQ(panelDelHumano(e), "01010100-1");
-    // His truco, the machine's retruco: vale cuatro.
-    e.trucoPorMaquina = false;
-    e.retrucoCantado = true;
-    EXPECT_EQ(panelDelHumano(e), "01010001-1");
-    // A flor sung closes the envido.
-    EstadoPanel flor;
-    flor.florCantada = true;
-    EXPECT_EQ(panelDelHumano(flor), "10000000-1");
-    // The fault that was: the human's own truco accepted offered vale cuatro.
-    EstadoPanel aceptado;
-    aceptado.trucoCantado = aceptado.trucoQuerido = true;
-    EXPECT_EQ(panelDelHumano(aceptado), "00000000-1");
-}
-
 TEST(ReglasPuntos, AlMazoLadder)
 {
     const Escalera nada;
@@ -73,7 +48,7 @@ TEST(ReglasPuntos, AlMazoLadder)
     EXPECT_EQ(puntosAlMazo(e, true, 0), 4);
 }
 
-TEST(ReglasEnvido, MachineSings)
+TEST(ReglasEnvido, MachineSingsAndAnswers)
 {
     for (int sorteo : {0, 1}) {
         EXPECT_TRUE(cantaEnvidoMano(30, false, sorteo));
@@ -84,10 +59,7 @@ TEST(ReglasEnvido, MachineSings)
     }
     EXPECT_TRUE(cantaEnvidoPie(21, false));
     EXPECT_FALSE(cantaEnvidoPie(20, false));
-}
-
-TEST(ReglasEnvido, MachineAnswers)
-{
+    // Its answers.
     EXPECT_TRUE(aceptaEnvido(25, 0));
     EXPECT_FALSE(aceptaEnvido(24, 27));
     EXPECT_TRUE(aceptaEnvido(24, 28));

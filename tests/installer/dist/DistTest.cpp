@@ -4,6 +4,7 @@
 #include "../Casa.h"
 #include "platform/IniSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -12,6 +13,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,8 +33,10 @@ struct Casa {
 
     QString registro() const { return home + QStringLiteral("/registro.txt"); }
 
-    // Runs an installer unattended for this user; its exit code, or -1.
-    int instalar(const QString& instalador, const QString& carpeta)
+    // Runs an installer unattended (for this user unless told otherwise);
+    // its exit code, or -1.
+    int instalar(const QString& instalador, const QString& carpeta,
+                 const QStringList& argumentos = {QStringLiteral("--usuario")})
     {
         QProcessEnvironment e = env;
         e.insert(QStringLiteral("INSTALOX_DESATENDIDO"), carpeta);
@@ -35,7 +44,7 @@ struct Casa {
         QProcess p;
         p.setProcessEnvironment(e);
         p.setWorkingDirectory(home);
-        p.start(instalador, {QStringLiteral("--usuario")});
+        p.start(instalador, argumentos);
         if (!p.waitForFinished(120000)) {
             p.kill();
             p.waitForFinished(5000);
@@ -128,4 +137,110 @@ TEST(Dist, WholeInstallationThenTheGameStartsFromTheMenu)
     EXPECT_TRUE(corriendo) << truco.readAllStandardError().toStdString();
     EXPECT_TRUE(QFile::exists(lanzador));
     EXPECT_EQ(ajustes.get(QStringLiteral("Truco"), QStringLiteral("Pvez"), QStringLiteral("Bandera")), QStringLiteral("1"));
+}
+
+namespace {
+
+const char* const kEspacioPrivado = "INSTALOX_ESPACIO_PRIVADO";
+// The folders a root installation writes to: each gets an empty tmpfs of its
+// own inside the namespace; /tmp holds the home and the medium.
+const char* const kCarpetasDeRoot[] = {"/opt", "/usr/local", "/etc/xdg", "/tmp"};
+
+// Inside a private user and mount namespace, as its uid 0: every mount this
+// process sees is made read-only, then the root folders are covered with
+// fresh tmpfs mounts. Nothing outside those new mounts can be written, even
+// by a broken path computation, and they vanish with the namespace.
+void aislar()
+{
+    mount_attr ro{};
+    ro.attr_set = MOUNT_ATTR_RDONLY;
+    if (::mount_setattr(AT_FDCWD, "/", AT_RECURSIVE, &ro, sizeof ro) != 0) {
+        if (errno == EPERM)
+            GTEST_SKIP() << "mounts may not be changed in a private namespace here";
+        FAIL() << std::strerror(errno);
+    }
+    for (const char* c : kCarpetasDeRoot)
+        ASSERT_EQ(::mount("instalox", c, "tmpfs", 0, "mode=0755"), 0) << c << ": " << std::strerror(errno);
+    for (const QString& fuera : {QStringLiteral("/"), QStringLiteral("/usr/share"), kDist}) {
+        struct statvfs v {};
+        ASSERT_EQ(::statvfs(QFile::encodeName(fuera).constData(), &v), 0);
+        ASSERT_TRUE(v.f_flag & ST_RDONLY) << fuera.toStdString() << " must be read-only here";
+    }
+}
+
+}  // namespace
+
+// Run by root, the real installer puts the program, the control and the menu
+// into the system's folders. The test runs itself again as uid 0 of a private
+// namespace, where those folders are private and empty.
+TEST(Dist, AsRootItInstallsIntoTheSystemFolders)
+{
+    ASSERT_TRUE(QFileInfo::exists(kDist + QStringLiteral("/Instalox"))) << "build the dist target first";
+    if (!qEnvironmentVariableIsSet(kEspacioPrivado)) {
+        QProcess prueba;
+        prueba.start(QStringLiteral("unshare"), {QStringLiteral("-r"), QStringLiteral("-m"), QStringLiteral("true")});
+        if (!prueba.waitForFinished(30000) || prueba.exitStatus() != QProcess::NormalExit || prueba.exitCode() != 0)
+            GTEST_SKIP() << "no private user and mount namespace (unshare -r -m) allowed here: "
+                         << prueba.readAllStandardError().toStdString() << prueba.errorString().toStdString();
+        const auto* t = ::testing::UnitTest::GetInstance()->current_test_info();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(kEspacioPrivado), QStringLiteral("1"));
+        const bool habiaOpt = QFileInfo::exists(QStringLiteral("/opt/Orvalia"));
+        const Arbol menus = leerArbol(QStringLiteral("/etc/xdg/menus"));
+        QProcess hijo;
+        hijo.setProcessEnvironment(env);
+        hijo.setProcessChannelMode(QProcess::MergedChannels);
+        hijo.start(QStringLiteral("unshare"),
+                   {QStringLiteral("-r"), QStringLiteral("-m"), QStringLiteral("--propagation"), QStringLiteral("private"),
+                    QCoreApplication::applicationFilePath(),
+                    QStringLiteral("--gtest_filter=%1.%2").arg(QLatin1String(t->test_suite_name()), QLatin1String(t->name()))});
+        const bool termino = hijo.waitForFinished(240000);
+        if (!termino)
+            hijo.kill();
+        hijo.waitForFinished(5000);
+        const QByteArray salida = hijo.readAll();
+        if (salida.contains("[  SKIPPED ] 1 test"))
+            GTEST_SKIP() << salida.toStdString();
+        EXPECT_TRUE(termino && hijo.exitStatus() == QProcess::NormalExit && hijo.exitCode() == 0) << salida.toStdString();
+        EXPECT_TRUE(salida.contains("[  PASSED  ] 1 test")) << salida.toStdString();
+        // The real system folders never saw it.
+        EXPECT_EQ(QFileInfo::exists(QStringLiteral("/opt/Orvalia")), habiaOpt);
+        EXPECT_EQ(leerArbol(QStringLiteral("/etc/xdg/menus")), menus);
+        return;
+    }
+
+    ASSERT_EQ(::geteuid(), 0u);
+    ASSERT_NO_FATAL_FAILURE(aislar());
+    if (IsSkipped())
+        return;
+    qputenv("TMPDIR", "/tmp");
+    Casa c;
+    // The medium, without the settings file that an installer running from
+    // dist/ at the same time writes beside itself and removes.
+    const QString medio = c.raiz.filePath(QStringLiteral("medio"));
+    QStringList copiar{QStringLiteral("-a")};
+    for (const QString& n : QDir(kDist).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+        if (!n.endsWith(QLatin1String(".ini")))
+            copiar << kDist + QLatin1Char('/') + n;
+    ASSERT_TRUE(QDir().mkpath(medio));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("cp"), copiar << medio), 0);
+
+    // No --usuario and no folder: root's default, for everyone.
+    ASSERT_EQ(c.instalar(medio + QStringLiteral("/Instalox"), QString(), {}), 0) << leer(c.registro()).toStdString();
+    const QString carpeta = QStringLiteral("/opt/Orvalia/Naipex/");
+    EXPECT_EQ(leer(carpeta + QStringLiteral("Truco")), leer(kBin + QStringLiteral("/Truco")));
+    EXPECT_EQ(leer(QStringLiteral("/usr/local/lib/Mswinsck.ocx")), leer(kDist + QStringLiteral("/Mswinsck.ocx")));
+    const QString apps = QStringLiteral("/usr/local/share/applications/");
+    EXPECT_EQ(programaDe(leer(apps + QStringLiteral("quenbro-naipex.desktop"))), carpeta + QStringLiteral("Truco"));
+    EXPECT_TRUE(QFile::exists(apps + QStringLiteral("quenbro-sitio.desktop")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral("/usr/local/share/desktop-directories/quenbro-quenbro.directory")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral("/usr/local/share/icons/hicolor/128x128/apps/quenbro-naipex.png")));
+    EXPECT_TRUE(QFile::exists(QStringLiteral("/etc/xdg/menus/applications-merged/quenbro-quenbro.menu")));
+    // Root's own folders get only what is per user: the settings and the shortcut.
+    EXPECT_FALSE(QFileInfo::exists(c.home + QStringLiteral("/.local/opt")));
+    EXPECT_FALSE(QFileInfo::exists(c.home + QStringLiteral("/.local/lib")));
+    EXPECT_FALSE(QFileInfo::exists(c.home + QStringLiteral("/.local/share/applications")));
+    EXPECT_EQ(IniSettings(c.home + QStringLiteral("/.config")).get(QStringLiteral("Quenbro"), QStringLiteral("Naipex"),
+                                                                   QStringLiteral("Ruta")),
+              carpeta + QStringLiteral("Truco"));
 }
