@@ -33,7 +33,7 @@ void AsientoMaquina::empezar(const motor::Opciones& o)
     Services& s = f_.services();
     // A match still under way is left with its pauses and its verse window.
     if (verso_)
-        verso_->deleteLater();
+        verso_->retirar();
     contexto_ = std::make_unique<QObject>();
     pcEnCamino_ = false;
     QObject* contexto = contexto_.get();
@@ -66,8 +66,9 @@ void AsientoMaquina::empezar(const motor::Opciones& o)
 void AsientoMaquina::abandonar()
 {
     if (verso_)
-        verso_->deleteLater();
+        verso_->retirar();
     contexto_.reset();
+    panelSinMostrar_.reset();
     vista_.reset();
     partida_.reset();
     pcEnCamino_ = false;
@@ -107,17 +108,27 @@ void AsientoMaquina::seguir()
     if (!partida_)
         return;
     const motor::Estado& e = partida_->estado();
-    f_.Botones(QString::fromStdString(vista_->panel()));
     const bool sonBuenas = e.concesion.cede == kJugador;
+    const int turno = partida_->aQuienLeToca();
+    const bool pcAhora = !e.terminado && turno == kPc && !pcEnCamino_ && !pensando_;
+    const bool primera = e.jugadasN[kPc] == 0 && !e.pedido.activo && !e.pedidoEnvido.activo && !e.pedidoFlor.activo
+                         && e.concesion.cede < 0;
+    if (pcAhora && !primera && !dificil_) {
+        // Answers and later cards come at once, as the player's move ends,
+        // before the table is drawn again: the panel of the computer's turn
+        // (all off) would never be seen. Only a box opened by its move shows
+        // it, and that puts it up first.
+        panelSinMostrar_ = sonBuenas;
+        jugarPc();
+        return;
+    }
+    panelSinMostrar_.reset();
+    f_.Botones(vista_->panel());
     f_.noQuieroOSonBuenas(sonBuenas);
     if (e.terminado)
         return;
-    const int turno = partida_->aQuienLeToca();
-    if (turno == kPc && !pcEnCamino_ && !pensando_) {
-        const bool primera = e.jugadasN[kPc] == 0 && !e.pedido.activo && !e.pedidoEnvido.activo && !e.pedidoFlor.activo
-                             && e.concesion.cede < 0;
+    if (pcAhora) {
         if (!primera) {
-            // Answers and later cards come at once, as the player's move ends.
             jugarPc();
             return;
         }
@@ -208,20 +219,34 @@ void AsientoMaquina::mano(const std::array<int, 3>& cartas)
 
 void AsientoMaquina::jugada(int asiento, int baza, int carta) { f_.cartaEnBaza(asiento == kJugador, baza, codigo(carta)); }
 
+void AsientoMaquina::mostrarPanelPendiente()
+{
+    if (!panelSinMostrar_)
+        return;
+    f_.Botones(std::string_view("0000000000"));
+    f_.noQuieroOSonBuenas(*panelSinMostrar_);
+    panelSinMostrar_.reset();
+}
+
 void AsientoMaquina::verso(int numero)
 {
+    mostrarPanelPendiente();
     const bool conFlor = partida_->estado().puntosFlor[kJugador] > 0;
-    auto* w = new FFlor(f_, QLatin1Char('"') + ::verso(numero) + QLatin1Char('"'), conFlor, [this](bool contraflor) {
-        mover({contraflor ? motor::Accion::Contraflor : motor::Accion::Olor});
-    });
-    verso_ = w;
-    w->setAttribute(Qt::WA_DeleteOnClose);
-    emit f_.ventanaModal(w);
-    w->open();
+    const QString texto = QLatin1Char('"') + ::verso(numero) + QLatin1Char('"');
+    auto responder = [this](bool contraflor) { mover({contraflor ? motor::Accion::Contraflor : motor::Accion::Olor}); };
+    // One window for every flor of the table, hidden between them: made
+    // anew, it cost several times what showing it costs.
+    if (verso_)
+        verso_->preparar(texto, conFlor, responder);
+    else
+        verso_ = new FFlor(f_, texto, conFlor, responder);
+    emit f_.ventanaModal(verso_);
+    verso_->open();
 }
 
 void AsientoMaquina::ganador(int asiento)
 {
+    mostrarPanelPendiente();
     mostrarNivel(false);
     f_.ganaPartido(asiento == kPc);
 }

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QPointer>
 #include <memory>
+#include <optional>
 
 class Form1;
 class FFlor;
@@ -66,6 +67,9 @@ private:
     void jugarPc();
     void pensar();
     void mostrarNivel(bool visible);
+    // The panel of the computer's turn, left unset while it answers at once,
+    // is put up before a window of its move opens.
+    void mostrarPanelPendiente();
 
     Form1& f_;
     std::unique_ptr<QObject> contexto_;  // pauses and the computer's moves die with the match
@@ -76,4 +80,6 @@ private:
     bool pensando_ = false;
     QPointer<FFlor> verso_;
     bool pcEnCamino_ = false;
+    // The panel of the computer's turn was skipped: bt(3)'s "Son Buenas" then.
+    std::optional<bool> panelSinMostrar_;
 };

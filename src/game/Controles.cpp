@@ -21,11 +21,17 @@ void Etiqueta::setCaption(const QString& text)
     if (nombre_) {
         completo_ = text;
         mostrarNombre();
-    } else {
+    } else if (text.isEmpty()) {
         setText(text);
         // Every accessible change is an event to build, also with no reader.
         if (accessibleName() != text)
             setAccessibleName(text);
+    } else {
+        // Named first: QLabel tells a new text only while the label has no
+        // name, and one event is enough.
+        if (accessibleName() != text)
+            setAccessibleName(text);
+        setText(text);
     }
     if (autoVisible)
         setVisible(!text.isEmpty());
@@ -213,6 +219,20 @@ int Rayas::visibles() const
     for (bool v : visible_)
         n += v;
     return n;
+}
+
+void Rayas::mostrar(int total)
+{
+    bool cambia = false;
+    for (int k = 0; k < 30; ++k) {
+        cambia = cambia || visible_[k] != (k < total);
+        visible_[k] = k < total;
+    }
+    if (!cambia)
+        return;
+    // Named once for the new total, not once a stroke.
+    setAccessibleName(QString::number(visibles()) + QStringLiteral(" puntos"));
+    update();
 }
 
 void Rayas::ocultarTodas()
