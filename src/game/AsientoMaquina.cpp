@@ -24,8 +24,9 @@ AsientoMaquina::AsientoMaquina(Form1& f) : f_(f) {}
 
 AsientoMaquina::~AsientoMaquina()
 {
-    if (verso_)
-        verso_->deleteLater();
+    for (const QPointer<FFlor>& w : versos_)
+        if (w)
+            w->deleteLater();
 }
 
 void AsientoMaquina::empezar(const motor::Opciones& o)
@@ -234,12 +235,15 @@ void AsientoMaquina::verso(int numero)
     const bool conFlor = partida_->estado().puntosFlor[kJugador] > 0;
     const QString texto = QLatin1Char('"') + ::verso(numero) + QLatin1Char('"');
     auto responder = [this](bool contraflor) { mover({contraflor ? motor::Accion::Contraflor : motor::Accion::Olor}); };
-    // One window for every flor of the table, hidden between them: made
-    // anew, it cost several times what showing it costs.
-    if (verso_)
-        verso_->preparar(texto, conFlor, responder);
+    // Each verse keeps its window, hidden between flors: made anew, or laid
+    // out again for another verse, it cost several times what showing it
+    // costs.
+    QPointer<FFlor>& w = versos_[static_cast<std::size_t>(((numero % 4) + 4) % 4)];
+    if (w)
+        w->preparar(texto, conFlor, responder);
     else
-        verso_ = new FFlor(f_, texto, conFlor, responder);
+        w = new FFlor(f_, texto, conFlor, responder);
+    verso_ = w;
     emit f_.ventanaModal(verso_);
     verso_->open();
 }

@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <array>
 #include <memory>
 #include <optional>
 
@@ -78,6 +79,9 @@ private:
     std::unique_ptr<motor::JugadorNormal> pc_;
     std::unique_ptr<motor::JugadorDificil> dificil_;
     bool pensando_ = false;
+    // The verse window of each of the four verses, made at its first flor
+    // and shown again at the next ones; verso_ is the one up now.
+    std::array<QPointer<FFlor>, 4> versos_;
     QPointer<FFlor> verso_;
     bool pcEnCamino_ = false;
     // The panel of the computer's turn was skipped: bt(3)'s "Son Buenas" then.

@@ -19,8 +19,12 @@ void Etiqueta::setCaption(const QString& text)
 {
     const bool cambia = text != caption();
     if (nombre_) {
-        completo_ = text;
-        mostrarNombre();
+        // Shortening a name lays its text out: only for a new one (a new
+        // size or font does it on its own).
+        if (cambia) {
+            completo_ = text;
+            mostrarNombre();
+        }
     } else if (text.isEmpty()) {
         setText(text);
         // Every accessible change is an event to build, also with no reader.

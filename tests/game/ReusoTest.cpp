@@ -37,7 +37,7 @@ TEST(Reuso, AVerseWindowShownAgainIsLikeANewOne)
 {
     MesaDePrueba m;
     apartar(m.form);
-    std::vector<bool> primera, segunda;
+    std::vector<bool> primera, segunda, tercera;
     FFlor usada(m.form, comillas(verso(0)), true, [&](bool cf) { primera.push_back(cf); });
     usada.open();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&usada));
@@ -50,9 +50,20 @@ TEST(Reuso, AVerseWindowShownAgainIsLikeANewOne)
     ASSERT_FALSE(usada.isVisible());
     ASSERT_EQ(usada.focusWidget(), usada.cf);
 
-    // The next flor: another verse, and no flor of his own this time.
+    // The next flor, with a flor of his own again: the focus is back on
+    // the first answer, and the new answer is heard.
+    usada.preparar(comillas(verso(1)), true, [&](bool cf) { segunda.push_back(cf); });
+    usada.open();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&usada));
+    EXPECT_EQ(usada.focusWidget(), usada.olor);
+    EXPECT_TRUE(usada.cf->isEnabled());
+    QTest::mouseClick(usada.cf, Qt::LeftButton);
+    EXPECT_EQ(segunda, std::vector<bool>{true});
+    ASSERT_FALSE(usada.isVisible());
+
+    // Another verse, and no flor of his own this time.
     const QString texto = comillas(verso(3));
-    usada.preparar(texto, false, [&](bool cf) { segunda.push_back(cf); });
+    usada.preparar(texto, false, [&](bool cf) { tercera.push_back(cf); });
     usada.open();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&usada));
     EXPECT_EQ(usada.Label1->text(), texto);
@@ -66,7 +77,8 @@ TEST(Reuso, AVerseWindowShownAgainIsLikeANewOne)
     const QImage visto = aspecto(usada);
     // The answer goes to this flor only, once.
     QTest::mouseClick(usada.olor, Qt::LeftButton);
-    EXPECT_EQ(segunda, std::vector<bool>{false});
+    EXPECT_EQ(tercera, std::vector<bool>{false});
+    EXPECT_EQ(segunda, std::vector<bool>{true});
     EXPECT_EQ(primera, std::vector<bool>{true});
     EXPECT_FALSE(usada.isVisible());
 
@@ -81,7 +93,7 @@ TEST(Reuso, AVerseWindowShownAgainIsLikeANewOne)
     nueva.olor->click();
 }
 
-TEST(Reuso, EveryFlorOfTheTableOpensItsOneWindow)
+TEST(Reuso, EachVerseOfTheTableOpensItsWindowAgain)
 {
     MesaDePrueba m;
     apartar(m.form);
@@ -93,17 +105,23 @@ TEST(Reuso, EveryFlorOfTheTableOpensItsOneWindow)
     m.empezar();
     ASSERT_TRUE(m.form.maquina().jugando());
 
-    m.form.maquina().verso(0);
+    m.form.maquina().verso(1);
     ASSERT_EQ(abiertas.size(), 1u);
     FFlor* w = abiertas[0];
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->Label1->text(), comillas(verso(0)));
+    EXPECT_EQ(w->Label1->text(), comillas(verso(1)));
     // The table's person answers it.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w->isVisible(); }, 10000));
 
-    m.form.maquina().verso(1);
+    m.form.maquina().verso(2);
     ASSERT_EQ(abiertas.size(), 2u);
-    EXPECT_EQ(abiertas[1], w);
+    EXPECT_NE(abiertas[1], w);
+    EXPECT_EQ(abiertas[1]->Label1->text(), comillas(verso(2)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !abiertas[1]->isVisible(); }, 10000));
+
+    m.form.maquina().verso(1);
+    ASSERT_EQ(abiertas.size(), 3u);
+    EXPECT_EQ(abiertas[2], w);
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->Label1->text(), comillas(verso(1)));
     EXPECT_EQ(w->Label1->accessibleName(), comillas(verso(1)));
@@ -114,11 +132,10 @@ TEST(Reuso, EveryFlorOfTheTableOpensItsOneWindow)
     m.form.maquina().abandonar();
     EXPECT_FALSE(w->isVisible());
     m.empezar();
-    m.form.maquina().verso(2);
-    ASSERT_EQ(abiertas.size(), 3u);
-    EXPECT_EQ(abiertas[2], w);
+    m.form.maquina().verso(1);
+    ASSERT_EQ(abiertas.size(), 4u);
+    EXPECT_EQ(abiertas[3], w);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(w->Label1->text(), comillas(verso(2)));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !w->isVisible(); }, 10000));
 }
 
