@@ -24,8 +24,9 @@ AsientoMaquina::AsientoMaquina(Form1& f) : f_(f) {}
 
 AsientoMaquina::~AsientoMaquina()
 {
-    if (verso_)
-        verso_->deleteLater();
+    for (const QPointer<FFlor>& w : versos_)
+        if (w)
+            w->deleteLater();
 }
 
 void AsientoMaquina::empezar(const motor::Opciones& o)
@@ -33,7 +34,7 @@ void AsientoMaquina::empezar(const motor::Opciones& o)
     Services& s = f_.services();
     // A match still under way is left with its pauses and its verse window.
     if (verso_)
-        verso_->deleteLater();
+        verso_->retirar();
     contexto_ = std::make_unique<QObject>();
     pcEnCamino_ = false;
     QObject* contexto = contexto_.get();
@@ -66,8 +67,9 @@ void AsientoMaquina::empezar(const motor::Opciones& o)
 void AsientoMaquina::abandonar()
 {
     if (verso_)
-        verso_->deleteLater();
+        verso_->retirar();
     contexto_.reset();
+    panelSinMostrar_.reset();
     vista_.reset();
     partida_.reset();
     pcEnCamino_ = false;
@@ -107,17 +109,27 @@ void AsientoMaquina::seguir()
     if (!partida_)
         return;
     const motor::Estado& e = partida_->estado();
-    f_.Botones(QString::fromStdString(vista_->panel()));
     const bool sonBuenas = e.concesion.cede == kJugador;
+    const int turno = partida_->aQuienLeToca();
+    const bool pcAhora = !e.terminado && turno == kPc && !pcEnCamino_ && !pensando_;
+    const bool primera = e.jugadasN[kPc] == 0 && !e.pedido.activo && !e.pedidoEnvido.activo && !e.pedidoFlor.activo
+                         && e.concesion.cede < 0;
+    if (pcAhora && !primera && !dificil_) {
+        // Answers and later cards come at once, as the player's move ends,
+        // before the table is drawn again: the panel of the computer's turn
+        // (all off) would never be seen. Only a box opened by its move shows
+        // it, and that puts it up first.
+        panelSinMostrar_ = sonBuenas;
+        jugarPc();
+        return;
+    }
+    panelSinMostrar_.reset();
+    f_.Botones(vista_->panel());
     f_.noQuieroOSonBuenas(sonBuenas);
     if (e.terminado)
         return;
-    const int turno = partida_->aQuienLeToca();
-    if (turno == kPc && !pcEnCamino_ && !pensando_) {
-        const bool primera = e.jugadasN[kPc] == 0 && !e.pedido.activo && !e.pedidoEnvido.activo && !e.pedidoFlor.activo
-                             && e.concesion.cede < 0;
+    if (pcAhora) {
         if (!primera) {
-            // Answers and later cards come at once, as the player's move ends.
             jugarPc();
             return;
         }
@@ -208,20 +220,37 @@ void AsientoMaquina::mano(const std::array<int, 3>& cartas)
 
 void AsientoMaquina::jugada(int asiento, int baza, int carta) { f_.cartaEnBaza(asiento == kJugador, baza, codigo(carta)); }
 
+void AsientoMaquina::mostrarPanelPendiente()
+{
+    if (!panelSinMostrar_)
+        return;
+    f_.Botones(std::string_view("0000000000"));
+    f_.noQuieroOSonBuenas(*panelSinMostrar_);
+    panelSinMostrar_.reset();
+}
+
 void AsientoMaquina::verso(int numero)
 {
+    mostrarPanelPendiente();
     const bool conFlor = partida_->estado().puntosFlor[kJugador] > 0;
-    auto* w = new FFlor(f_, QLatin1Char('"') + ::verso(numero) + QLatin1Char('"'), conFlor, [this](bool contraflor) {
-        mover({contraflor ? motor::Accion::Contraflor : motor::Accion::Olor});
-    });
+    const QString texto = QLatin1Char('"') + ::verso(numero) + QLatin1Char('"');
+    auto responder = [this](bool contraflor) { mover({contraflor ? motor::Accion::Contraflor : motor::Accion::Olor}); };
+    // Each verse keeps its window, hidden between flors: made anew, or laid
+    // out again for another verse, it cost several times what showing it
+    // costs.
+    QPointer<FFlor>& w = versos_[static_cast<std::size_t>(((numero % 4) + 4) % 4)];
+    if (w)
+        w->preparar(texto, conFlor, responder);
+    else
+        w = new FFlor(f_, texto, conFlor, responder);
     verso_ = w;
-    w->setAttribute(Qt::WA_DeleteOnClose);
-    emit f_.ventanaModal(w);
-    w->open();
+    emit f_.ventanaModal(verso_);
+    verso_->open();
 }
 
 void AsientoMaquina::ganador(int asiento)
 {
+    mostrarPanelPendiente();
     mostrarNivel(false);
     f_.ganaPartido(asiento == kPc);
 }

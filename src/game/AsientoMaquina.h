@@ -12,7 +12,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <array>
 #include <memory>
+#include <optional>
 
 class Form1;
 class FFlor;
@@ -66,6 +68,9 @@ private:
     void jugarPc();
     void pensar();
     void mostrarNivel(bool visible);
+    // The panel of the computer's turn, left unset while it answers at once,
+    // is put up before a window of its move opens.
+    void mostrarPanelPendiente();
 
     Form1& f_;
     std::unique_ptr<QObject> contexto_;  // pauses and the computer's moves die with the match
@@ -74,6 +79,11 @@ private:
     std::unique_ptr<motor::JugadorNormal> pc_;
     std::unique_ptr<motor::JugadorDificil> dificil_;
     bool pensando_ = false;
+    // The verse window of each of the four verses, made at its first flor
+    // and shown again at the next ones; verso_ is the one up now.
+    std::array<QPointer<FFlor>, 4> versos_;
     QPointer<FFlor> verso_;
     bool pcEnCamino_ = false;
+    // The panel of the computer's turn was skipped: bt(3)'s "Son Buenas" then.
+    std::optional<bool> panelSinMostrar_;
 };

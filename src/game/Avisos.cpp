@@ -9,6 +9,12 @@
 #include <QTimer>
 #include <algorithm>
 
+Avisos::~Avisos()
+{
+    for (Reloj* r : std::as_const(relojes_))
+        delete r;
+}
+
 Avisos::Avisos(MesaEscalable& mesa) : QObject(&mesa)
 {
     // Beside each score's number, which is centred in its cell.
@@ -32,16 +38,24 @@ Avisos::Avisos(MesaEscalable& mesa) : QObject(&mesa)
 void Avisos::despues(QObject* que, std::function<void()> f)
 {
     // One timer for each thing shown, started again by a newer news of it:
-    // pending timers never pile up, however fast the table plays.
-    QTimer*& t = relojes_[que];
-    if (!t) {
-        t = new QTimer(this);
-        t->setSingleShot(true);
-        connect(que, &QObject::destroyed, this, [this, que] { delete relojes_.take(que); });
+    // pending timers never pile up, however fast the table plays. The timer
+    // is wired once; a newer news only changes what it will do.
+    Reloj*& r = relojes_[que];
+    if (!r) {
+        r = new Reloj{new QTimer(this), {}};
+        r->timer->setSingleShot(true);
+        connect(r->timer, &QTimer::timeout, this, [r] {
+            if (r->tarea)
+                r->tarea();
+        });
+        connect(que, &QObject::destroyed, this, [this, que] {
+            Reloj* muerto = relojes_.take(que);
+            delete muerto->timer;
+            delete muerto;
+        });
     }
-    t->disconnect();
-    connect(t, &QTimer::timeout, this, std::move(f));
-    t->start(duracionMs);
+    r->tarea = std::move(f);
+    r->timer->start(duracionMs);
 }
 
 void Avisos::puntos(int lado, int antes, int ahora, const QString& quien)
@@ -65,19 +79,24 @@ void Avisos::vigilarBaza(const std::vector<Etiqueta*>& textos, std::function<std
 {
     auto revisar = [this, lugares] {
         const std::vector<Lugar> en = lugares();
-        int mejor = -1;
-        bool completa = true;
+        bool completa = !en.empty();
         for (const Lugar& l : en) {
             l.carta->resaltar(false);
             completa = completa && !l.texto->caption().isEmpty();
-            mejor = std::max(mejor, l.texto->Tag.toInt());
         }
-        if (!completa || en.empty())
+        // Most changes start or clear a trick: nothing to weigh then.
+        if (!completa)
             return;
+        std::vector<int> fuerza(en.size());
+        int mejor = -1;
+        for (std::size_t i = 0; i < en.size(); ++i) {
+            fuerza[i] = en[i].texto->Tag.toInt();
+            mejor = std::max(mejor, fuerza[i]);
+        }
         std::vector<Naipe*> ganadoras;
         bool lados[2] = {false, false};
         for (std::size_t i = 0; i < en.size(); ++i)
-            if (en[i].texto->Tag.toInt() == mejor) {
+            if (fuerza[i] == mejor) {
                 ganadoras.push_back(en[i].carta);
                 lados[i % 2] = true;
             }

@@ -19,6 +19,7 @@ class Avisos : public QObject {
     Q_OBJECT
 public:
     explicit Avisos(MesaEscalable& mesa);
+    ~Avisos() override;
 
     // The "+N" badge of each side (0 this table's player, 1 the other side),
     // placed beside that side's score.
@@ -44,5 +45,9 @@ public:
 private:
     // f runs duracionMs from now, in place of what was due for que.
     void despues(QObject* que, std::function<void()> f);
-    QHash<QObject*, QTimer*> relojes_;
+    struct Reloj {
+        QTimer* timer;  // a child of this object
+        std::function<void()> tarea;
+    };
+    QHash<QObject*, Reloj*> relojes_;
 };

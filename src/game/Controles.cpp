@@ -19,13 +19,23 @@ void Etiqueta::setCaption(const QString& text)
 {
     const bool cambia = text != caption();
     if (nombre_) {
-        completo_ = text;
-        mostrarNombre();
-    } else {
+        // Shortening a name lays its text out: only for a new one (a new
+        // size or font does it on its own).
+        if (cambia) {
+            completo_ = text;
+            mostrarNombre();
+        }
+    } else if (text.isEmpty()) {
         setText(text);
         // Every accessible change is an event to build, also with no reader.
         if (accessibleName() != text)
             setAccessibleName(text);
+    } else {
+        // Named first: QLabel tells a new text only while the label has no
+        // name, and one event is enough.
+        if (accessibleName() != text)
+            setAccessibleName(text);
+        setText(text);
     }
     if (autoVisible)
         setVisible(!text.isEmpty());
@@ -213,6 +223,20 @@ int Rayas::visibles() const
     for (bool v : visible_)
         n += v;
     return n;
+}
+
+void Rayas::mostrar(int total)
+{
+    bool cambia = false;
+    for (int k = 0; k < 30; ++k) {
+        cambia = cambia || visible_[k] != (k < total);
+        visible_[k] = k < total;
+    }
+    if (!cambia)
+        return;
+    // Named once for the new total, not once a stroke.
+    setAccessibleName(QString::number(visibles()) + QStringLiteral(" puntos"));
+    update();
 }
 
 void Rayas::ocultarTodas()

@@ -107,6 +107,8 @@ public:
     bool Visible(int k) const { return visible_[k]; }
     void setVisible(int k, bool v);
     int visibles() const;
+    // The first total strokes shown, the rest hidden.
+    void mostrar(int total);
     void ocultarTodas();
 
 protected:

@@ -12,15 +12,14 @@
 #include <QVBoxLayout>
 
 FFlor::FFlor(QWidget& padre, const QString& texto, bool contraflor, std::function<void(bool)> responder)
-    : QDialog(&padre), responder_(std::move(responder))
+    : QDialog(&padre)
 {
     setObjectName(QStringLiteral("FFlor"));
     setWindowTitle(QStringLiteral("La computadora cantó flor"));
     setModal(true);
-    Label1 = new QLabel(texto, this);
+    Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAccessibleDescription(QStringLiteral("Label1"));
-    Label1->setAccessibleName(texto);
     Label1->setWordWrap(true);
     QFont fv = Label1->font();
     fv.setPixelSize(16);
@@ -53,8 +52,29 @@ FFlor::FFlor(QWidget& padre, const QString& texto, bool contraflor, std::functio
     v->addLayout(botones);
     connect(olor, &QPushButton::clicked, this, &FFlor::olor_Click);
     connect(cf, &QPushButton::clicked, this, &FFlor::cf_Click);
+    preparar(texto, contraflor, std::move(responder));
+}
+
+void FFlor::preparar(const QString& texto, bool contraflor, std::function<void(bool)> responder)
+{
+    Label1->setText(texto);
+    Label1->setAccessibleName(texto);
     cf->setEnabled(contraflor);
+    responder_ = std::move(responder);
+    respondido_ = false;
+    // The answer pressed last time may hold the focus.
     olor->setFocus();
+    // Sized for this verse when shown, whatever size it was given last time.
+    if (!isVisible())
+        setAttribute(Qt::WA_Resized, false);
+}
+
+void FFlor::retirar()
+{
+    respondido_ = true;
+    responder_ = nullptr;
+    if (isVisible())
+        done(QDialog::Rejected);
 }
 
 void FFlor::showEvent(QShowEvent* e)
@@ -85,8 +105,11 @@ void FFlor::olor_Click()
     if (respondido_)
         return;
     respondido_ = true;
+    // The answer may bring the next flor into this same window.
+    const auto responder = std::move(responder_);
     accept();
-    responder_(false);
+    if (responder)
+        responder(false);
 }
 
 void FFlor::cf_Click()
@@ -94,8 +117,10 @@ void FFlor::cf_Click()
     if (respondido_ || !cf->isEnabled())
         return;
     respondido_ = true;
+    const auto responder = std::move(responder_);
     accept();
-    responder_(true);
+    if (responder)
+        responder(true);
 }
 
 void FFlor::reject()

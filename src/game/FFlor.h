@@ -13,6 +13,10 @@ class FFlor : public QDialog {
     Q_OBJECT
 public:
     FFlor(QWidget& padre, const QString& verso, bool contraflor, std::function<void(bool contraflor)> responder);
+    // The same window for another flor: as it was made, with this verse.
+    void preparar(const QString& verso, bool contraflor, std::function<void(bool contraflor)> responder);
+    // Taken away unanswered (the match was left): nobody is told.
+    void retirar();
     QLabel* Label1 = nullptr;
     QPushButton* olor = nullptr;
     QPushButton* cf = nullptr;

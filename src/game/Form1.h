@@ -15,6 +15,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 class QAction;
@@ -83,6 +84,7 @@ public:
     void AlMazo_Click();
     void Flor_Click();
     void Botones(const QString& Valor);
+    void Botones(std::string_view Valor);
     // bt(3) answers an envido's points with "Son Buenas" instead of refusing.
     void noQuieroOSonBuenas(bool sonBuenas);
 

@@ -26,23 +26,21 @@ QString archivoDeSonido(const QString& programFolder, int codigo, int numero, co
     const char* nombre = motor::raizDeSonido(codigo);
     if (!nombre)
         return QString();
+    const bool mujer = jugador == QLatin1String("2") || jugador == QLatin1String("4");
+    // Every path is made once per program folder: a sound is heard many
+    // times a hand.
+    static QHash<QString, QHash<int, QString>> rutas;
+    QHash<int, QString>& deLaCarpeta = rutas[programFolder];
+    const int clave = ((codigo == 12 ? codigo * 1000 + numero : codigo) << 1) | (mujer ? 1 : 0);
+    if (const auto it = deLaCarpeta.constFind(clave); it != deLaCarpeta.cend())
+        return *it;
     QString raiz = QString::fromLatin1(nombre);
     if (codigo == 12)
         raiz += QString::number(numero);
-    // The folders are looked for once per program folder: a sound is heard
-    // many times a hand.
-    static QHash<QString, QString> hombres, mujeres;
-    const bool mujer = jugador == QLatin1String("2") || jugador == QLatin1String("4");
-    QHash<QString, QString>& cache = mujer ? mujeres : hombres;
-    auto it = cache.constFind(programFolder);
-    if (it == cache.constEnd()) {
-        QString c = buscarCarpeta(programFolder, QStringLiteral("Sonidos"));
-        if (mujer)
-            c = buscarCarpeta(c, QStringLiteral("Mujer"));
-        it = cache.insert(programFolder, c);
-    }
-    const QString& carpeta = *it;
-    return carpeta + QLatin1Char('/') + raiz + QStringLiteral(".wav");
+    QString carpeta = buscarCarpeta(programFolder, QStringLiteral("Sonidos"));
+    if (mujer)
+        carpeta = buscarCarpeta(carpeta, QStringLiteral("Mujer"));
+    return *deLaCarpeta.insert(clave, carpeta + QLatin1Char('/') + raiz + QStringLiteral(".wav"));
 }
 
 QString verso(int i) { return QString::fromUtf8(kVersos[((i % 4) + 4) % 4]); }

@@ -37,9 +37,7 @@ void Form1::mostrarPuntos(bool maquina, int total)
     Etiqueta* puntos = maquina ? PuntosM : PuntosH;
     avisos->puntos(maquina ? 1 : 0, puntos->caption().toInt(), total, (maquina ? Label2 : NombreC)->caption());
     puntos->setCaption(txt(total));
-    Rayas* r = maquina ? PM : PH;
-    for (int k = 0; k < reglas::kPartido; ++k)
-        r->setVisible(k, k < total);
+    (maquina ? PM : PH)->mostrar(total);
 }
 
 bool Form1::enReposo() const

@@ -2,14 +2,21 @@
 #include "motor/Reglas.h"
 #include "game/Form1.h"
 
-void Form1::Botones(const QString& Valor)
+void Form1::Botones(const QString& Valor) { Botones(std::string_view(Valor.toStdString())); }
+
+void Form1::Botones(std::string_view Valor)
 {
-    const auto bits = reglas::leerMascara(Valor.toStdString());
+    const auto bits = reglas::leerMascara(Valor);
     for (int i = 0; i < 10; ++i) {
         if (bits[i] == reglas::Bit::Keep)
             continue;
         QPushButton* b = i < 8 ? bt[i] : i == 8 ? Flor : AlMazo;
-        b->setEnabled(bits[i] == reglas::Bit::On);
+        const bool on = bits[i] == reglas::Bit::On;
+        // The panel is set after every step of the flow; a button told what
+        // it already is costs Qt an event and an accessibility update.
+        if (b->testAttribute(Qt::WA_ForceDisabled) != on)
+            continue;
+        b->setEnabled(on);
     }
 }
 
