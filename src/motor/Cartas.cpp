@@ -114,11 +114,6 @@ int valorMano(const Apuestas& a, bool ganaMaquina)
     return 1;
 }
 
-bool vigilanteGanaMaquina(const std::array<int, 3>& h, const std::array<int, 3>& m)
-{
-    return h[2] < m[2] && (h[1] < m[1] || h[0] < m[0]);
-}
-
 Trazo trazo(int k, bool maquina)
 {
     const int g = k / 5;

@@ -70,12 +70,6 @@ struct Apuestas {
 };
 int valorMano(const Apuestas& a, bool ganaMaquina);
 
-// ---- Watchdog -----------------------------------------------------------------
-
-// Both third cards stayed on the table: the machine's side wins when it has
-// the third trick and one of the first two outright, by card values alone.
-bool vigilanteGanaMaquina(const std::array<int, 3>& h, const std::array<int, 3>& m);
-
 // ---- Score tally ----------------------------------------------------------------
 
 struct Trazo {

@@ -59,21 +59,6 @@ std::array<Bit, 10> leerMascara(std::string_view valor)
     return bits;
 }
 
-std::string panelDelHumano(const EstadoPanel& e)
-{
-    const bool envido = !e.envidoCantado && !e.florCantada && !e.trucoQuerido && e.jugadasHumano == 0;
-    const bool retruco = e.respuestaPendiente && e.trucoCantado && !e.retrucoCantado && e.trucoPorMaquina;
-    const bool vale4 = e.respuestaPendiente && e.retrucoCantado && !e.vale4Cantado && !e.trucoPorMaquina;
-    const bool on[8] = {!e.trucoCantado, e.respuestaPendiente, envido, e.respuestaPendiente,
-                        envido, retruco, envido, vale4};
-    std::string m(10, '0');
-    for (int i = 0; i < 8; ++i)
-        m[i] = on[i] ? '1' : '0';
-    m[8] = '-';
-    m[9] = '1';
-    return m;
-}
-
 int primerVerso(double r)
 {
     // Halves go to even regardless of the current floating-point rounding mode.

@@ -33,21 +33,6 @@ Tantos verTantos(const std::array<std::string, 3>& codes);
 enum class Bit { Off, On, Keep };
 std::array<Bit, 10> leerMascara(std::string_view valor);
 
-// What the human's panel sees of the hand on his turn.
-struct EstadoPanel {
-    bool respuestaPendiente = false;  // the machine waits for his answer
-    bool trucoCantado = false, retrucoCantado = false, vale4Cantado = false;
-    bool trucoQuerido = false;
-    bool trucoPorMaquina = false;  // the machine opened the truco ladder
-    bool envidoCantado = false, florCantada = false;
-    int jugadasHumano = 0;
-};
-// The human's panel on his turn, as a mask (Flor kept). Each step of the
-// truco ladder is offered only to the side that may raise it, as an answer:
-// retruco against the machine's truco, vale cuatro against its retruco. The
-// envido only while it may be sung: before his first card, none sung, and
-// no truco accepted.
-std::string panelDelHumano(const EstadoPanel& e);
 
 // ---- Verses -----------------------------------------------------------------
 
