@@ -75,6 +75,7 @@ TEST(Reuso, AVerseWindowShownAgainIsLikeANewOne)
     const QSize tamano = usada.size();
     const Qt::WindowModality modo = usada.windowModality();
     const QImage visto = aspecto(usada);
+    captura(&usada, QStringLiteral("fflor"));
     // The answer goes to this flor only, once.
     QTest::mouseClick(usada.olor, Qt::LeftButton);
     EXPECT_EQ(tercera, std::vector<bool>{false});
