@@ -141,6 +141,9 @@ Dea4::Dea4(Services& s, MesaCuatro& mesa, QWidget* parent)
 
     auto* v = new QVBoxLayout(this);
     v->setContentsMargins(16, 14, 16, 12);
+    // Sized to what it holds: stretched or maximised it would only show
+    // empty space.
+    v->setSizeConstraint(QLayout::SetFixedSize);
     v->setSpacing(12);
     v->addWidget(lbldireccion);
     v->addLayout(g);

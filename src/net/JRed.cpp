@@ -146,6 +146,9 @@ JRed::JRed(Services& s, MesaRed& mesa, QWidget* parent)
 
     auto* g = new QGridLayout(this);
     g->setContentsMargins(14, 12, 14, 12);
+    // Sized to what it holds: stretched or maximised it would only show
+    // empty space.
+    g->setSizeConstraint(QLayout::SetFixedSize);
     g->setHorizontalSpacing(12);
     g->setVerticalSpacing(10);
     g->addWidget(Frame3, 0, 0, 2, 1);

@@ -277,6 +277,9 @@ f2::f2(Services& s, QWidget* parent) : QDialog(parent), s_(s)
 
     auto* main = new QGridLayout(this);
     main->setContentsMargins(14, 12, 14, 12);
+    // Sized to what it holds: stretched or maximised it would only show
+    // empty space.
+    main->setSizeConstraint(QLayout::SetFixedSize);
     main->setHorizontalSpacing(12);
     main->setVerticalSpacing(10);
     main->addWidget(FraVersion, 0, 0);

@@ -122,6 +122,25 @@ TEST_F(Ventanas, TheConnectionWindowHasNoEmptyBottom)
     EXPECT_LE(debajo, 2 * fm.lineSpacing() + 30) << jred.height();
 }
 
+// The options, connection and host windows hold a few controls: stretched
+// or maximised they keep the size of what they hold.
+TEST_F(Ventanas, TheSmallWindowsCannotBeStretchedIntoEmptySpace)
+{
+    for (QWidget* w : {static_cast<QWidget*>(&m.form.opciones()), static_cast<QWidget*>(&m.form.jred()),
+                       static_cast<QWidget*>(&m.form.dea4())}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        w->show();
+        ASSERT_TRUE(asentar());
+        const QSize natural = w->size();
+        w->resize(1600, 1000);
+        ASSERT_TRUE(asentar());
+        EXPECT_EQ(w->size(), natural);
+        // What a window manager is told: it cannot grow, so no maximising.
+        EXPECT_EQ(w->maximumSize(), natural);
+        w->hide();
+    }
+}
+
 TEST_F(Ventanas, WhileConnectingTheFaceStaysAndTheAttemptCanBeGivenUp)
 {
     PuertoReservado nadie;  // refuses every call: the attempt goes on
