@@ -150,7 +150,7 @@ const char* const kCarpetasDeRoot[] = {"/opt", "/usr/local", "/etc/xdg", "/tmp"}
 // process sees is made read-only, then the root folders are covered with
 // fresh tmpfs mounts. Nothing outside those new mounts can be written, even
 // by a broken path computation, and they vanish with the namespace.
-void aislar()
+void aislar(const QString& dist)
 {
     mount_attr ro{};
     ro.attr_set = MOUNT_ATTR_RDONLY;
@@ -161,7 +161,7 @@ void aislar()
     }
     for (const char* c : kCarpetasDeRoot)
         ASSERT_EQ(::mount("instalox", c, "tmpfs", 0, "mode=0755"), 0) << c << ": " << std::strerror(errno);
-    for (const QString& fuera : {QStringLiteral("/"), QStringLiteral("/usr/share"), kDist}) {
+    for (const QString& fuera : {QStringLiteral("/"), QStringLiteral("/usr/share"), dist}) {
         struct statvfs v {};
         ASSERT_EQ(::statvfs(QFile::encodeName(fuera).constData(), &v), 0);
         ASSERT_TRUE(v.f_flag & ST_RDONLY) << fuera.toStdString() << " must be read-only here";
@@ -210,7 +210,15 @@ TEST(Dist, AsRootItInstallsIntoTheSystemFolders)
     }
 
     ASSERT_EQ(::geteuid(), 0u);
-    ASSERT_NO_FATAL_FAILURE(aislar());
+    // The build may lie under /tmp, which a fresh tmpfs is about to cover:
+    // dist/ is reached through a descriptor opened before, and the game's
+    // bytes are read before.
+    const int fd = ::open(QFile::encodeName(kDist).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(fd, 0) << std::strerror(errno);
+    const QString dist = QStringLiteral("/proc/%1/fd/%2").arg(::getpid()).arg(fd);
+    const QByteArray juego = leer(kBin + QStringLiteral("/Truco"));
+    ASSERT_FALSE(juego.isEmpty());
+    ASSERT_NO_FATAL_FAILURE(aislar(dist));
     if (IsSkipped())
         return;
     qputenv("TMPDIR", "/tmp");
@@ -219,17 +227,17 @@ TEST(Dist, AsRootItInstallsIntoTheSystemFolders)
     // dist/ at the same time writes beside itself and removes.
     const QString medio = c.raiz.filePath(QStringLiteral("medio"));
     QStringList copiar{QStringLiteral("-a")};
-    for (const QString& n : QDir(kDist).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+    for (const QString& n : QDir(dist).entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
         if (!n.endsWith(QLatin1String(".ini")))
-            copiar << kDist + QLatin1Char('/') + n;
+            copiar << dist + QLatin1Char('/') + n;
     ASSERT_TRUE(QDir().mkpath(medio));
     ASSERT_EQ(QProcess::execute(QStringLiteral("cp"), copiar << medio), 0);
 
     // No --usuario and no folder: root's default, for everyone.
     ASSERT_EQ(c.instalar(medio + QStringLiteral("/Instalox"), QString(), {}), 0) << leer(c.registro()).toStdString();
     const QString carpeta = QStringLiteral("/opt/Orvalia/Naipex/");
-    EXPECT_EQ(leer(carpeta + QStringLiteral("Truco")), leer(kBin + QStringLiteral("/Truco")));
-    EXPECT_EQ(leer(QStringLiteral("/usr/local/lib/Mswinsck.ocx")), leer(kDist + QStringLiteral("/Mswinsck.ocx")));
+    EXPECT_EQ(leer(carpeta + QStringLiteral("Truco")), juego);
+    EXPECT_EQ(leer(QStringLiteral("/usr/local/lib/Mswinsck.ocx")), leer(dist + QStringLiteral("/Mswinsck.ocx")));
     const QString apps = QStringLiteral("/usr/local/share/applications/");
     EXPECT_EQ(programaDe(leer(apps + QStringLiteral("quenbro-naipex.desktop"))), carpeta + QStringLiteral("Truco"));
     EXPECT_TRUE(QFile::exists(apps + QStringLiteral("quenbro-sitio.desktop")));
