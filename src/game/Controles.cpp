@@ -208,15 +208,6 @@ Rayas::Rayas(const QString& nombre, bool maquina, QWidget* parent) : QWidget(par
     setAccessibleName(QStringLiteral("0 puntos"));
 }
 
-void Rayas::setVisible(int k, bool v)
-{
-    if (k < 0 || k >= 30 || visible_[k] == v)
-        return;
-    visible_[k] = v;
-    setAccessibleName(QString::number(visibles()) + QStringLiteral(" puntos"));
-    update();
-}
-
 int Rayas::visibles() const
 {
     int n = 0;

@@ -104,8 +104,6 @@ class Rayas : public QWidget {
     Q_OBJECT
 public:
     Rayas(const QString& nombre, bool maquina, QWidget* parent);
-    bool Visible(int k) const { return visible_[k]; }
-    void setVisible(int k, bool v);
     int visibles() const;
     // The first total strokes shown, the rest hidden.
     void mostrar(int total);

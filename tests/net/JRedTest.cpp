@@ -215,6 +215,40 @@ TEST_F(DosProgramas, SameRoleInStepEndsAtTheQuestionAndYesRestartsWithTheAddress
     EXPECT_FALSE(b.mesa.conexiones[0].servidor);
 }
 
+// "Conectar" refuses, one box each and nothing started, an empty address,
+// an empty name and an address that cannot be one.
+TEST(JRed, ConectarRefusesWhatCannotConnect)
+{
+    Programa p(QStringLiteral("Ana"), 2, 0, 0);
+    p.red->abrir();
+    const struct {
+        const char* destino;
+        const char* nombre;
+        const char* aviso;
+        QLineEdit* foco;
+    } casos[] = {
+        {"   ", "Ana", "Por favor escriba el nombre de la otra Pc o su dirección IP.", p.red->IPContrincante},
+        {"127.0.0.1", " ", "Por favor escriba su nombre o apodo.", p.red->MiNombre},
+        {"pc:99999", "Ana", "Error al intentar conectarse", p.red->IPContrincante},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.aviso);
+        p.f.dialogs.shown.clear();
+        p.red->IPContrincante->setText(QString::fromUtf8(c.destino));
+        p.red->MiNombre->setText(QString::fromUtf8(c.nombre));
+        QTest::mouseClick(p.red->Command1, Qt::LeftButton);
+        ASSERT_EQ(p.f.dialogs.shown.size(), 1u);
+        EXPECT_EQ(p.f.dialogs.shown[0].icon, Dialogs::Icon::Error);
+        EXPECT_EQ(p.f.dialogs.shown[0].text, QString::fromUtf8(c.aviso));
+        EXPECT_EQ(p.red->focusWidget(), c.foco);
+        EXPECT_TRUE(p.red->Command1->isEnabled());
+        EXPECT_TRUE(p.red->IPContrincante->isEnabled());
+        EXPECT_FALSE(p.red->Timer1.isActive());
+        EXPECT_EQ(p.red->windowTitle(), QStringLiteral("Juego en Red"));
+        EXPECT_EQ(p.red->enlace().puertoEscucha(), 0);
+    }
+}
+
 TEST(JRed, YesGivesAFreshTimeOutNoReturnsToTheClosedWindow)
 {
     const PuertoReservado reservado;
