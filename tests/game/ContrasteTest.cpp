@@ -91,8 +91,9 @@ TEST(Contraste, CallButtonsAreReadableOverEveryBackground)
     MesaDePrueba m;
     m.form.show();
     QStringList fondos;
-    for (const QString& n : QDir(QStringLiteral("Fondos")).entryList({QStringLiteral("*.jpg")}, QDir::Files))
-        fondos << QStringLiteral("Fondos/") + n;
+    const QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/Fondos"));
+    for (const QString& n : dir.entryList({QStringLiteral("*.jpg")}, QDir::Files))
+        fondos << dir.filePath(n);
     ASSERT_GE(fondos.size(), 7);
     fondos << QStringLiteral(":/fondo/fondo.bmp");
     // A player's own pictures may be anything, from white to black.
