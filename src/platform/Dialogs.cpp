@@ -1,6 +1,19 @@
 #include "platform/Dialogs.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
+
+namespace {
+// A Spanish game says "Sí" and "Aceptar", whatever the system's language.
+void enCastellano(QMessageBox& box)
+{
+    const std::pair<QMessageBox::StandardButton, const char*> textos[] = {
+        {QMessageBox::Ok, "Aceptar"}, {QMessageBox::Yes, "&Sí"}, {QMessageBox::No, "&No"}};
+    for (const auto& [boton, texto] : textos)
+        if (QAbstractButton* b = box.button(boton))
+            b->setText(QString::fromUtf8(texto));
+}
+}  // namespace
 
 void BoxDialogs::message(QWidget* parent, Icon icon, const QString& title, const QString& text)
 {
@@ -12,6 +25,7 @@ void BoxDialogs::message(QWidget* parent, Icon icon, const QString& title, const
     case Icon::Information: break;
     }
     QMessageBox box(i, title, text, QMessageBox::Ok, parent);
+    enCastellano(box);
     Flujo::Paso paso(flujo_);
     box.exec();
 }
@@ -20,6 +34,7 @@ bool BoxDialogs::ask(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
+    enCastellano(box);
     Flujo::Paso paso(flujo_);
     return box.exec() == QMessageBox::Yes;
 }
