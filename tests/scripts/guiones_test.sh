@@ -58,6 +58,7 @@ preparar
 correr ID_U=0 FALTAN=xdotool BLOQUEOS=2 scripts/setup ||
   falla "setup did not wait for the lock: $(cat "$tmp/errores")"
 [ "$(grep -ci "waiting" "$tmp/errores")" -eq 1 ] || falla "no single waiting message: $(cat "$tmp/errores")"
+grep -qi "could not get lock" "$tmp/errores" "$tmp/salida" && falla "apt's lock errors shown while it waits"
 grep -q "install .*xdotool" "$tmp/log/apt-get" || falla "xdotool was not installed after the lock"
 grep "install" "$tmp/log/apt-get" | grep -q "DPkg::Lock::Timeout=" || falla "install does not wait for dpkg's lock"
 
@@ -65,6 +66,7 @@ grep "install" "$tmp/log/apt-get" | grep -q "DPkg::Lock::Timeout=" || falla "ins
 preparar
 correr ID_U=0 FALTAN=xdotool BLOQUEOS=1000 TRUCO_APT_ESPERA=0 scripts/setup &&
   falla "setup succeeded under a lock that was never released"
+grep -qi "could not get lock" "$tmp/errores" || falla "giving up on the lock did not say why: $(cat "$tmp/errores")"
 
 # An ordinary user installs through sudo.
 preparar
