@@ -361,6 +361,12 @@ void JRed::Timer1_Timer()
     if (TocaEscuchar) {
         l2->setText(QStringLiteral("0"));
         bien = enlace_->escuchar(fijo);
+        // No port to wait on (on one computer the other copy may hold the
+        // only one an ordinary user gets): reaching out beats idling.
+        if (!bien) {
+            l2->setText(QStringLiteral("1"));
+            bien = enlace_->conectar(hostRecordado, fijo);
+        }
     } else {
         l2->setText(QStringLiteral("1"));
         bien = enlace_->conectar(hostRecordado, fijo);

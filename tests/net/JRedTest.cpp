@@ -215,6 +215,29 @@ TEST_F(DosProgramas, SameRoleInStepEndsAtTheQuestionAndYesRestartsWithTheAddress
     EXPECT_FALSE(b.mesa.conexiones[0].servidor);
 }
 
+// Two copies on one computer with a single port to listen on, as an ordinary
+// user has (1001 is refused): both start waiting, the second finds the port
+// taken and reaches the first at once instead of idling until the question.
+TEST(JRed, WithOnePortTheCopyThatCannotWaitConnects)
+{
+    const PuertoReservado reservado;
+    const int uno = reservado.numero();
+    ASSERT_GT(uno, 0);
+    Programa a(QStringLiteral("Ana"), 12, uno, uno), b(QStringLiteral("Beto"), 3, uno, uno);
+    for (Programa* p : {&a, &b}) {
+        p->red->intervaloIntento = 60000;
+        p->red->intervaloRendirse = 3000;
+        p->f.dialogs.answers = {false};
+    }
+    a.conectar(1);
+    b.conectar(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return a.saludado() && b.saludado(); }, 5000));
+    EXPECT_EQ(preguntas(a.f.dialogs) + preguntas(b.f.dialogs), 0);
+    ASSERT_EQ(a.mesa.conexiones.size(), 1u);
+    EXPECT_TRUE(a.mesa.conexiones[0].servidor);
+    EXPECT_FALSE(b.mesa.conexiones[0].servidor);
+}
+
 // "Conectar" refuses, one box each and nothing started, an empty address,
 // an empty name and an address that cannot be one.
 TEST(JRed, ConectarRefusesWhatCannotConnect)
