@@ -100,6 +100,7 @@ private:
     void empezar();
     void terminar();
     bool enviarDirecto(const QString& dato, int aQuien);
+    void construirControles();
     void ponerCara(int opcion, int cara);
     void ponerTitulo(const QString& t);
     void liberarAsiento(int indice, bool avisar);
