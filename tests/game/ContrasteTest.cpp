@@ -2,6 +2,7 @@
 // contrast of a button's text against its face over every background of the
 // table, and the change a keyboard focus makes.
 #include "game/MesaEscalable.h"
+#include "platform/Program.h"
 #include "shell/f2.h"
 #include "support/Jugador.h"
 
@@ -91,7 +92,7 @@ TEST(Contraste, CallButtonsAreReadableOverEveryBackground)
     MesaDePrueba m;
     m.form.show();
     QStringList fondos;
-    const QDir dir(QCoreApplication::applicationDirPath() + QStringLiteral("/Fondos"));
+    const QDir dir(executableFolder() + QStringLiteral("/Fondos"));
     for (const QString& n : dir.entryList({QStringLiteral("*.jpg")}, QDir::Files))
         fondos << dir.filePath(n);
     ASSERT_GE(fondos.size(), 7);
