@@ -53,20 +53,13 @@ int darValor(std::string_view c)
     return v;
 }
 
+// The twos, the ones of oros and copas, and the figures (10, 11, 12).
 bool excluidaEnVariante2(std::string_view code)
 {
-    static constexpr std::string_view lista =
-        "2O 2E 2B 2C 1O 1C 10O 10E 10B 10C 11O 11E 11B 11C 12O 12E 12B 12C";
-    size_t pos = 0;
-    while (pos < lista.size()) {
-        size_t end = lista.find(' ', pos);
-        if (end == std::string_view::npos)
-            end = lista.size();
-        if (lista.substr(pos, end - pos) == code)
-            return true;
-        pos = end + 1;
-    }
-    return false;
+    auto palo = [](char p) { return p == 'O' || p == 'E' || p == 'B' || p == 'C'; };
+    if (code.size() == 2)
+        return palo(code[1]) && (code[0] == '2' || (code[0] == '1' && (code[1] == 'O' || code[1] == 'C')));
+    return code.size() == 3 && code[0] == '1' && code[1] >= '0' && code[1] <= '2' && palo(code[2]);
 }
 
 Sigue despuesDeBaza(const std::array<int, 3>& b, int t)

@@ -51,7 +51,8 @@ TEST(ReglasCartas, VarianteEspanolaNuncaReparteExcluidas)
     EXPECT_TRUE(vistas.count("1E") && vistas.count("1B"));
     EXPECT_TRUE(excluidaEnVariante2("12E"));
     EXPECT_FALSE(excluidaEnVariante2("1E"));
-    EXPECT_FALSE(excluidaEnVariante2("2"));  // only whole codes
+    for (const char* c : {"2", "10", "13O", "2X", "1O "})
+        EXPECT_FALSE(excluidaEnVariante2(c)) << c;  // only whole codes
 }
 
 TEST(ReglasBazas, QuienSigueTrasCadaBaza)
