@@ -172,8 +172,14 @@ f2::f2(Services& s, QWidget* parent) : QDialog(parent), s_(s)
     FraFlor = marco(this, QStringLiteral("FraFlor"), QStringLiteral("¿Con &flor?"));
     Option3 = opcion(FraFlor, QStringLiteral("Option3"), QStringLiteral("S&i"));
     Option4 = opcion(FraFlor, QStringLiteral("Option4"), QStringLiteral("N&o"));
-    Image1 = dibujo(FraFlor, QStringLiteral("Image1"), QStringLiteral("Con flor"), flor(false));
-    Image4 = dibujo(FraFlor, QStringLiteral("Image4"), QStringLiteral("Sin flor"), flor(true));
+    // Both pictures share one place of a fixed size, outside the layout:
+    // swapping them lays nothing out again.
+    auto* lugarFlor = new QWidget(FraFlor);
+    Image1 = dibujo(lugarFlor, QStringLiteral("Image1"), QStringLiteral("Con flor"), flor(false));
+    Image4 = dibujo(lugarFlor, QStringLiteral("Image4"), QStringLiteral("Sin flor"), flor(true));
+    lugarFlor->setFixedSize(Image1->size().expandedTo(Image4->size()));
+    for (QLabel* l : {Image1, Image4})
+        l->move((lugarFlor->width() - l->width()) / 2, (lugarFlor->height() - l->height()) / 2);
     grupoFlor_ = new QButtonGroup(this);
     grupoFlor_->addButton(Option3);
     grupoFlor_->addButton(Option4);
@@ -182,9 +188,8 @@ f2::f2(Services& s, QWidget* parent) : QDialog(parent), s_(s)
         auto* g = new QGridLayout(FraFlor);
         g->addWidget(Option3, 0, 0);
         g->addWidget(Option4, 1, 0);
-        // Both pictures share one place; the chosen one is shown.
-        g->addWidget(Image1, 0, 1, 2, 1, Qt::AlignCenter);
-        g->addWidget(Image4, 0, 1, 2, 1, Qt::AlignCenter);
+        // The chosen picture is shown.
+        g->addWidget(lugarFlor, 0, 1, 2, 1, Qt::AlignCenter);
         g->setColumnStretch(0, 1);
     }
 

@@ -1,6 +1,8 @@
 #include "shell/f2.h"
 #include "support/TestTable.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +41,44 @@ TEST(f2, LoadsTheVersionAndSpanishMeansNoFlor)
         EXPECT_TRUE(w.Image4->isHidden());
     }
     EXPECT_TRUE(fs.settings.values.isEmpty());
+}
+
+// Choosing flor or no flor swaps the two pictures in one place: nothing
+// else in the window moves, and the window is not laid out again.
+TEST(f2, TheFlorPicturesSwapInPlace)
+{
+    FakeServices fs;
+    f2 w(fs.services);
+    w.show();
+    QCoreApplication::processEvents();
+    struct Contador : QObject {
+        int pedidos = 0;
+        // Only a widget with a layout lays its children out on a request.
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            const auto* v = qobject_cast<QWidget*>(o);
+            pedidos += e->type() == QEvent::LayoutRequest && v && v->layout();
+            return false;
+        }
+    } contador;
+    for (QWidget* v : w.findChildren<QWidget*>())
+        v->installEventFilter(&contador);
+    w.installEventFilter(&contador);
+    const auto centro = [&](QLabel* l) { return l->mapTo(&w, l->rect().center()); };
+    const QPoint conFlor = centro(w.Image1);
+    const QRect marco = w.FraFlor->geometry();
+
+    w.Option4->click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w.Image1->isHidden());
+    EXPECT_FALSE(w.Image4->isHidden());
+    EXPECT_EQ(centro(w.Image4), conFlor);
+    w.Option3->click();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w.Image1->isHidden());
+    EXPECT_EQ(centro(w.Image1), conFlor);
+    EXPECT_EQ(w.FraFlor->geometry(), marco);
+    EXPECT_EQ(contador.pedidos, 0);
 }
 
 TEST(f2, TheVersionIsReadAsANumber)
