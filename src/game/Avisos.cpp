@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
+#include <memory>
 
 Avisos::~Avisos()
 {
@@ -77,13 +78,19 @@ void Avisos::puntos(int lado, int antes, int ahora, const QString& quien)
 
 void Avisos::vigilarBaza(const std::vector<Etiqueta*>& textos, std::function<std::vector<Lugar>()> lugares)
 {
-    auto revisar = [this, lugares] {
+    // Whether this trick has a card framed: a text cleared with none framed
+    // (every deal clears them all) has nothing to undo.
+    auto marcada = std::make_shared<bool>(false);
+    auto revisar = [this, lugares, marcada](const QString& texto) {
+        if (texto.isEmpty() && !*marcada)
+            return;
         const std::vector<Lugar> en = lugares();
         bool completa = !en.empty();
         for (const Lugar& l : en) {
             l.carta->resaltar(false);
             completa = completa && !l.texto->caption().isEmpty();
         }
+        *marcada = false;
         // Most changes start or clear a trick: nothing to weigh then.
         if (!completa)
             return;
@@ -102,6 +109,7 @@ void Avisos::vigilarBaza(const std::vector<Etiqueta*>& textos, std::function<std
             }
         if (lados[0] && lados[1])
             return;
+        *marcada = true;
         for (Naipe* n : ganadoras) {
             n->resaltar(true);
             despues(n, [n] { n->resaltar(false); });
