@@ -13,6 +13,8 @@ Etiqueta::Etiqueta(const QString& nombre, QWidget* parent) : QLabel(parent)
 {
     setObjectName(nombre);
     setAccessibleDescription(nombre);
+    // Names and chat lines come from other players: shown as typed, never as markup.
+    setTextFormat(Qt::PlainText);
 }
 
 void Etiqueta::setCaption(const QString& text)

@@ -23,6 +23,7 @@ void Dea4::construirControles()
     lblestado->setObjectName(QStringLiteral("lblestado"));
     lblestado->setAccessibleDescription(QStringLiteral("lblestado"));
     lblestado->setWordWrap(true);
+    lblestado->setTextFormat(Qt::PlainText);  // it names players
     connect(ws_[0].get(), &Enlace::estadoCambiado, lblestado, &QLabel::setText);
     lbldireccion = new QLabel(this);
     lbldireccion->setObjectName(QStringLiteral("lbldireccion"));

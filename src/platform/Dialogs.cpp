@@ -4,9 +4,12 @@
 #include <QMessageBox>
 
 namespace {
-// A Spanish game says "Sí" and "Aceptar", whatever the system's language.
-void enCastellano(QMessageBox& box)
+// A Spanish game says "Sí" and "Aceptar", whatever the system's language; and
+// its text is shown as typed, for boxes name players, whose names come from
+// the network.
+void prepararCaja(QMessageBox& box)
 {
+    box.setTextFormat(Qt::PlainText);
     const std::pair<QMessageBox::StandardButton, const char*> textos[] = {
         {QMessageBox::Ok, "Aceptar"}, {QMessageBox::Yes, "&Sí"}, {QMessageBox::No, "&No"}};
     for (const auto& [boton, texto] : textos)
@@ -25,7 +28,7 @@ void BoxDialogs::message(QWidget* parent, Icon icon, const QString& title, const
     case Icon::Information: break;
     }
     QMessageBox box(i, title, text, QMessageBox::Ok, parent);
-    enCastellano(box);
+    prepararCaja(box);
     Flujo::Paso paso(flujo_);
     box.exec();
 }
@@ -34,7 +37,7 @@ bool BoxDialogs::ask(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
-    enCastellano(box);
+    prepararCaja(box);
     Flujo::Paso paso(flujo_);
     return box.exec() == QMessageBox::Yes;
 }

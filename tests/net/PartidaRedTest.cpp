@@ -225,6 +225,27 @@ TEST(MesaEnRed, UnaConfiguracionRepetidaNoAbreOtraCaja)
     EXPECT_FALSE(b.red().estado().conFlor);
 }
 
+// What the other side writes, its name and its chat lines, is shown as it was
+// typed: markup in it is never read as such (a heading, a picture as tall as
+// the screen).
+TEST(MesaEnRed, LoQueEscribeElOtroSeMuestraTalCual)
+{
+    const QString nombre = QStringLiteral("<b>Anabel</b>");
+    Lado c(4, QStringLiteral("Beto"), 5);
+    CableCrudo s(nombre);
+    ASSERT_TRUE(s.conectar(c));
+    const QString linea = QStringLiteral("<h1>Hola</h1><img src=\":/caras/pc.png\" height=\"600\">");
+    ASSERT_TRUE(s.directo(protocolo::mens(linea.toStdString())));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return c.f().LC->caption().contains(QStringLiteral("Hola")); }, 5000));
+    EXPECT_EQ(c.f().LC->caption(), QLatin1Char('"') + linea + QLatin1Char('"'));
+    EXPECT_EQ(c.f().NombreC->caption(), nombre);
+    for (Etiqueta* l : {c.f().LC, c.f().NombreC}) {
+        // As wide as the characters shown, and one line tall.
+        EXPECT_GE(l->sizeHint().width(), l->fontMetrics().horizontalAdvance(l->text())) << l->text().toStdString();
+        EXPECT_LT(l->sizeHint().height(), 3 * l->fontMetrics().height()) << l->text().toStdString();
+    }
+}
+
 // The kinds of message after which one table goes away: the deal, a card,
 // its count, a trick result, a panel, the turn, the points. Also with people
 // who take their time over every box.

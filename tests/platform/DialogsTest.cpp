@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -89,4 +90,20 @@ TEST(Cajas, SpeakSpanishAndAnswerByTheirUnderlinedKeys)
     d.message(&padre, Dialogs::Icon::Information, QStringLiteral("Truco"), QStringLiteral("Ganaste"));
     EXPECT_EQ(vistos, QStringList{QStringLiteral("Aceptar")});
     EXPECT_EQ(pulsado, QStringLiteral("Aceptar"));
+
+    // A box that names a player shows the name as it was typed, markup and all.
+    const QString aviso = QStringLiteral("El jugador <h1>Ana</h1> se ha desconectado");
+    QSize visto;
+    int ancho = 0, renglon = 0;
+    contestar([&](QMessageBox& box) {
+        if (const auto* l = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+            visto = l->sizeHint();
+            ancho = l->fontMetrics().horizontalAdvance(aviso);
+            renglon = l->fontMetrics().height();
+        }
+        QTest::keyClick(&box, Qt::Key_Return);
+    });
+    d.message(&padre, Dialogs::Icon::Information, QStringLiteral("Truco"), aviso);
+    EXPECT_GE(visto.width(), ancho);
+    EXPECT_LT(visto.height(), 3 * renglon);
 }
