@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QTextDocument>
 
 Etiqueta::Etiqueta(const QString& nombre, QWidget* parent) : QLabel(parent)
 {
@@ -76,7 +77,7 @@ void Etiqueta::mostrarNombre()
     const QString entero = lineas.join(QLatin1Char('\n'));
     setText(vistas.join(QLatin1Char('\n')));
     setAccessibleName(entero);
-    setToolTip(entero);
+    setToolTip(ayudaLlana(entero));
 }
 
 void Etiqueta::resizeEvent(QResizeEvent* e)
@@ -253,6 +254,11 @@ void Rayas::paintEvent(QPaintEvent*)
         const auto t = reglas::trazo(k, maquina_);
         p.drawLine(t.x1, t.y1, t.x2, t.y2);
     }
+}
+
+QString ayudaLlana(const QString& texto)
+{
+    return Qt::mightBeRichText(texto) ? Qt::convertFromPlainText(texto) : texto;
 }
 
 QString nombreDeCarta(const QString& code)

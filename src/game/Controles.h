@@ -120,5 +120,9 @@ private:
 // Spanish name of a card for the screen reader: "4O" -> "4 de oros".
 QString nombreDeCarta(const QString& code);
 
+// A tooltip reads markup: a player's name that looks like markup is escaped,
+// so that it shows as it was typed.
+QString ayudaLlana(const QString& texto);
+
 // Registers the accessible interface that gives card pictures a Press action.
 void instalarAccesibilidad();

@@ -315,7 +315,7 @@ void Form1::jugadoresCuatro(const std::array<QString, 4>& nombres, const std::ar
     for (int k = 0; k < 4; ++k) {
         const int cara = caras[k] >= 0 && caras[k] < cantidadCaras ? caras[k] : 0;
         car[k]->setPicture(opciones().Cara[cara], k == 0 ? QStringLiteral("Tu cara") : nombres[k]);
-        car[k]->setToolTip(nombres[k]);
+        car[k]->setToolTip(ayudaLlana(nombres[k]));
         Nomb[k]->setCaption(k == pie ? nombres[k] + QStringLiteral(" [PIE]") : nombres[k]);
     }
     carTag = QString::number(caras[0]);

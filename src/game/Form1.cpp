@@ -388,8 +388,8 @@ void Form1::car_MouseMove(int)
 {
     if (asiento().enParejas())
         return;
-    car[0]->setToolTip(NombreC->caption());
-    car[2]->setToolTip(Label2->caption());
+    car[0]->setToolTip(ayudaLlana(NombreC->caption()));
+    car[2]->setToolTip(ayudaLlana(Label2->caption()));
 }
 
 // The window's size and maximised state are remembered between runs.

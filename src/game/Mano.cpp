@@ -150,16 +150,16 @@ void Form1::mostrarPropio(const QString& nombre, int cara)
 {
     carTag = txt(cara);
     car[0]->setPicture(opciones().Cara[cara], QStringLiteral("Tu cara"));
-    car[0]->setToolTip(nombre);
+    car[0]->setToolTip(ayudaLlana(nombre));
 }
 
 void Form1::mostrarRival(const QString& nombre, int cara)
 {
     car[2]->setPicture(opciones().Cara[cara], nombre);
-    car[2]->setToolTip(nombre);
+    car[2]->setToolTip(ayudaLlana(nombre));
 }
 
-void Form1::chatPara(const QString& nombre) { mensaje->setToolTip(QStringLiteral("Mensaje para ") + nombre); }
+void Form1::chatPara(const QString& nombre) { mensaje->setToolTip(ayudaLlana(QStringLiteral("Mensaje para ") + nombre)); }
 
 void Form1::mostrarNivel(const QString& nivel)
 {

@@ -9,10 +9,13 @@
 #include "support/PartidaRed.h"
 #include "support/Traza.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 struct PartidaRed : ::testing::TestWithParam<unsigned> {};
@@ -239,11 +242,22 @@ TEST(MesaEnRed, LoQueEscribeElOtroSeMuestraTalCual)
     ASSERT_TRUE(QTest::qWaitFor([&] { return c.f().LC->caption().contains(QStringLiteral("Hola")); }, 5000));
     EXPECT_EQ(c.f().LC->caption(), QLatin1Char('"') + linea + QLatin1Char('"'));
     EXPECT_EQ(c.f().NombreC->caption(), nombre);
-    for (Etiqueta* l : {c.f().LC, c.f().NombreC}) {
-        // As wide as the characters shown, and one line tall.
-        EXPECT_GE(l->sizeHint().width(), l->fontMetrics().horizontalAdvance(l->text())) << l->text().toStdString();
-        EXPECT_LT(l->sizeHint().height(), 3 * l->fontMetrics().height()) << l->text().toStdString();
-    }
+    // As wide as the characters shown, and one line tall; so is the name in
+    // the tooltip of the other's face.
+    auto talCual = [](const QLabel* l, const QString& texto) {
+        EXPECT_GE(l->sizeHint().width(), l->fontMetrics().horizontalAdvance(texto)) << texto.toStdString();
+        EXPECT_LT(l->sizeHint().height(), 3 * l->fontMetrics().height()) << texto.toStdString();
+    };
+    for (Etiqueta* l : {c.f().LC, c.f().NombreC})
+        talCual(l, l->text());
+    QToolTip::showText(QPoint(10, 10), c.f().car[2]->toolTip(), c.f().car[2]);
+    const QLabel* ayuda = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("qtooltip_label"))
+            ayuda = qobject_cast<QLabel*>(w);
+    ASSERT_NE(ayuda, nullptr);
+    talCual(ayuda, nombre);
+    QToolTip::hideText();
 }
 
 // The kinds of message after which one table goes away: the deal, a card,
