@@ -357,17 +357,14 @@ void JRed::Timer1_Timer()
     Timer1.stop();
     Timer1.setInterval(intervaloIntento);
     const int fijo = Enlace::puertoConfigurado(s_.settings, QCoreApplication::arguments());
-    bool bien;
+    bool bien = false;
     if (TocaEscuchar) {
         l2->setText(QStringLiteral("0"));
         bien = enlace_->escuchar(fijo);
-        // No port to wait on (on one computer the other copy may hold the
-        // only one an ordinary user gets): reaching out beats idling.
-        if (!bien) {
-            l2->setText(QStringLiteral("1"));
-            bien = enlace_->conectar(hostRecordado, fijo);
-        }
-    } else {
+    }
+    // A turn to connect, or no port to wait on (on one computer the other
+    // copy may hold the only one an ordinary user gets): reaching out beats idling.
+    if (!bien) {
         l2->setText(QStringLiteral("1"));
         bien = enlace_->conectar(hostRecordado, fijo);
     }
